@@ -1,0 +1,27 @@
+// Advisory lock on a data file, held for one read-modify-write so that two running programs
+// (two users sharing a file) never lose each other's changes.
+#pragma once
+
+#include <string>
+
+namespace sudoku {
+
+class TFileLock {
+public:
+    enum class TMode { Shared, Exclusive };
+
+    // Locks the companion file `fileName` + ".lock", creating it when needed. When the lock
+    // file cannot be opened (a folder without write access) the lock is simply not held:
+    // reading still works and a write fails on its own with a proper error.
+    TFileLock(const std::string& fileName, TMode mode);
+    ~TFileLock();
+    TFileLock(const TFileLock&) = delete;
+    TFileLock& operator=(const TFileLock&) = delete;
+
+    bool Held() const { return Fd_ >= 0; }
+
+private:
+    int Fd_ = -1;
+};
+
+} // namespace sudoku
