@@ -1,0 +1,110 @@
+// Enabling table of the Play & Solve controls and the alternatives display.
+#include "TStatusUpdate.h"
+
+#include <charconv>
+
+namespace sudoku {
+
+namespace {
+
+constexpr std::string_view FixedSymbols = "123456789QRSTUVW";
+
+// Decimal, or hexadecimal after "$"; anything else is 0.
+int ReadValue(std::string_view text) {
+    int base = 10;
+    if (!text.empty() && text.front() == '$') {
+        base = 16;
+        text.remove_prefix(1);
+    }
+    int value = 0;
+    const auto* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value, base);
+    return ec == std::errc() && ptr == end && !text.empty() ? value : 0;
+}
+
+std::vector<int> ReadValues(std::string_view list, int gridSize) {
+    std::vector<int> values;
+    for (;;) {
+        const auto comma = list.find(',');
+        const int v = ReadValue(list.substr(0, comma));
+        if (v >= 1 && v <= gridSize)
+            values.push_back(v);
+        if (comma == std::string_view::npos)
+            break;
+        list.remove_prefix(comma + 1);
+    }
+    return values;
+}
+
+std::string JoinSymbols(const std::vector<int>& values, std::string_view symbols) {
+    std::string text;
+    for (int v : values) {
+        if (static_cast<std::size_t>(v) > symbols.size())
+            continue;
+        if (!text.empty())
+            text += ',';
+        text += symbols[static_cast<std::size_t>(v - 1)];
+    }
+    return text;
+}
+
+} // namespace
+
+TPlayNSolveControls TStatusUpdate::Controls(const TStatusInput& in) {
+    const TSuDoKuState s = in.State;
+    const bool busy = HasFlag(s, sfLoading | sfValidating); // L or V
+    const bool playing = HasFlag(s, sfPlaying);
+    const bool paused = HasFlag(s, sfPaused);
+    const bool solved = HasFlag(s, sfSolved);
+    const bool thinking = HasFlag(s, sfThinking);
+    TPlayNSolveControls c;
+    c.GridEnabled = !HasFlag(s, sfLoading | sfValidating | sfPaused | sfThinking | sfRestarting);
+    c.New = !busy && !thinking;
+    // Save, Print and Clipboard follow "New"; their handlers guard with their own flags.
+    c.Save = c.New && (playing || solved);
+    c.Print = c.Save;
+    c.Clipboard = c.Save;
+    c.Pause = !busy && playing;
+    c.Restart = (!busy && playing) || solved;
+    c.Undo = !busy && !paused && playing && in.HistoryHasEntry;
+    c.Hint = !busy && !paused && in.Hints && playing && !solved;
+    c.Errors = !busy && !paused && in.Errors && playing && !solved;
+    c.Solution =
+        !busy && !thinking && !solved && playing && (in.SolutionUsable || in.SolverSolutions > 1);
+    c.AlternativesLbl = !busy && !paused && in.Alternatives && playing && !solved;
+    c.ShowCellAlternatives = !busy && !paused && playing && in.Alternatives;
+    return c;
+}
+
+std::string TStatusUpdate::DisplayName(std::string_view recordName) {
+    const auto at = recordName.find('@');
+    return std::string(at == std::string_view::npos ? recordName : recordName.substr(at + 1));
+}
+
+TAlternativesDisplay TStatusUpdate::ShowAlternatives(std::string_view caption,
+                                                     std::string_view alternatives, int gridSize,
+                                                     int displaySet, std::string_view symbols,
+                                                     const std::vector<bool>& hasPicture) {
+    TAlternativesDisplay d;
+    d.Caption = std::string(caption) + "\n";
+    const std::vector<int> values = ReadValues(alternatives, gridSize);
+    if (gridSize >= 10) {
+        d.Caption += JoinSymbols(values, FixedSymbols);
+    } else if (displaySet == 0) {
+        if (alternatives.find('$') != std::string_view::npos)
+            d.Caption += std::to_string(ReadValue(alternatives));
+        else
+            d.Caption += alternatives;
+    } else if (displaySet == 1 || displaySet == 2) {
+        d.Caption += JoinSymbols(values, symbols);
+    } else {
+        d.PictureVisible = true;
+        for (int v : values)
+            if (static_cast<std::size_t>(v) < hasPicture.size() &&
+                hasPicture[static_cast<std::size_t>(v)])
+                d.PictureValues.push_back(v);
+    }
+    return d;
+}
+
+} // namespace sudoku
