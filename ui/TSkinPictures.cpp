@@ -1,0 +1,180 @@
+// Loading, caching and applying of skin pictures.
+#include "TSkinPictures.h"
+
+#include "TBaseBtn.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+
+namespace sudoku {
+
+namespace {
+
+const char* const kStateNames[3] = {"_Up", "_Down", "_Disabled"};
+
+QString FileNameOf(const QString& resourceName) {
+    return resourceName.toLower() + QStringLiteral(".bmp");
+}
+
+} // namespace
+
+QString SkinSuffix(int screenLayout) {
+    switch (screenLayout) {
+    case 3:
+    case 6:
+        return QStringLiteral("_sm8x6");
+    case 4:
+    case 7:
+        return QStringLiteral("_sm10x7");
+    default:
+        return {};
+    }
+}
+
+QString SkinButtonName(TSkinKind kind) {
+    switch (kind) {
+    case TSkinKind::LargeButton:
+        return QStringLiteral("But");
+    case TSkinKind::SmallButton:
+        return QStringLiteral("But85x15");
+    case TSkinKind::TitleButton:
+        return QStringLiteral("But14x14");
+    }
+    return {};
+}
+
+TSkinPictures::TSkinPictures(QString appDir) : overrideDir_(std::move(appDir)) {
+    if (!overrideDir_.isEmpty() && !overrideDir_.endsWith(QLatin1Char('/')) &&
+        !overrideDir_.endsWith(QLatin1Char('\\')))
+        overrideDir_ += QLatin1Char('/');
+    overrideDir_ += QStringLiteral("I/");
+}
+
+TSkinPictures& TSkinPictures::Shared() {
+    static TSkinPictures shared(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    return shared;
+}
+
+QPixmap TSkinPictures::Cached(const QString& key, QSize size, const QString& path) {
+    const QString sizedKey =
+        size.isValid() ? key + QStringLiteral("@%1x%2").arg(size.width()).arg(size.height()) : key;
+    const auto found = cache_.constFind(sizedKey);
+    if (found != cache_.constEnd())
+        return *found;
+    QPixmap picture;
+    if (!path.isEmpty() && picture.load(path) && size.isValid() && picture.size() != size)
+        picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (picture.isNull())
+        picture = QPixmap();
+    cache_.insert(sizedKey, picture);
+    return picture;
+}
+
+QPixmap TSkinPictures::Resource(const QString& name, QSize size) {
+    const QString lower = name.toLower();
+    return Cached(QStringLiteral("res:") + lower, size,
+                  QStringLiteral(":/skins/") + lower + QStringLiteral(".png"));
+}
+
+QPixmap TSkinPictures::File(const QString& fileName, QSize size) {
+    // Look the name up without regard to case; the folder is read once per name.
+    QString path;
+    const QDir dir(overrideDir_);
+    if (dir.exists()) {
+        const QStringList matches =
+            dir.entryList({fileName}, QDir::Files | QDir::Readable | QDir::CaseSensitive);
+        if (!matches.isEmpty()) {
+            path = dir.filePath(matches.first());
+        } else {
+            const QStringList all = dir.entryList(QDir::Files | QDir::Readable);
+            for (const QString& entry : all)
+                if (entry.compare(fileName, Qt::CaseInsensitive) == 0) {
+                    path = dir.filePath(entry);
+                    break;
+                }
+        }
+    }
+    return Cached(QStringLiteral("file:") + fileName.toLower(), size, path);
+}
+
+QPixmap TSkinPictures::FileOrResource(const QString& fileName, const QString& resourceName) {
+    const QPixmap file = File(fileName);
+    return file.isNull() ? Resource(resourceName) : file;
+}
+
+TButtonSkin TSkinPictures::ButtonSkin(TSkinKind kind, int screenLayout) {
+    const QString base = SkinButtonName(kind);
+    const QString suffix = SkinSuffix(screenLayout);
+    return {Resource(base + kStateNames[0] + suffix), Resource(base + kStateNames[1] + suffix),
+            Resource(base + kStateNames[2] + suffix)};
+}
+
+QPixmap TSkinPictures::Background(int screenLayout) {
+    return Resource(QStringLiteral("Player_Background") + SkinSuffix(screenLayout));
+}
+
+TButtonSkin TSkinPictures::DialogButtonSkin(TSkinKind kind) {
+    const QString base = SkinButtonName(kind);
+    TButtonSkin skin;
+    QPixmap* const targets[3] = {&skin.Up, &skin.Down, &skin.Disabled};
+    for (int i = 0; i < 3; ++i) {
+        const QString name = base + kStateNames[i];
+        *targets[i] = FileOrResource(FileNameOf(name), name);
+    }
+    return skin;
+}
+
+QPixmap TSkinPictures::Intro() {
+    return FileOrResource(QStringLiteral("intro.bmp"), QStringLiteral("Player_Intro"));
+}
+
+QPixmap TSkinPictures::About() {
+    return FileOrResource(QStringLiteral("about.bmp"), QStringLiteral("Player_About"));
+}
+
+bool ApplyButtonSkin(TBaseBtn& button, const TButtonSkin& skin) {
+    if (skin.Up.isNull())
+        return false;
+    button.SetGlyphUp(skin.Up);
+    button.SetGlyphDown(skin.Down);
+    button.SetGlyphDisabled(skin.Disabled);
+    button.SetGlyphUpIsGlyphDown(false);
+    button.SetGlyphCentered(false);
+    button.SetGlyphStretched(false);
+    button.SetGlyphXOffset(0);
+    button.SetGlyphYOffset(0);
+    button.SetFaceVisible(false);
+    QPen pen = button.Pen();
+    pen.setStyle(Qt::NoPen);
+    button.SetPen(pen);
+    button.SetShadowXOffset(0.01);
+    button.SetShadowYOffset(0.02);
+    return true;
+}
+
+bool ApplySkin(TBaseBtn& button, TSkinKind kind, int screenLayout) {
+    return ApplyButtonSkin(button, TSkinPictures::Shared().ButtonSkin(kind, screenLayout));
+}
+
+bool ApplyDialogSkin(TBaseBtn& button, TSkinKind kind) {
+    return ApplyButtonSkin(button, TSkinPictures::Shared().DialogButtonSkin(kind));
+}
+
+void DrawSkinGraphic(QPainter& painter, QPoint pos, const QPixmap& picture) {
+    if (picture.isNull())
+        return;
+    painter.drawPixmap(pos, picture);
+}
+
+void StretchSkinGraphic(QPainter& painter, const QRect& rect, const QPixmap& picture) {
+    if (picture.isNull() || rect.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawPixmap(rect, picture);
+    painter.restore();
+}
+
+} // namespace sudoku
