@@ -5,6 +5,7 @@
 #include "SuDoKuTypes.h"
 
 #include <string>
+#include <string_view>
 
 namespace sudoku {
 
@@ -13,7 +14,8 @@ public:
     TSuDoKuGrid() = default; // 3 x 3 boxes
     TSuDoKuGrid(int boxCols, int boxRows) { SetBoxShape(boxCols, boxRows); }
 
-    // Engine half of setting a shape: MaxSolutions := 10 and all geometry fields.
+    // Engine half of setting a shape: MaxSolutions := 10 and all geometry fields. Throws
+    // std::invalid_argument unless both sides are at least 2 and the product at most 16.
     void SetBoxShape(int boxCols, int boxRows);
 
     int BoxCols = 3;
@@ -23,6 +25,13 @@ public:
     int BoxesDown = 3;
     int UnitSum = 45;
     int MaxSolutions = 10;
+
+    // Value of a cell text in this grid: TextToValue, but 0 for a number above GridSize, so
+    // that no stray text or damaged file can bring a value outside 1..N into a grid.
+    int CellValue(std::string_view text) const;
+    // Value of cell (col, row) in a hex grid text; 0 past its end, for non-hex digits and
+    // for values above GridSize.
+    int HexCellValue(std::string_view text, int col, int row) const;
 
     // Col/Row of the k-th cell (1..N) of a box, reading the box row by row.
     int BoxCellCol(int boxColIdx, int k) const;
@@ -39,7 +48,7 @@ public:
     void HexToValues(std::string_view text, TSuDoKuValues& v) const;
     std::string StringsToHex(const TSuDoKuStrings& s) const;
     void HexToStrings(std::string_view text, TSuDoKuStrings& s) const;
-    std::string StringsToNotes(const TSuDoKuStrings& s) const;        // notes text of cell texts
+    std::string StringsToNotes(const TSuDoKuStrings& s) const;           // notes text of cell texts
     void NotesToStrings(std::string_view text, TSuDoKuStrings& s) const; // fills empty cells only
     int CountInRow(const TSuDoKuValues& v, int value, int row) const;
     int CountInCol(const TSuDoKuValues& v, int value, int col) const;

@@ -4,6 +4,7 @@
 
 #include "TSuDoKuGrid.h"
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,9 +35,18 @@ public:
 
     TSolverHooks Hooks;
 
+    // A node works only while fewer texts than this are empty (66 for 9 x 9).
+    static int EmptyLimit(int gridSize);
+
 private:
+    void Guess(TSuDoKuValues& v, TSuDoKuStrings& s);
+    void ProcessMessages();
+
+    static constexpr std::chrono::milliseconds MessageInterval{10};
+
     TSuDoKuGrid& Grid;
     std::vector<std::string> List;
+    std::chrono::steady_clock::time_point LastMessages;
 };
 
 } // namespace sudoku
