@@ -1,0 +1,225 @@
+// Play state: change and undo of cells with the blink replay, the grid checks and the
+// completion test.
+#include "TPlayState.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace sudoku {
+namespace {
+
+// A valid 4 x 4 solution (2 x 2 boxes), rows top to bottom.
+constexpr int Solution4[4][4] = {{1, 2, 3, 4}, {3, 4, 1, 2}, {2, 1, 4, 3}, {4, 3, 2, 1}};
+
+TPlayState SolvedFourByFour() {
+    TPlayState state;
+    state.SetBoxShape(2, 2);
+    for (int row = 1; row <= 4; ++row)
+        for (int col = 1; col <= 4; ++col) {
+            const int value = Solution4[row - 1][col - 1];
+            state.SolutionValues[CellIndex(col, row)] = static_cast<std::uint8_t>(value);
+            state.SetCellText(col, row, std::to_string(value));
+        }
+    return state;
+}
+
+// Records the blink replay: the undone cell's text at every repaint, and the waits.
+struct ReplayLog {
+    std::vector<std::string> Shown;
+    std::vector<int> Waits;
+};
+
+TUndoHooks Recorder(ReplayLog& log, const TPlayState& state, int col, int row) {
+    return {[&log, &state, col, row] { log.Shown.push_back(state.CellText(col, row)); },
+            [&log](int ms) { log.Waits.push_back(ms); }};
+}
+
+TEST(PlayState, ChangePushesOnlyOnRealChange) {
+    TPlayState state = SolvedFourByFour();
+    state.SetCellText(2, 3, "");
+    EXPECT_TRUE(state.ChangeCell(2, 3, "4"));
+    EXPECT_EQ(state.MoveHistory.Text(), "2,3=|");
+    EXPECT_FALSE(state.ChangeCell(2, 3, "4"));
+    EXPECT_EQ(state.MoveHistory.Text(), "2,3=|");
+    EXPECT_FALSE(state.ChangeCell(5, 1, "1"));
+    EXPECT_FALSE(state.ChangeCell(0, 1, "1"));
+    EXPECT_EQ(state.MoveHistory.Text(), "2,3=|");
+}
+
+TEST(PlayState, UndoRestoresPreviousTextsExactlyWithBlinkReplay) {
+    const char* previousTexts[] = {"", "3,7,1,", "2", "1,4,"};
+    for (const char* previous : previousTexts) {
+        SCOPED_TRACE(previous);
+        TPlayState state = SolvedFourByFour();
+        state.SetCellText(4, 2, previous);
+        ASSERT_TRUE(state.ChangeCell(4, 2, "3"));
+
+        ReplayLog log;
+        EXPECT_TRUE(state.Undo(Recorder(log, state, 4, 2)));
+        EXPECT_EQ(state.CellText(4, 2), previous);
+        EXPECT_TRUE(state.MoveHistory.IsEmpty());
+
+        std::vector<std::string> shown;
+        std::vector<int> waits;
+        for (int blink = 0; blink < 4; ++blink) {
+            shown.insert(shown.end(), {"3", previous});
+            waits.insert(waits.end(), {100, 200});
+        }
+        EXPECT_EQ(log.Shown, shown);
+        EXPECT_EQ(log.Waits, waits);
+    }
+}
+
+TEST(PlayState, UndoWalksBackSeveralChangesInOrder) {
+    TPlayState state = SolvedFourByFour();
+    state.SetCellText(1, 1, "");
+    ASSERT_TRUE(state.ChangeCell(1, 1, "2,"));
+    ASSERT_TRUE(state.ChangeCell(1, 1, "2,3,"));
+    ASSERT_TRUE(state.ChangeCell(1, 1, "1"));
+    const TUndoHooks quiet;
+    const char* expected[] = {"2,3,", "2,", ""};
+    for (const char* text : expected) {
+        ASSERT_TRUE(state.Undo(quiet));
+        EXPECT_EQ(state.CellText(1, 1), text);
+    }
+    EXPECT_FALSE(state.Undo(quiet));
+}
+
+TEST(PlayState, UndoOfEmptyOrDamagedHistoryChangesNothing) {
+    const char* histories[] = {"", "no bar", "x,1=5|", "17,1=5|", "1,0=5|"};
+    for (const char* history : histories) {
+        SCOPED_TRACE(history);
+        TPlayState state = SolvedFourByFour();
+        state.MoveHistory.SetText(history);
+        const TSuDoKuStrings before = state.Cells;
+        ReplayLog log;
+        EXPECT_FALSE(state.Undo(Recorder(log, state, 1, 1)));
+        EXPECT_EQ(state.Cells, before);
+        EXPECT_TRUE(log.Shown.empty());
+        EXPECT_TRUE(log.Waits.empty());
+    }
+}
+
+TEST(PlayState, GridChecks) {
+    struct Case {
+        const char* Name;
+        std::vector<std::pair<int, std::string>> Changes; // column of row 1, new text
+        bool Full;
+        bool Solved;
+        int Errors;
+    };
+    const std::vector<Case> cases = {
+        {"solved", {}, true, true, 0},
+        {"one empty", {{1, ""}}, false, false, 1},
+        {"one wrong", {{2, "3"}}, true, false, 1},
+        {"notes count as filled", {{1, "1,"}, {3, "3,4,"}}, true, false, 2},
+        {"value above grid size", {{4, "16"}}, true, false, 1},
+        {"fixed form is not the decimal text", {{1, "$01"}}, true, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TPlayState state = SolvedFourByFour();
+        for (const auto& [col, text] : c.Changes)
+            state.SetCellText(col, 1, text);
+        EXPECT_EQ(state.SuDoKuGridIsFull(), c.Full);
+        EXPECT_EQ(state.SuDoKuGridIsSolved(), c.Solved);
+        EXPECT_EQ(state.SuDoKuGridErrorCount(), c.Errors);
+    }
+}
+
+TEST(PlayState, EveryCellHoldingNotesIsFullButNotSolved) {
+    TPlayState state = SolvedFourByFour();
+    for (int col = 1; col <= 4; ++col)
+        for (int row = 1; row <= 4; ++row)
+            state.SetCellText(col, row, "1,2,");
+    EXPECT_TRUE(state.SuDoKuGridIsFull());
+    EXPECT_FALSE(state.SuDoKuGridIsSolved());
+    EXPECT_EQ(state.SuDoKuGridErrorCount(), 16);
+}
+
+TEST(PlayState, ChecksIgnoreCellsOutsideTheGrid) {
+    TPlayState state = SolvedFourByFour();
+    state.Cells[CellIndex(5, 5)] = "";
+    state.Cells[CellIndex(16, 16)] = "9";
+    EXPECT_TRUE(state.SuDoKuGridIsFull());
+    EXPECT_TRUE(state.SuDoKuGridIsSolved());
+}
+
+TEST(PlayState, CompletionTestEndsOnlyAPlayableCorrectGame) {
+    struct Case {
+        const char* Name;
+        TSuDoKuState State;
+        bool Correct;
+        bool Ends;
+    };
+    const Case cases[] = {
+        {"playing and correct", sfPlaying, true, true},
+        {"playing with errors marked", sfPlaying | sfShowErrors, true, true},
+        {"playing but wrong", sfPlaying, false, false},
+        {"not playing", 0, true, false},
+        {"already solved", sfPlaying | sfSolved, true, false},
+        {"paused", sfPlaying | sfPaused, true, false},
+        {"loading", sfPlaying | sfLoading, true, false},
+        {"thinking", sfPlaying | sfThinking, true, false},
+        {"restarting", sfPlaying | sfRestarting, true, false},
+        {"validating", sfPlaying | sfValidating, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TPlayState state = SolvedFourByFour();
+        if (!c.Correct)
+            state.SetCellText(3, 3, "1");
+        state.SuDoKuState = c.State;
+        state.PlayNSolveStatus = psInProgress;
+        EXPECT_EQ(state.CompletionTest(), c.Ends);
+        EXPECT_EQ(state.SuDoKuState, c.Ends ? sfSolved : c.State);
+        EXPECT_EQ(state.PlayNSolveStatus, c.Ends ? psOver : psInProgress);
+    }
+}
+
+TEST(PlayState, GivensMatchTheirSolutionValue) {
+    TPlayState state = SolvedFourByFour();
+    state.GivenStrings[CellIndex(1, 1)] = "1";
+    state.GivenStrings[CellIndex(2, 1)] = "3";
+    EXPECT_TRUE(state.IsGiven(1, 1));
+    EXPECT_FALSE(state.IsGiven(2, 1));
+    EXPECT_FALSE(state.IsGiven(3, 1));
+    EXPECT_FALSE(state.IsGiven(0, 1));
+}
+
+TEST(PlayState, SettingAShapeClearsTheGame) {
+    TPlayState state = SolvedFourByFour();
+    ASSERT_TRUE(state.ChangeCell(1, 1, ""));
+    state.SetBoxShape(4, 2);
+    EXPECT_EQ(state.GridSize(), 8);
+    EXPECT_TRUE(state.MoveHistory.IsEmpty());
+    EXPECT_EQ(state.CellText(2, 1), "");
+    EXPECT_EQ(state.SolutionValues[CellIndex(2, 1)], 0);
+}
+
+} // namespace
+} // namespace sudoku
+
+namespace sudoku {
+namespace {
+
+TEST(PlayState, ChangeAndUndoRecomputeTheAlternatives) {
+    TPlayState state = SolvedFourByFour();
+    ASSERT_TRUE(state.ChangeCell(1, 1, ""));
+    // The emptied cell has one candidate left, the value the rest of its row forces.
+    EXPECT_EQ(TextToValue(state.AlternativeStrings[CellIndex(1, 1)]), 1);
+
+    ASSERT_TRUE(state.ChangeCell(2, 1, ""));
+    const std::string both = state.AlternativeStrings[CellIndex(2, 1)];
+    EXPECT_EQ(TextToValue(both), 2) << both;
+
+    state.AlternativeStrings[CellIndex(2, 1)] = "stale";
+    ASSERT_TRUE(state.Undo({}));
+    EXPECT_EQ(state.CellText(2, 1), "2");
+    EXPECT_NE(state.AlternativeStrings[CellIndex(2, 1)], "stale");
+}
+
+} // namespace
+} // namespace sudoku
