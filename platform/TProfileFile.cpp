@@ -233,15 +233,22 @@ std::string TProfileFile::ReadString(std::string_view section, std::string_view 
     return value ? std::move(*value) : std::string(defaultValue);
 }
 
+// What must precede text inserted at `pos` so that it starts a line of its own: nothing at
+// a line start, LF after a lone CR (which already ends the content), else CR LF.
+std::string_view TProfileFile::LineEndBefore(std::size_t pos) const {
+    if (pos == 0 || Text_[pos - 1] == '\n') {
+        return {};
+    }
+    return Text_[pos - 1] == '\r' ? "\n" : "\r\n";
+}
+
 void TProfileFile::AppendSection(std::string_view section, const std::vector<TEntry>& entries) {
     std::size_t extra = section.size() + 6;
     for (const TEntry& e : entries) {
         extra += e.Key.size() + e.Value.size() + 3;
     }
     Text_.reserve(Text_.size() + extra);
-    if (!Text_.empty() && Text_.back() != '\n') {
-        Text_ += "\r\n";
-    }
+    Text_ += LineEndBefore(Text_.size());
     Text_ += '[';
     Text_ += Trim(SingleLine(section));
     Text_ += "]\r\n";
@@ -277,10 +284,7 @@ void TProfileFile::WriteValue(std::string_view section, std::string_view key,
     if (found) {
         Text_.replace(found->first, found->second - found->first, SingleLine(value));
     } else {
-        std::string line;
-        if (insertAt > 0 && Text_[insertAt - 1] != '\n') {
-            line = "\r\n";
-        }
+        std::string line(LineEndBefore(insertAt));
         line += wanted + "=" + SingleLine(value) + "\r\n";
         Text_.insert(insertAt, line);
     }

@@ -83,6 +83,7 @@ private:
     void Index();
     const TSection* Find(std::string_view section) const;
     template <typename Visit> void ForEachKeyLine(const TSection& s, Visit&& visit) const;
+    std::string_view LineEndBefore(std::size_t pos) const;
     void AppendSection(std::string_view section, const std::vector<TEntry>& entries);
 
     std::string Text_;

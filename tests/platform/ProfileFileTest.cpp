@@ -1,0 +1,149 @@
+// Parsing and editing of profile files: name matching, verbatim values, section and key
+// listing, erasing, appending, and what happens to line breaks smuggled into values.
+#include "TProfileFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace sudoku {
+namespace {
+
+using Names = std::vector<std::string>;
+
+const std::string Sample = "; leading text before any section\r\n"
+                           "[Alpha]\r\n"
+                           "Name=First value\r\n"
+                           "Grid= spaced = kept \r\n"
+                           "\r\n"
+                           "[beta]\r\n"
+                           "K=1\r\n"
+                           "  [ Gamma ]  \r\n"
+                           "x=[not a header]\r\n"
+                           "[ALPHA]\r\n"
+                           "Name=shadowed\r\n";
+
+TEST(ProfileFileRead, FindsSectionsAndKeysWithoutRegardToCase) {
+    const TProfileFile file(Sample);
+    struct Case {
+        const char* Section;
+        const char* Key;
+        std::optional<std::string> Expected;
+    };
+    const Case cases[] = {
+        {"Alpha", "Name", "First value"},     // the first of two sections of one name wins
+        {"ALPHA", "NAME", "First value"},     // case-free section and key
+        {"alpha", "grid", " spaced = kept "}, // value verbatim after the first "="
+        {"BETA", "k", "1"},
+        {"Gamma", "x", "[not a header]"}, // blanks around the header and name are dropped
+        {"Alpha", "Missing", std::nullopt},
+        {"Delta", "Name", std::nullopt},
+        {"Alph", "Name", std::nullopt}, // no prefix matching
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(file.ReadValue(c.Section, c.Key), c.Expected) << c.Section << "/" << c.Key;
+    }
+    EXPECT_EQ(file.ReadString("Alpha", "Missing", "dflt"), "dflt");
+}
+
+TEST(ProfileFileRead, ListsSectionsAndKeysInFileOrder) {
+    const TProfileFile file(Sample);
+    EXPECT_EQ(file.SectionNames(), (Names{"Alpha", "beta", "Gamma", "ALPHA"}));
+    EXPECT_EQ(file.KeyNames("alpha"), (Names{"Name", "Grid"}));
+    EXPECT_EQ(file.KeyNames("nothing"), Names{});
+    const std::vector<TProfileFile::TEntry> expected{{"Name", "First value"},
+                                                     {"Grid", " spaced = kept "}};
+    EXPECT_EQ(file.ReadSection("ALPHA"), expected);
+}
+
+TEST(ProfileFileRead, AcceptsBareLineFeedsAndAMissingLastLineEnd) {
+    const TProfileFile file("[A]\nk=v\n[B]\r\nk=w");
+    EXPECT_EQ(file.ReadValue("A", "k"), "v");
+    EXPECT_EQ(file.ReadValue("B", "k"), "w");
+    EXPECT_EQ(file.SectionNames(), (Names{"A", "B"}));
+}
+
+TEST(ProfileFileRead, KeepsLongValuesWhole) {
+    const std::string big(100000, 'Z');
+    const TProfileFile file("[S]\r\nU=" + big + "\r\nS=1\r\n");
+    EXPECT_EQ(file.ReadValue("S", "U"), big);
+    EXPECT_EQ(file.ReadValue("S", "S"), "1");
+}
+
+TEST(ProfileFileRead, TakesASectionNameUpToItsLastBracket) {
+    const TProfileFile file("[User@a]b]\r\nk=1\r\n[open\r\nk=2\r\n");
+    EXPECT_EQ(file.SectionNames(), (Names{"User@a]b", "open"}));
+    EXPECT_EQ(file.ReadValue("user@A]B", "k"), "1");
+}
+
+TEST(ProfileFileWrite, ReplacesInPlaceAppendsKeysAndSections) {
+    struct Case {
+        const char* Before;
+        const char* Section;
+        const char* Key;
+        const char* Value;
+        const char* After;
+    };
+    const Case cases[] = {
+        // an existing key keeps its place and its spelling
+        {"[A]\r\nKey=old\r\nz=1\r\n", "a", "KEY", "new", "[A]\r\nKey=new\r\nz=1\r\n"},
+        // a new key goes after the last key of its section, before blank lines
+        {"[A]\r\nk=1\r\n\r\n[B]\r\n", "A", "n", "2", "[A]\r\nk=1\r\nn=2\r\n\r\n[B]\r\n"},
+        // a new section goes to the end
+        {"[A]\r\nk=1\r\n", "B", "k", "2", "[A]\r\nk=1\r\n[B]\r\nk=2\r\n"},
+        // a file without a final line end gets one before the appended text
+        {"[A]\r\nk=1", "A", "n", "2", "[A]\r\nk=1\r\nn=2\r\n"},
+        {"[A]", "A", "n", "2", "[A]\r\nn=2\r\n"},
+        // a final lone CR already ends the line: only LF is added, the header stays "A"
+        {"[A]\r", "A", "n", "2", "[A]\r\nn=2\r\n"},
+        {"[A]\r\nk=1\r", "B", "n", "2", "[A]\r\nk=1\r\n[B]\r\nn=2\r\n"},
+        {"", "S", "k", "v", "[S]\r\nk=v\r\n"},
+        // an empty value is a value
+        {"[A]\r\nk=1\r\n", "A", "k", "", "[A]\r\nk=\r\n"},
+    };
+    for (const Case& c : cases) {
+        TProfileFile file{std::string(c.Before)};
+        file.WriteValue(c.Section, c.Key, c.Value);
+        EXPECT_EQ(file.Text(), c.After) << c.Before;
+        EXPECT_EQ(file.ReadValue(c.Section, c.Key), c.Value);
+    }
+}
+
+TEST(ProfileFileWrite, LineBreaksInNamesAndValuesCannotForgeLines) {
+    TProfileFile file("[Victim]\r\nk=1\r\n");
+    file.WriteValue("S", "k", "a\r\n[Victim]\r\nk=forged");
+    file.WriteValue("Two\nLines", "x=y", "v");
+    EXPECT_EQ(file.ReadValue("Victim", "k"), "1");
+    EXPECT_EQ(file.ReadValue("S", "k"), "a  [Victim]  k=forged");
+    EXPECT_EQ(file.SectionNames(), (Names{"Victim", "S", "Two Lines"}));
+    EXPECT_EQ(file.ReadValue("Two Lines", "x y"), "v");
+}
+
+TEST(ProfileFileWrite, EraseRemovesEveryCopyOfASectionAndNothingElse) {
+    TProfileFile file("[A]\r\nk=1\r\n[B]\r\nk=2\r\n[a]\r\nk=3\r\n[C]\r\nk=4");
+    EXPECT_TRUE(file.EraseSection("A"));
+    EXPECT_EQ(file.Text(), "[B]\r\nk=2\r\n[C]\r\nk=4");
+    EXPECT_FALSE(file.EraseSection("A"));
+    EXPECT_TRUE(file.EraseSection("c"));
+    EXPECT_EQ(file.Text(), "[B]\r\nk=2\r\n");
+}
+
+TEST(ProfileFileWrite, ReplaceSectionDropsOldKeysAndMovesTheSectionToTheEnd) {
+    TProfileFile file("[A]\r\nold=1\r\nk=1\r\n[B]\r\nk=2\r\n");
+    file.ReplaceSection("a", {{"k", "9"}, {"n", "8"}});
+    EXPECT_EQ(file.Text(), "[B]\r\nk=2\r\n[a]\r\nk=9\r\nn=8\r\n");
+    EXPECT_FALSE(file.ReadValue("A", "old").has_value());
+}
+
+TEST(ProfileFileWrite, ChangedOnlyAfterAnEdit) {
+    TProfileFile file("[A]\r\nk=1\r\n");
+    EXPECT_FALSE(file.Changed());
+    file.EraseSection("Missing");
+    EXPECT_FALSE(file.Changed());
+    file.WriteValue("A", "k", "1");
+    EXPECT_TRUE(file.Changed());
+}
+
+} // namespace
+} // namespace sudoku

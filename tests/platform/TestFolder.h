@@ -1,0 +1,49 @@
+// A fresh temporary folder per test, removed with everything in it afterwards.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace sudoku::test {
+
+class TTestFolder {
+public:
+    TTestFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "sudoku-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("mkdtemp failed");
+        }
+        Path_ = pattern;
+    }
+    ~TTestFolder() {
+        std::error_code ec;
+        std::filesystem::permissions(Path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(Path_, ec);
+    }
+    TTestFolder(const TTestFolder&) = delete;
+    TTestFolder& operator=(const TTestFolder&) = delete;
+
+    const std::string& Path() const { return Path_; }
+    std::string File(const std::string& name) const { return Path_ + "/" + name; }
+
+    static std::string Contents(const std::string& fileName) {
+        std::ifstream in(fileName, std::ios::binary);
+        std::ostringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+    static void Put(const std::string& fileName, const std::string& text) {
+        std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
+        out << text;
+    }
+
+private:
+    std::string Path_;
+};
+
+} // namespace sudoku::test
