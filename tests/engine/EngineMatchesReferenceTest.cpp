@@ -1,0 +1,109 @@
+// Side-by-side runs of the engine and the plain reference engine on seeded random states of
+// every box shape: every text, value, result and solution-list entry must agree.
+#include "Alternatives.h"
+#include "RandomStateMaker.h"
+#include "TSuDoKuSolver.h"
+#include "reference/ReferenceEngine.h"
+
+#include <gtest/gtest.h>
+
+namespace sudoku {
+namespace {
+
+using Kind = RandomStateMaker::Kind;
+
+// Marks the entries beyond N x N so that any routine touching them is noticed.
+void MarkOutside(int n, TSuDoKuValues& v, TSuDoKuStrings& s) {
+    for (int col = 1; col <= MaxGridSize; ++col)
+        for (int row = 1; row <= MaxGridSize; ++row)
+            if (col > n || row > n) {
+                v[CellIndex(col, row)] = 7;
+                s[CellIndex(col, row)] = "outside";
+            }
+}
+
+// Cases per shape, fewer for the large grids where the reference is slow.
+int CasesFor(int n, int small, int large) {
+    return n <= 9 ? small : large;
+}
+
+class EngineMatchesReference : public ::testing::TestWithParam<TBoxShape> {};
+
+TEST_P(EngineMatchesReference, Alternatives) {
+    const TBoxShape shape = GetParam();
+    TSuDoKuGrid grid(shape.BoxCols, shape.BoxRows);
+    reference::ReferenceEngine ref(shape.BoxCols, shape.BoxRows);
+    RandomStateMaker maker(shape.BoxCols, shape.BoxRows,
+                           1000u + shape.BoxCols * 17u + shape.BoxRows);
+    const int n = grid.GridSize;
+    const int cases = CasesFor(n, 300, 120);
+    for (int c = 0; c < cases; ++c) {
+        const Kind kind = static_cast<Kind>(c % static_cast<int>(Kind::Count));
+        TSuDoKuStrings s = maker.Puzzle(kind, maker.Unit());
+        TSuDoKuValues v = maker.Below(2) ? maker.Noise() : TSuDoKuValues{};
+        MarkOutside(n, v, s);
+        TSuDoKuValues rv = v;
+        TSuDoKuStrings rs = s;
+        for (int pass = 1; pass <= 3; ++pass) {
+            const bool result = ComputeAlternatives(grid, v, s);
+            const bool expected = ref.ComputeAlternatives(rv, rs);
+            ASSERT_EQ(result, expected) << shape.ItemName << " case " << c << " pass " << pass;
+            ASSERT_EQ(v, rv) << shape.ItemName << " case " << c << " pass " << pass;
+            ASSERT_EQ(s, rs) << shape.ItemName << " case " << c << " pass " << pass;
+        }
+        // The single-box routines on the state reached, for a random box and value.
+        const int boxCol = 1 + maker.Below(grid.BoxesAcross);
+        const int boxRow = 1 + maker.Below(grid.BoxesDown);
+        const int value = 1 + maker.Below(n);
+        grid.StringsToValues(s, v);
+        ref.StringsToValues(rs, rv);
+        ASSERT_EQ(AlternativesForValue(grid, v, s, boxCol, boxRow, value),
+                  ref.AlternativesForValue(rv, rs, boxCol, boxRow, value));
+        FixSingles(grid, s, boxCol, boxRow);
+        ref.FixSingles(rs, boxCol, boxRow);
+        ASSERT_EQ(s, rs) << shape.ItemName << " case " << c;
+    }
+}
+
+TEST_P(EngineMatchesReference, Solver) {
+    const TBoxShape shape = GetParam();
+    TSuDoKuGrid grid(shape.BoxCols, shape.BoxRows);
+    TSuDoKuSolver solver(grid);
+    reference::ReferenceEngine ref(shape.BoxCols, shape.BoxRows);
+    RandomStateMaker maker(shape.BoxCols, shape.BoxRows,
+                           2000u + shape.BoxCols * 17u + shape.BoxRows);
+    const int n = grid.GridSize;
+    const int cases = CasesFor(n, 200, 24);
+    const int caps[] = {0, 1, 10};
+    for (int c = 0; c < cases; ++c) {
+        const Kind kind = static_cast<Kind>(c % static_cast<int>(Kind::Count));
+        // Keep between about 15 % and 85 % of the cells: around the emptiness limit and up
+        // to puzzles that reasoning finishes alone.
+        TSuDoKuStrings s = maker.Puzzle(kind, 0.15 + 0.7 * maker.Unit());
+        TSuDoKuValues v{};
+        if (maker.Below(2))
+            grid.StringsToValues(s, v);
+        MarkOutside(n, v, s);
+        grid.MaxSolutions = ref.MaxSolutions = caps[maker.Below(3)];
+        const bool allowGuess = maker.Below(4) != 0;
+        TSuDoKuValues rv = v;
+        TSuDoKuStrings rs = s;
+        const bool result = solver.SolveSuDoKu(v, s, allowGuess, false);
+        const bool expected = ref.SolveSuDoKu(rv, rs, allowGuess);
+        const std::string where = std::string(shape.ItemName) + " case " + std::to_string(c) +
+                                  " cap " + std::to_string(grid.MaxSolutions) +
+                                  (allowGuess ? " guessing" : " reasoning only");
+        ASSERT_EQ(result, expected) << where;
+        ASSERT_EQ(solver.SolutionList(), ref.SolutionList) << where;
+        ASSERT_EQ(v, rv) << where;
+        ASSERT_EQ(s, rs) << where;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllShapes, EngineMatchesReference, ::testing::ValuesIn(BoxShapes),
+                         [](const auto& shapeInfo) {
+                             return std::string(shapeInfo.param.ItemName);
+                         });
+
+} // namespace
+} // namespace sudoku

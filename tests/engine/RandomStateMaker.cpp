@@ -1,0 +1,110 @@
+// Seeded random grids and cell texts for the engine tests.
+#include "RandomStateMaker.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace sudoku {
+
+RandomStateMaker::RandomStateMaker(int boxCols, int boxRows, unsigned seed)
+    : BoxCols(boxCols), BoxRows(boxRows), N(boxCols * boxRows), Random(seed) {}
+
+TSuDoKuValues RandomStateMaker::CompleteGrid() {
+    std::vector<int> symbols(N);
+    std::iota(symbols.begin(), symbols.end(), 1);
+    std::shuffle(symbols.begin(), symbols.end(), Random);
+    // Rows come in bands of BoxRows rows, columns in stacks of BoxCols columns.
+    auto order = [this](int groups, int size) {
+        std::vector<int> groupOrder(groups);
+        std::iota(groupOrder.begin(), groupOrder.end(), 0);
+        std::shuffle(groupOrder.begin(), groupOrder.end(), Random);
+        std::vector<int> result;
+        for (int grp : groupOrder) {
+            std::vector<int> inner(size);
+            std::iota(inner.begin(), inner.end(), grp * size);
+            std::shuffle(inner.begin(), inner.end(), Random);
+            result.insert(result.end(), inner.begin(), inner.end());
+        }
+        return result;
+    };
+    const std::vector<int> rows = order(N / BoxRows, BoxRows);
+    const std::vector<int> cols = order(N / BoxCols, BoxCols);
+    TSuDoKuValues v{};
+    for (int r = 0; r < N; ++r)
+        for (int c = 0; c < N; ++c) {
+            int row = rows[r];
+            int col = cols[c];
+            int pattern = (row % BoxRows * BoxCols + row / BoxRows + col) % N;
+            v[CellIndex(c + 1, r + 1)] = static_cast<std::uint8_t>(symbols[pattern]);
+        }
+    return v;
+}
+
+std::string RandomStateMaker::OddText() {
+    switch (Below(9)) {
+    case 0:
+        return std::to_string(1 + Below(N)) + "," + std::to_string(1 + Below(N)) + ",";
+    case 1:
+        return "A";
+    case 2: {
+        char buffer[4] = {'$', "0123456789ABCDEF"[Below(2)], "0123456789ABCDEF"[Below(16)], 0};
+        return buffer;
+    }
+    case 3:
+        return std::to_string(N + 1 + Below(5)); // above N
+    case 4:
+        return "0";
+    case 5:
+        return "$0a";
+    case 6:
+        return "0" + std::to_string(1 + Below(N));
+    case 7: {
+        int a = 1 + Below(N);
+        int b = 1 + Below(N);
+        return std::to_string(std::max(a, b)) + "," + std::to_string(std::min(a, b));
+    }
+    default:
+        return std::to_string(1 + Below(N));
+    }
+}
+
+TSuDoKuStrings RandomStateMaker::Puzzle(Kind kind, double keepRatio) {
+    TSuDoKuStrings s{};
+    if (kind == Kind::Empty)
+        return s;
+    const TSuDoKuValues full = CompleteGrid();
+    for (int col = 1; col <= N; ++col)
+        for (int row = 1; row <= N; ++row)
+            if (Unit() < keepRatio)
+                s[CellIndex(col, row)] = std::to_string(full[CellIndex(col, row)]);
+    const int changes = 1 + Below(std::max(1, N / 2));
+    for (int i = 0; i < changes; ++i) {
+        std::string& cell = s[CellIndex(1 + Below(N), 1 + Below(N))];
+        switch (kind) {
+        case Kind::Contradiction:
+            cell = std::to_string(1 + Below(N));
+            break;
+        case Kind::PencilNotes:
+            if (cell.empty())
+                cell = std::to_string(1 + Below(N)) + "," + std::to_string(1 + Below(N)) +
+                       (Below(2) ? "," : "");
+            break;
+        case Kind::OddTexts:
+            cell = OddText();
+            break;
+        default:
+            break;
+        }
+    }
+    return s;
+}
+
+TSuDoKuValues RandomStateMaker::Noise() {
+    TSuDoKuValues v{};
+    for (auto& x : v)
+        x = static_cast<std::uint8_t>(Below(N + 1));
+    return v;
+}
+
+} // namespace sudoku
