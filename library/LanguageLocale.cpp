@@ -1,0 +1,68 @@
+// Language choice from the locale environment.
+#include "LanguageLocale.h"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace sudoku {
+
+namespace {
+
+std::string Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+} // namespace
+
+LanguageLocale LanguageLocale::FromProcess() {
+    return LanguageLocale{Variable("LC_ALL"), Variable("LC_MESSAGES"), Variable("LANG"),
+                          Variable("LANGUAGE")};
+}
+
+std::string LanguageLocale::Code() const {
+    const std::string& locale = !All.empty() ? All : !Messages.empty() ? Messages : Lang;
+    const bool plain =
+        locale.empty() || locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0;
+    if (!plain) {
+        std::string_view list = Language;
+        while (!list.empty()) {
+            const std::size_t colon = list.find(':');
+            const std::string_view entry = list.substr(0, colon);
+            if (!entry.empty()) {
+                return std::string(entry);
+            }
+            list.remove_prefix(colon == std::string_view::npos ? list.size() : colon + 1);
+        }
+    }
+    return locale;
+}
+
+int LanguageLocale::NumberForCode(std::string_view code) {
+    if (code.size() < 2) {
+        return 44;
+    }
+    std::string prefix;
+    for (char c : code.substr(0, 2)) {
+        prefix += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (prefix == "nl") {
+        return 31;
+    }
+    if (prefix == "fr") {
+        return 33;
+    }
+    if (prefix == "it") {
+        return 39;
+    }
+    if (prefix == "de") {
+        return 49;
+    }
+    return 44;
+}
+
+int LanguageLocale::LanguageNumber() const {
+    return NumberForCode(Code());
+}
+
+} // namespace sudoku
