@@ -49,7 +49,7 @@ template <typename T> std::string Number(T value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string Float(double value) {
+template <typename T> std::string Float(T value) {
     if (std::isnan(value)) {
         return "NaN";
     }
@@ -439,7 +439,7 @@ std::string TTabularyObject::FormatValue(const Table& table, const Column& colum
     case ctCardinal:
         return Number(U32(value));
     case ctSingle:
-        return Float(Bits<float>(U32(value)));
+        return Float(Bits<float>(U32(value))); // shortest text of the single itself
     case ctReal48:
         return Float(Real48(value));
     case ctDouble:
