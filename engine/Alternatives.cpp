@@ -2,6 +2,8 @@
 // (a value with one place) and cell singles (a cell with one value), box by box in one pass.
 #include "Alternatives.h"
 
+#include "TCompactGrid.h"
+
 namespace sudoku {
 
 namespace {
@@ -60,17 +62,14 @@ void FixSingles(const TSuDoKuGrid& grid, TSuDoKuStrings& s, int boxColIdx, int b
 }
 
 bool ComputeAlternatives(const TSuDoKuGrid& grid, TSuDoKuValues& v, TSuDoKuStrings& s) {
-    grid.StringsToValues(s, v);
+    // The pass runs on bit masks (TCompactGrid) with the same results as AlternativesForValue
+    // and FixSingles applied box by box to the texts.
+    const TCompactGrid compact(grid);
+    TCompactGrid::TCells cells;
+    compact.Load(s, cells);
+    const bool result = compact.Pass(v, cells);
     TSuDoKuGrid::ClearStrings(s);
-    grid.ValuesToStrings(v, s);
-    bool result = false;
-    for (int boxRowIdx = 1; boxRowIdx <= grid.BoxesDown; ++boxRowIdx)
-        for (int boxColIdx = 1; boxColIdx <= grid.BoxesAcross; ++boxColIdx) {
-            for (int value = 1; value <= grid.GridSize; ++value)
-                if (AlternativesForValue(grid, v, s, boxColIdx, boxRowIdx, value))
-                    result = true;
-            FixSingles(grid, s, boxColIdx, boxRowIdx);
-        }
+    compact.Store(cells, s);
     return result;
 }
 

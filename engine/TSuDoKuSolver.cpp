@@ -1,45 +1,19 @@
-// The limited solver: alternatives passes until nothing changes, then guesses at the cell
-// with the shortest candidate text, inside a node budget, counting distinct solutions.
+// The limited solver. A node reasons with alternatives passes until nothing changes; when
+// that leaves open cells it guesses each candidate of the cell with the shortest list text
+// in turn, searching each guess as a child node. Visited states, the node budget and the
+// solution cap cut the search short; distinct solutions are counted.
 #include "TSuDoKuSolver.h"
 
-#include "Alternatives.h"
-
 #include <algorithm>
+#include <bit>
 
 namespace sudoku {
 
-namespace {
-
-int IndexOfName(const std::vector<std::string>& list, std::string_view name) {
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (list[i].size() > name.size() && list[i].compare(0, name.size(), name) == 0 &&
-            list[i][name.size()] == '=')
-            return static_cast<int>(i);
-    return -1;
-}
-
-int ReadCounter(const std::vector<std::string>& list, std::string_view name) {
-    int i = IndexOfName(list, name);
-    return i < 0 ? 0 : TextToValue(std::string_view(list[i]).substr(name.size() + 1));
-}
-
-void WriteCounter(std::vector<std::string>& list, std::string_view name, int value) {
-    std::string entry = std::string(name) + "=" + std::to_string(value);
-    int i = IndexOfName(list, name);
-    if (i < 0)
-        list.push_back(std::move(entry));
-    else
-        list[i] = std::move(entry);
-}
-
-bool Contains(const std::vector<std::string>& list, const std::string& entry) {
-    return std::find(list.begin(), list.end(), entry) != list.end();
-}
-
-} // namespace
-
 int TSuDoKuSolver::Solutions() const {
-    return ReadCounter(List, "Solutions");
+    for (const std::string& entry : List)
+        if (entry.rfind("Solutions=", 0) == 0)
+            return TextToValue(std::string_view(entry).substr(10));
+    return 0;
 }
 
 int TSuDoKuSolver::EmptyLimit(int gridSize) {
@@ -48,9 +22,10 @@ int TSuDoKuSolver::EmptyLimit(int gridSize) {
 }
 
 void TSuDoKuSolver::ProcessMessages() {
-    if (!Hooks.ProcessMessages)
+    if (!Hooks.ProcessMessages || ++PassesSinceLook < PassesPerClockLook)
         return;
-    auto now = std::chrono::steady_clock::now();
+    PassesSinceLook = 0;
+    const auto now = std::chrono::steady_clock::now();
     if (now - LastMessages < MessageInterval)
         return;
     LastMessages = now;
@@ -59,102 +34,114 @@ void TSuDoKuSolver::ProcessMessages() {
 
 bool TSuDoKuSolver::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allowGuess,
                                 bool showResults) {
-    const TSuDoKuGrid& g = Grid;
-    const int cap = std::max(0, g.MaxSolutions);
-    if (IndexOfName(List, "Solutions") < 0)
-        List.push_back("Solutions=0");
-    if (IndexOfName(List, "Count") < 0)
-        List.push_back("Count=0");
-    if (IndexOfName(List, "Depth") < 0) {
-        List = {"Solutions=0", "Depth=0", "Count=0"};
-        LastMessages = std::chrono::steady_clock::now();
-    }
-    if (ReadCounter(List, "Solutions") > cap)
+    if (Searching)
         return false;
-    if (ReadCounter(List, "Count") + 1 > NodeBudget)
-        return false;
-    std::string key = ">" + g.StringsToHex(s);
-    if (Contains(List, key))
-        return false;
-    List.push_back(std::move(key));
-    WriteCounter(List, "Count", ReadCounter(List, "Count") + 1);
-    WriteCounter(List, "Depth", ReadCounter(List, "Depth") + 1);
+    Searching = true;
+    TSearch search(Grid);
+    search.Cap = std::max(0, Grid.MaxSolutions);
+    search.Visited.reserve(2 * NodeBudget);
+    LastMessages = std::chrono::steady_clock::now();
+    PassesSinceLook = 0;
 
-    bool solved = false;
-    if (g.CountEmptyStrings(s) < EmptyLimit(g.GridSize)) {
-        bool ok = true;
-        for (int pass = 0; pass < MaxPasses && ok && !g.ValuesFull(v); ++pass) {
-            TSuDoKuValues v0 = v;
-            TSuDoKuStrings s0 = s;
-            ok = ComputeAlternatives(g, v, s) && g.StringsFull(s);
-            ProcessMessages();
-            if (g.ValuesEqual(v, v0) && g.StringsEqual(s, s0))
-                break;
-        }
-        solved = g.ValuesFull(v) && g.SumsOK(v) && g.StringsFull(s);
-        if (solved) {
-            std::string solution = g.ValuesToHex(v);
-            if (!Contains(List, solution)) {
-                List.insert(List.begin() + 2, std::move(solution));
-                WriteCounter(List, "Solutions", ReadCounter(List, "Solutions") + 1);
-            }
-        }
-        if (!solved && g.StringsFull(s) && allowGuess)
-            Guess(v, s);
-    }
+    TCompactGrid::TCells cells;
+    search.Compact.Load(s, cells);
+    Node(search, v, cells, allowGuess);
 
-    int depth = ReadCounter(List, "Depth") - 1;
-    WriteCounter(List, "Depth", depth);
-    if (depth != 0)
-        return solved;
-
-    List.erase(List.begin() + IndexOfName(List, "Count"));
-    List.erase(List.begin() + IndexOfName(List, "Depth"));
-    for (std::size_t i = List.size(); i-- > 0;)
-        if (List[i].find('>') != std::string::npos)
-            List.erase(List.begin() + static_cast<std::ptrdiff_t>(i));
-    const int solutions = ReadCounter(List, "Solutions");
+    const int solutions = static_cast<int>(search.Found.size());
+    List.clear();
+    List.push_back("Solutions=" + std::to_string(solutions));
+    List.insert(List.end(), search.Found.rbegin(), search.Found.rend());
     if (solutions >= 1) {
         TSuDoKuGrid::ClearValues(v);
-        g.HexToValues(List[1], v);
+        Grid.HexToValues(List[1], v);
     }
+    if (search.TopLevelPassed) {
+        TSuDoKuGrid::ClearStrings(s);
+        search.Compact.Store(cells, s);
+    }
+    Searching = false;
     if (showResults && Hooks.ShowResults)
         Hooks.ShowResults(List);
     return solutions == 1;
 }
 
-void TSuDoKuSolver::Guess(TSuDoKuValues& v, TSuDoKuStrings& s) {
+bool TSuDoKuSolver::Node(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells& cells,
+                         bool allowGuess) {
+    const TCompactGrid& compact = search.Compact;
     const TSuDoKuGrid& g = Grid;
+    const int n = g.GridSize;
+    if (static_cast<int>(search.Found.size()) > search.Cap || search.Count + 1 > NodeBudget)
+        return false;
+    // The state key: the value of every text on entry, one byte per cell.
+    std::string key(static_cast<std::size_t>(n * n), '\0');
+    for (int c = 0; c < n; ++c)
+        for (int r = 0; r < n; ++r)
+            key[static_cast<std::size_t>(r * n + c)] =
+                static_cast<char>(cells[CellIndex(c + 1, r + 1)].Value);
+    if (!search.Visited.insert(std::move(key)).second)
+        return false;
+    ++search.Count;
+    const bool topLevel = search.Depth++ == 0;
+
+    bool solved = false;
+    if (compact.CountEmpty(cells) < EmptyLimit(n)) {
+        bool ok = true;
+        TSuDoKuValues v0;
+        TCompactGrid::TCells cells0;
+        for (int pass = 0; pass < MaxPasses && ok && !g.ValuesFull(v); ++pass) {
+            v0 = v;
+            cells0 = cells;
+            ok = compact.Pass(v, cells) && compact.CellsFull(cells);
+            if (topLevel)
+                search.TopLevelPassed = true;
+            ProcessMessages();
+            if (compact.ValuesEqual(v, v0) && compact.CellsEqual(cells, cells0))
+                break;
+        }
+        solved = g.ValuesFull(v) && g.SumsOK(v) && compact.CellsFull(cells);
+        if (solved) {
+            std::string solution = g.ValuesToHex(v);
+            if (std::find(search.Found.begin(), search.Found.end(), solution) == search.Found.end())
+                search.Found.push_back(std::move(solution));
+        }
+        if (!solved && compact.CellsFull(cells) && allowGuess)
+            Guess(search, v, cells);
+    }
+    --search.Depth;
+    return solved;
+}
+
+void TSuDoKuSolver::Guess(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells& cells) {
+    const TSuDoKuGrid& g = Grid;
+    const int n = g.GridSize;
     const TSuDoKuValues v1 = v;
-    const TSuDoKuStrings s1 = s;
+    const TCompactGrid::TCells cells1 = cells;
+    // Restoring clears the whole arrays before copying the N x N cells back.
     auto restore = [&] {
         TSuDoKuGrid::ClearValues(v);
         g.CopyValues(v1, v);
-        TSuDoKuGrid::ClearStrings(s);
-        g.CopyStrings(s1, s);
+        cells = cells1;
     };
-    std::string best = "0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F,";
+    // The cell with the shortest list text, the last one in reading order among equals;
+    // bestLength counts the text plus a trailing comma, starting from a 32-character text.
+    int bestLength = 32;
     int chosen = -1;
-    for (int row = 1; row <= g.GridSize; ++row)
-        for (int col = 1; col <= g.GridSize; ++col) {
+    for (int row = 1; row <= n; ++row)
+        for (int col = 1; col <= n; ++col) {
             const int i = CellIndex(col, row);
-            if (v1[i] == 0 && s1[i].find(',') != std::string::npos && s1[i].size() < best.size()) {
-                best = s1[i] + ",";
+            if (v1[i] == 0 && cells1[i].HasComma() && cells1[i].ListLength() < bestLength) {
+                bestLength = cells1[i].ListLength() + 1;
                 chosen = i;
             }
         }
-    if (chosen >= 0 && best.find(',') != std::string::npos &&
-        static_cast<int>(best.size()) < g.GridSize) {
-        while (!best.empty() && ReadCounter(List, "Solutions") <= std::max(0, g.MaxSolutions)) {
-            std::size_t comma = best.find(',');
-            std::string item = best.substr(0, comma);
-            best.erase(0, comma == std::string::npos ? best.size() : comma + 1);
-            const int value = TextToValue(item);
-            v[chosen] = static_cast<std::uint8_t>(value);
-            if (value == 0)
-                continue;
-            s[chosen] = std::to_string(value);
-            SolveSuDoKu(v, s, true, false);
+    if (chosen >= 0 && bestLength < n) {
+        for (std::uint32_t mask = cells1[chosen].Mask;
+             mask != 0 && static_cast<int>(search.Found.size()) <= search.Cap; mask &= mask - 1) {
+            const auto value = static_cast<std::uint8_t>(std::countr_zero(mask) + 1);
+            v[chosen] = value;
+            cells[chosen] = TCompactCell{static_cast<std::uint16_t>(1u << (value - 1)),
+                                         TCellKind::Numbers, value};
+            Node(search, v, cells, true);
             restore();
         }
     }

@@ -2,11 +2,13 @@
 // lists inside a node budget. Counts distinct solutions up to the grid's MaxSolutions.
 #pragma once
 
+#include "TCompactGrid.h"
 #include "TSuDoKuGrid.h"
 
 #include <chrono>
 #include <functional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace sudoku {
@@ -26,7 +28,8 @@ public:
 
     explicit TSuDoKuSolver(TSuDoKuGrid& grid) : Grid(grid) {}
 
-    // True when exactly one solution was found; V then holds it.
+    // True when exactly one solution was found; V then holds it. A call made from inside a
+    // running search (through a hook) does nothing and returns false.
     bool SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allowGuess, bool showResults);
 
     // After a top-level call: "Solutions=n" then the n solutions, newest first.
@@ -39,13 +42,29 @@ public:
     static int EmptyLimit(int gridSize);
 
 private:
-    void Guess(TSuDoKuValues& v, TSuDoKuStrings& s);
+    // State of one top-level search.
+    struct TSearch {
+        explicit TSearch(const TSuDoKuGrid& grid) : Compact(grid) {}
+        TCompactGrid Compact;
+        int Cap = 0;
+        int Count = 0;
+        int Depth = 0;
+        std::vector<std::string> Found; // solution hex texts, oldest first
+        std::unordered_set<std::string> Visited;
+        bool TopLevelPassed = false; // the top-level node ran a pass (S was rebuilt)
+    };
+
+    bool Node(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells& cells, bool allowGuess);
+    void Guess(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells& cells);
     void ProcessMessages();
 
     static constexpr std::chrono::milliseconds MessageInterval{10};
+    static constexpr int PassesPerClockLook = 8;
 
     TSuDoKuGrid& Grid;
     std::vector<std::string> List;
+    bool Searching = false;
+    int PassesSinceLook = 0;
     std::chrono::steady_clock::time_point LastMessages;
 };
 

@@ -75,6 +75,7 @@ TEST_P(EngineMatchesReference, Solver) {
     const int n = grid.GridSize;
     const int cases = CasesFor(n, 200, 24);
     const int caps[] = {0, 1, 10};
+    int seen[5] = {};
     for (int c = 0; c < cases; ++c) {
         const Kind kind = static_cast<Kind>(c % static_cast<int>(Kind::Count));
         // Keep between about 15 % and 85 % of the cells: around the emptiness limit and up
@@ -97,6 +98,17 @@ TEST_P(EngineMatchesReference, Solver) {
         ASSERT_EQ(solver.SolutionList(), ref.SolutionList) << where;
         ASSERT_EQ(v, rv) << where;
         ASSERT_EQ(s, rs) << where;
+        const int found = solver.Solutions();
+        ++seen[found == 0 ? 0 : found == 1 ? 1 : 2];
+        seen[3] += ref.NodesUsed == TSuDoKuSolver::NodeBudget;
+        seen[4] += ref.NodesUsed > 1 && ref.NodesUsed < TSuDoKuSolver::NodeBudget;
+    }
+    // The random cases must reach every outcome the comparison is meant to cover.
+    EXPECT_GT(seen[0], 0) << "no unsolvable case";
+    EXPECT_GT(seen[1], 0) << "no uniquely solved case";
+    if (n >= 6) {
+        EXPECT_GT(seen[4], 0) << "no case with guessing";
+        EXPECT_GT(seen[2] + seen[3], 0) << "no case with several solutions or a spent budget";
     }
 }
 

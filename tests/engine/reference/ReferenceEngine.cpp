@@ -373,6 +373,7 @@ bool ReferenceEngine::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allo
     if (GetCounter("Depth") != 0)
         return solved;
     // 10. end of the top-level search
+    NodesUsed = GetCounter("Count");
     SolutionList.erase(SolutionList.begin() + IndexOfName("Count"));
     SolutionList.erase(SolutionList.begin() + IndexOfName("Depth"));
     for (int i = static_cast<int>(SolutionList.size()) - 1; i >= 0; --i)

@@ -24,6 +24,8 @@ public:
     int MaxSolutions = 10;
     // "Solutions=", "Depth=", "Count=", solution hex texts and ">" keys, as the search runs.
     std::vector<std::string> SolutionList;
+    // Nodes entered by the last top-level search (its "Count" entry before removal).
+    int NodesUsed = 0;
 
     int TextValue(std::string_view text) const; // 0 unless a number (or "$" hex) in 1..N
     static std::string Fixed(int value);
