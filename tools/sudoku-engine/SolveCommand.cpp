@@ -1,0 +1,94 @@
+// "sudoku-engine solve": runs the limited solver on each puzzle line and prints the number
+// of solutions it found (cap 10) and the grid it leaves.
+#include "TCommandContext.h"
+#include "TPuzzleLine.h"
+#include "TPuzzleReader.h"
+#include "TSuDoKuSolver.h"
+
+#include <ostream>
+
+namespace sudoku::cli {
+
+namespace {
+
+void PrintSolveHelp(std::ostream& out) {
+    out << "Usage: sudoku-engine solve [--shape WxH] [FILE...]\n"
+           "\n"
+           "Solves each puzzle line with the program's own limited solver and prints one\n"
+           "line per puzzle: the number of solutions it found, searching with a cap of 10\n"
+           "(\"10+\" when it found more), a blank, then the grid it leaves: the solution\n"
+           "when it found at least one (the newest), otherwise the state its reasoning\n"
+           "reached, in the same one-line form with \".\" for an empty cell.\n"
+           "\n"
+           "Puzzle lines: N x N characters, rows top to bottom, each row left to right;\n"
+           "\".\" or \"0\" for an empty cell, \"1\" to \"9\", then \"Q\" to \"W\" (either case)\n"
+           "for 10 to 16. A line may start with \"WxH:\" to give its own shape. Blank lines\n"
+           "are skipped. Without FILE, or for \"-\", standard input is read.\n"
+           "\n"
+           "  --shape WxH  box shape of the puzzles: boxes W cells wide and H high, one of\n"
+           "               2x2 2x3 2x4 2x5 2x6 2x7 2x8 3x2 3x3 3x4 3x5 4x2 4x3 4x4 5x2 5x3\n"
+           "               6x2 7x2 8x2 (default 3x3)\n"
+           "  --help       this text\n"
+           "\n"
+           "A malformed line (wrong length, bad character, unknown shape) or a file that\n"
+           "cannot be read gets one error line on standard error naming the file and line;\n"
+           "the other lines are still solved and the exit status is then 1. Bad arguments\n"
+           "give exit status 2.\n";
+}
+
+} // namespace
+
+int SolveCommand(TCommandContext& context) {
+    TBoxShape shape = BoxShapes[0];
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < context.Args.size(); ++i) {
+        const std::string& arg = context.Args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            files.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            PrintSolveHelp(context.Out);
+            return ExitOk;
+        } else if (arg == "--shape" || arg.rfind("--shape=", 0) == 0) {
+            std::string name;
+            if (arg == "--shape") {
+                if (i + 1 >= context.Args.size()) {
+                    context.Err << "sudoku-engine solve: --shape needs a shape such as 3x3\n";
+                    return ExitBadArguments;
+                }
+                name = context.Args[++i];
+            } else {
+                name = arg.substr(8);
+            }
+            const auto named = TPuzzleLine::ParseShape(name);
+            if (!named) {
+                context.Err << "sudoku-engine solve: unknown shape '" << name
+                            << "' (try --help for the list)\n";
+                return ExitBadArguments;
+            }
+            shape = *named;
+        } else {
+            context.Err << "sudoku-engine solve: unknown option '" << arg << "' (try --help)\n";
+            return ExitBadArguments;
+        }
+    }
+
+    TPuzzleReader reader(shape, context.Err);
+    const bool allGood =
+        reader.ReadAll(files, context.In, [&](TSuDoKuGrid& grid, const TSuDoKuValues& givens) {
+            grid.MaxSolutions = 10;
+            TSuDoKuSolver solver(grid);
+            TSuDoKuValues v{};
+            TSuDoKuStrings s{};
+            grid.ValuesToStrings(givens, s);
+            solver.SolveSuDoKu(v, s, true, false);
+            const int found = solver.Solutions();
+            context.Out << (found > grid.MaxSolutions ? "10+" : std::to_string(found)) << ' '
+                        << TPuzzleLine::Format(grid, v) << '\n';
+        });
+    return allGood ? ExitOk : ExitBadInput;
+}
+
+} // namespace sudoku::cli

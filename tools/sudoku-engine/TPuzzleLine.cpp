@@ -1,0 +1,80 @@
+// Reading and writing the one-line puzzle form and shape names.
+#include "TPuzzleLine.h"
+
+namespace sudoku::cli {
+
+std::optional<TBoxShape> TPuzzleLine::ParseShape(std::string_view name) {
+    for (const TBoxShape& shape : BoxShapes) {
+        const std::string text =
+            std::to_string(shape.BoxCols) + "x" + std::to_string(shape.BoxRows);
+        if (name.size() != text.size())
+            continue;
+        bool same = true;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            same = same && (name[i] == text[i] || (text[i] == 'x' && name[i] == 'X'));
+        if (same)
+            return shape;
+    }
+    return std::nullopt;
+}
+
+std::string TPuzzleLine::ShapeName(const TSuDoKuGrid& grid) {
+    return std::to_string(grid.BoxCols) + "x" + std::to_string(grid.BoxRows);
+}
+
+char TPuzzleLine::SymbolOf(int value) {
+    if (value <= 0)
+        return '.';
+    if (value <= 9)
+        return static_cast<char>('0' + value);
+    return static_cast<char>('Q' + value - 10);
+}
+
+int TPuzzleLine::ValueOf(char symbol) {
+    if (symbol == '.')
+        return 0;
+    if (symbol >= '0' && symbol <= '9')
+        return symbol - '0';
+    if (symbol >= 'Q' && symbol <= 'W')
+        return symbol - 'Q' + 10;
+    if (symbol >= 'q' && symbol <= 'w')
+        return symbol - 'q' + 10;
+    return -1;
+}
+
+std::string TPuzzleLine::Parse(std::string_view line, const TSuDoKuGrid& grid, TSuDoKuValues& v) {
+    const int n = grid.GridSize;
+    const std::size_t cells = static_cast<std::size_t>(n * n);
+    if (line.size() != cells)
+        return "wrong length: " + std::to_string(line.size()) + " characters, a " +
+               ShapeName(grid) + " puzzle has " + std::to_string(cells);
+    TSuDoKuValues values{};
+    for (std::size_t i = 0; i < cells; ++i) {
+        const int value = ValueOf(line[i]);
+        const std::string where = " at column " + std::to_string(i + 1);
+        if (value < 0) {
+            const unsigned char c = static_cast<unsigned char>(line[i]);
+            const std::string shown = c >= 0x20 && c < 0x7F ? "'" + std::string(1, line[i]) + "'"
+                                                            : "byte " + std::to_string(c);
+            return "bad character " + shown + where;
+        }
+        if (value > n)
+            return "bad character '" + std::string(1, line[i]) + "'" + where + ": value " +
+                   std::to_string(value) + " is above " + std::to_string(n);
+        const int col = static_cast<int>(i) % n + 1;
+        const int row = static_cast<int>(i) / n + 1;
+        values[CellIndex(col, row)] = static_cast<std::uint8_t>(value);
+    }
+    v = values;
+    return {};
+}
+
+std::string TPuzzleLine::Format(const TSuDoKuGrid& grid, const TSuDoKuValues& v) {
+    std::string line;
+    for (int row = 1; row <= grid.GridSize; ++row)
+        for (int col = 1; col <= grid.GridSize; ++col)
+            line += SymbolOf(v[CellIndex(col, row)]);
+    return line;
+}
+
+} // namespace sudoku::cli

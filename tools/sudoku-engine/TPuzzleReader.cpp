@@ -1,0 +1,85 @@
+// Line-by-line reading of puzzle files with one error line per malformed line.
+#include "TPuzzleReader.h"
+
+#include "TPuzzleLine.h"
+
+#include <fstream>
+#include <istream>
+#include <ostream>
+
+namespace sudoku::cli {
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+bool TPuzzleReader::ReadAll(const std::vector<std::string>& files, std::istream& in,
+                            const THandler& handle) {
+    if (files.empty())
+        return ReadStream(in, "standard input", handle);
+    bool allGood = true;
+    for (const std::string& file : files) {
+        if (file == "-") {
+            allGood = ReadStream(in, "standard input", handle) && allGood;
+            continue;
+        }
+        std::ifstream stream(file, std::ios::binary);
+        if (!stream) {
+            Err << "sudoku-engine: " << file << ": cannot open the file\n";
+            allGood = false;
+            continue;
+        }
+        allGood = ReadStream(stream, file, handle) && allGood;
+    }
+    return allGood;
+}
+
+bool TPuzzleReader::ReadStream(std::istream& in, const std::string& name, const THandler& handle) {
+    bool allGood = true;
+    std::string raw;
+    for (long lineNumber = 1; std::getline(in, raw); ++lineNumber) {
+        std::string_view line = Trim(raw);
+        if (line.empty())
+            continue;
+        const auto fault = [&](const std::string& text) {
+            Err << "sudoku-engine: " << name << ", line " << lineNumber << ": " << text << "\n";
+            allGood = false;
+        };
+        TBoxShape shape = DefaultShape;
+        // An optional "WxH:" in front gives the line its own shape.
+        if (const std::size_t colon = line.find(':'); colon != std::string_view::npos) {
+            const std::string_view shapeName = Trim(line.substr(0, colon));
+            const auto named = TPuzzleLine::ParseShape(shapeName);
+            if (!named) {
+                fault("unknown shape '" + std::string(shapeName) + "'");
+                continue;
+            }
+            shape = *named;
+            line = Trim(line.substr(colon + 1));
+        }
+        TSuDoKuGrid grid(shape.BoxCols, shape.BoxRows);
+        TSuDoKuValues givens{};
+        const std::string error = TPuzzleLine::Parse(line, grid, givens);
+        if (!error.empty()) {
+            fault(error);
+            continue;
+        }
+        handle(grid, givens);
+    }
+    if (in.bad()) {
+        Err << "sudoku-engine: " << name << ": read error\n";
+        allGood = false;
+    }
+    return allGood;
+}
+
+} // namespace sudoku::cli

@@ -1,0 +1,33 @@
+// Reads puzzle lines from files or standard input for the subcommands: skips blank lines,
+// reports each malformed line on the error stream and hands every good one on.
+#pragma once
+
+#include "TSuDoKuGrid.h"
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace sudoku::cli {
+
+class TPuzzleReader {
+public:
+    // grid is set to the line's shape; givens holds its values (0 for empty cells).
+    using THandler = std::function<void(TSuDoKuGrid& grid, const TSuDoKuValues& givens)>;
+
+    TPuzzleReader(const TBoxShape& defaultShape, std::ostream& err)
+        : DefaultShape(defaultShape), Err(err) {}
+
+    // Every file in turn ("-" is standard input), or standard input when there is none.
+    // False when any file could not be read or any line was malformed.
+    bool ReadAll(const std::vector<std::string>& files, std::istream& in, const THandler& handle);
+
+private:
+    bool ReadStream(std::istream& in, const std::string& name, const THandler& handle);
+
+    TBoxShape DefaultShape;
+    std::ostream& Err;
+};
+
+} // namespace sudoku::cli
