@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QImage>
 #include <QPainter>
 
 namespace sudoku {
@@ -64,10 +64,20 @@ QPixmap TSkinPictures::Cached(const QString& key, QSize size, const QString& pat
     if (found != cache_.constEnd())
         return *found;
     QPixmap picture;
-    if (!path.isEmpty() && picture.load(path) && size.isValid() && picture.size() != size)
-        picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (picture.isNull())
-        picture = QPixmap();
+    if (size.isValid()) {
+        // A sized copy comes from the picture as loaded, never from a second read.
+        const QPixmap natural = Cached(key, QSize(), path);
+        if (!natural.isNull())
+            picture = natural.size() == size
+                          ? natural
+                          : natural.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else {
+        // Read through QImage: QPixmap::load would answer from the process-wide pixmap cache
+        // and miss a file replaced within the same second.
+        QImage image;
+        if (!path.isEmpty() && image.load(path))
+            picture = QPixmap::fromImage(image);
+    }
     cache_.insert(sizedKey, picture);
     return picture;
 }
@@ -79,24 +89,20 @@ QPixmap TSkinPictures::Resource(const QString& name, QSize size) {
 }
 
 QPixmap TSkinPictures::File(const QString& fileName, QSize size) {
-    // Look the name up without regard to case; the folder is read once per name.
+    const QString key = QStringLiteral("file:") + fileName.toLower();
+    // The folder is searched only the first time a name is asked for.
     QString path;
     const QDir dir(overrideDir_);
-    if (dir.exists()) {
-        const QStringList matches =
-            dir.entryList({fileName}, QDir::Files | QDir::Readable | QDir::CaseSensitive);
-        if (!matches.isEmpty()) {
-            path = dir.filePath(matches.first());
-        } else {
-            const QStringList all = dir.entryList(QDir::Files | QDir::Readable);
-            for (const QString& entry : all)
-                if (entry.compare(fileName, Qt::CaseInsensitive) == 0) {
-                    path = dir.filePath(entry);
-                    break;
-                }
-        }
+    if (!cache_.contains(key) && dir.exists()) {
+        const QStringList entries = dir.entryList(QDir::Files | QDir::Readable);
+        for (const QString& entry : entries)
+            if (entry.compare(fileName, Qt::CaseInsensitive) == 0) {
+                path = dir.filePath(entry);
+                if (entry == fileName)
+                    break; // an exact match wins over other spellings
+            }
     }
-    return Cached(QStringLiteral("file:") + fileName.toLower(), size, path);
+    return Cached(key, size, path);
 }
 
 QPixmap TSkinPictures::FileOrResource(const QString& fileName, const QString& resourceName) {
