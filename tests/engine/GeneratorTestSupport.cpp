@@ -1,0 +1,141 @@
+// Checks shared by the generator and carving tests.
+#include "GeneratorTestSupport.h"
+
+#include "Levels.h"
+#include "TSuDoKuSolver.h"
+
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace sudoku::testing {
+
+namespace {
+
+std::uint8_t At(const TSuDoKuValues& v, int col, int row) {
+    return v[static_cast<std::size_t>(CellIndex(col, row))];
+}
+
+// Solves a copy of the puzzle; true when exactly one solution was found and it is `complete`.
+bool SolvesUniquelyTo(const TSuDoKuGrid& shape, const TSuDoKuStrings& puzzle,
+                      const TSuDoKuValues& complete, bool allowGuess, int maxSolutions) {
+    TSuDoKuGrid grid(shape.BoxCols, shape.BoxRows);
+    grid.MaxSolutions = maxSolutions;
+    TSuDoKuSolver solver(grid);
+    TSuDoKuValues v{};
+    TSuDoKuStrings s = puzzle;
+    return solver.SolveSuDoKu(v, s, allowGuess, false) && solver.Solutions() == 1 &&
+           grid.ValuesEqual(v, complete);
+}
+
+} // namespace
+
+bool IsSudokuGrid(const TSuDoKuGrid& grid, const TSuDoKuValues& v) {
+    const int n = grid.GridSize;
+    std::set<int> wanted;
+    for (int value = 1; value <= n; ++value) {
+        wanted.insert(value);
+    }
+    for (int i = 1; i <= n; ++i) {
+        std::set<int> row;
+        std::set<int> col;
+        for (int j = 1; j <= n; ++j) {
+            row.insert(At(v, j, i));
+            col.insert(At(v, i, j));
+        }
+        if (row != wanted || col != wanted) {
+            return false;
+        }
+    }
+    for (int top = 1; top <= n; top += grid.BoxRows) {
+        for (int left = 1; left <= n; left += grid.BoxCols) {
+            std::set<int> box;
+            for (int row = top; row < top + grid.BoxRows; ++row) {
+                for (int col = left; col < left + grid.BoxCols; ++col) {
+                    box.insert(At(v, col, row));
+                }
+            }
+            if (box != wanted) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+::testing::AssertionResult IsSoundGame(const TSuDoKuGrid& shape, const TSuDoKuValues& complete,
+                                       const TSuDoKuStrings& puzzle, int level) {
+    const int n = shape.GridSize;
+    if (!IsSudokuGrid(shape, complete)) {
+        return ::testing::AssertionFailure() << "the complete grid is not a Sudoku";
+    }
+    int empty = 0;
+    for (int col = 1; col <= MaxGridSize; ++col) {
+        for (int row = 1; row <= MaxGridSize; ++row) {
+            const auto& text = puzzle[static_cast<std::size_t>(CellIndex(col, row))];
+            if (col > n || row > n) {
+                if (!text.empty()) {
+                    return ::testing::AssertionFailure() << "text beyond the grid at " << col;
+                }
+            } else if (text.empty()) {
+                ++empty;
+            } else if (text != std::to_string(At(complete, col, row))) {
+                return ::testing::AssertionFailure()
+                       << "given " << text << " at (" << col << "," << row << ") is not the grid's";
+            }
+        }
+    }
+    const bool guessing = level == ExpertLevel && n <= 9;
+    if (!SolvesUniquelyTo(shape, puzzle, complete, true, 10)) {
+        return ::testing::AssertionFailure() << "the solver does not find the grid as the only "
+                                                "solution: "
+                                             << PuzzleLine(shape, puzzle);
+    }
+    if (!guessing && !SolvesUniquelyTo(shape, puzzle, complete, false, 1)) {
+        return ::testing::AssertionFailure()
+               << "reasoning alone does not finish " << PuzzleLine(shape, puzzle);
+    }
+    const int target = CarvingTarget(n, level);
+    const int lowest = CarvingTargetIsReduced(n, level) ? target - CarvingSpread(n) + 1 : target;
+    if (empty > target) {
+        return ::testing::AssertionFailure() << empty << " empty cells, more than " << target;
+    }
+    if (empty < lowest) {
+        // Stopping short is fine only when no given can be removed any more.
+        for (int row = 1; row <= n; ++row) {
+            for (int col = 1; col <= n; ++col) {
+                TSuDoKuStrings less = puzzle;
+                auto& text = less[static_cast<std::size_t>(CellIndex(col, row))];
+                if (text.empty()) {
+                    continue;
+                }
+                text.clear();
+                if (SolvesUniquelyTo(shape, less, complete, guessing, 1)) {
+                    return ::testing::AssertionFailure()
+                           << empty << " empty cells, below " << lowest << ", though (" << col
+                           << "," << row << ") could still go: " << PuzzleLine(shape, puzzle);
+                }
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+std::string ShapeName(const ::testing::TestParamInfo<TBoxShape>& param) {
+    return std::string(param.param.ItemName);
+}
+
+std::string PuzzleLine(const TSuDoKuGrid& grid, const TSuDoKuStrings& puzzle) {
+    std::string line;
+    for (int row = 1; row <= grid.GridSize; ++row) {
+        for (int col = 1; col <= grid.GridSize; ++col) {
+            const int value = TextToValue(puzzle[static_cast<std::size_t>(CellIndex(col, row))]);
+            line += value == 0   ? '.'
+                    : value <= 9 ? static_cast<char>('0' + value)
+                                 : static_cast<char>('Q' + value - 10);
+        }
+    }
+    return line;
+}
+
+} // namespace sudoku::testing
