@@ -328,13 +328,18 @@ bool TProfileFile::Load(const std::string& fileName) {
         return errno == ENOENT || errno == ENOTDIR;
     }
     struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+              static_cast<std::size_t>(st.st_size) <= MaxFileSize;
     if (ok) {
         // One read for the size known now; keep reading should the file have grown meanwhile.
         Text_.resize(static_cast<std::size_t>(st.st_size) + 1);
         std::size_t used = 0;
         while (true) {
             if (used == Text_.size()) {
+                if (used > MaxFileSize) {
+                    ok = false;
+                    break;
+                }
                 Text_.resize(Text_.size() * 2);
             }
             const ssize_t n = ::read(fd, Text_.data() + used, Text_.size() - used);

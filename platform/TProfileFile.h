@@ -19,11 +19,15 @@ public:
         bool operator==(const TEntry&) const = default;
     };
 
+    // Larger files are refused rather than read into memory: a library of 10,000 puzzles is
+    // under 10 MB, so anything this big was not written by the program.
+    static constexpr std::size_t MaxFileSize = std::size_t{256} << 20;
+
     TProfileFile() = default;
     explicit TProfileFile(std::string text);
 
     // Reads the whole file with one read. A missing file reads as empty and counts as success;
-    // any other failure returns false and leaves the text empty.
+    // any other failure (also a file over MaxFileSize) returns false and leaves the text empty.
     bool Load(const std::string& fileName);
     // Writes the text to `fileName` + ".tmp" and renames that over the file, so a failed write
     // leaves the old file byte for byte as it was. Throws TWriteError.

@@ -128,6 +128,18 @@ TEST(ProfileFileStorage, WriteThatStopsHalfWayLeavesTheOldFileWhole) {
     EXPECT_FALSE(std::filesystem::exists(name + ".tmp"));
 }
 
+TEST(ProfileFileStorage, OversizedFileIsRefusedNotReadAndNotOverwritten) {
+    TTestFolder dir;
+    const std::string name = dir.File("huge.rsf");
+    TTestFolder::Put(name, "[S]\r\nk=v\r\n");
+    std::filesystem::resize_file(name, TProfileFile::MaxFileSize + 1); // sparse: no disk used
+    TProfileFile file;
+    EXPECT_FALSE(file.Load(name));
+    EXPECT_TRUE(file.SectionNames().empty());
+    EXPECT_THROW(TProfileFile::WriteFileString(name, "S", "k", "w"), TWriteError);
+    EXPECT_EQ(std::filesystem::file_size(name), TProfileFile::MaxFileSize + 1);
+}
+
 TEST(ProfileFileStorage, UnreadableFileIsNotOverwritten) {
     TTestFolder dir;
     const std::string name = dir.File("sudoku.dat");
