@@ -1,0 +1,22 @@
+// What the command line asks of a start: the first parameter ("uninstall", "/s") and the
+// screenshot options used for headless runs and documentation pictures.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace sudoku {
+
+class TStartOptions {
+public:
+    // Arguments without the program name.
+    static TStartOptions Parse(const QStringList& arguments);
+
+    bool Uninstall = false;   // first parameter "uninstall", any case
+    bool QuitAtStart = false; // first parameter "/s", any case
+    QString ScreenshotFile;   // --screenshot FILE; empty when not asked for
+    int Page = 0;             // --page N, 0..3
+    QString Error;            // a malformed option, for the usage message
+};
+
+} // namespace sudoku

@@ -1,0 +1,44 @@
+// The "Enter & Design" page of the notebook: its grid, symbol strip, mode and validity
+// labels, gauge and buttons, each named and tagged; the handlers live in the main window.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace sudoku {
+
+class TBaseBtn;
+class TPieGauge;
+
+class TEnterNDesignSheet : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char* PageName = "Enter & Design";
+
+    TEnterNDesignSheet(QWidget* parent, int layout);
+    // Enabling as it stands with no design on the page.
+    void ShowIdleState();
+
+    QLabel* EnterNDesignHeaderLbl = nullptr;
+    QLabel* EnterNDesignFileNameLbl = nullptr;
+    QLabel* EnterNDesignStatusLbl = nullptr;
+    QLabel* EnterNDesignValidateLbl = nullptr;
+    QLabel* EnterNDesignAlternativesLbl = nullptr;
+    QWidget* EnterNDesignAlternativesImg = nullptr;
+    QWidget* EnterNDesignSuDoKuGrid = nullptr;
+    QWidget* EnterNDesignDisplaySetImg = nullptr;
+    TPieGauge* EnterNDesignGauge = nullptr;
+    TBaseBtn* EnterNDesignNewBtn = nullptr;
+    TBaseBtn* EnterNDesignSaveBtn = nullptr;
+    TBaseBtn* EnterNDesignPlayNSolveBtn = nullptr;
+    TBaseBtn* EnterNDesignPrintBtn = nullptr;
+    TBaseBtn* EnterNDesignClipboardBtn = nullptr;
+    TBaseBtn* EnterNDesignModeBtn = nullptr;
+    TBaseBtn* EnterNDesignCheckPuzzleBtn = nullptr;
+    TBaseBtn* EnterNDesignGenerateBtn = nullptr;
+    TBaseBtn* EnterNDesignPuzzleBtn = nullptr;
+    TBaseBtn* EnterNDesignCompleteBtn = nullptr;
+};
+
+} // namespace sudoku

@@ -1,0 +1,146 @@
+// Creates the named, tagged and placed controls of the windows.
+#include "TFormBuilder.h"
+
+#include "TBaseBtn.h"
+#include "TScreenLayout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QVariant>
+
+namespace sudoku {
+
+namespace {
+constexpr const char* TagProperty = "tag";
+}
+
+void TFormBuilder::SetTag(QObject* object, int tag) {
+    object->setProperty(TagProperty, tag);
+}
+
+int TFormBuilder::Tag(const QObject* object) {
+    return object->property(TagProperty).toInt();
+}
+
+void TFormBuilder::Adopt(QWidget* widget, const QString& name, int tag, const QRect& base) const {
+    widget->setObjectName(name);
+    SetTag(widget, tag);
+    TScreenLayout::Place(widget, base, Layout);
+}
+
+void TFormBuilder::FitCaption(TBaseBtn* button, int width) {
+    // A caption wider than the face is set condensed, then smaller, down to 6 points.
+    QFont font = button->font();
+    const auto fits = [&] {
+        return QFontMetrics(font).horizontalAdvance(button->Caption()) <= width * 0.95 - 4;
+    };
+    if (!fits()) {
+        font.setStretch(QFont::Condensed);
+    }
+    while (!fits() && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    button->setFont(font);
+}
+
+void TFormBuilder::StyleButton(TBaseBtn* button, TButtonKind kind) {
+    QFont font = button->font();
+    font.setPointSize(8);
+    switch (kind) {
+    case TButtonKind::Large:
+    case TButtonKind::Small:
+        button->SetFaceWidth(0.95);
+        button->SetFaceHeight(0.95);
+        button->SetShadowXOffset(0.02);
+        button->SetShadowYOffset(0.05);
+        button->SetShadowColor(Qt::black);
+        button->SetPen(QPen(QColor(0x80, 0x80, 0x80)));
+        button->SetBrush(QBrush(FaceColor()));
+        button->SetFontColor(WindowColor());
+        button->SetCaptionXRound(kind == TButtonKind::Large ? 8 : 4);
+        button->SetCaptionYRound(kind == TButtonKind::Large ? 8 : 4);
+        if (kind == TButtonKind::Large) {
+            font.setBold(true);
+        }
+        break;
+    case TButtonKind::Title:
+        font.setBold(true);
+        button->SetFaceWidth(0.95);
+        button->SetFaceHeight(0.95);
+        button->SetShadowXOffset(0.05);
+        button->SetShadowYOffset(0.05);
+        button->SetShadowColor(QColor(0x80, 0x80, 0x80));
+        button->SetPen(QPen(QColor(0x80, 0x80, 0x80)));
+        button->SetBrush(QBrush(FaceColor()));
+        button->SetFontColor(WindowColor());
+        break;
+    }
+    button->setFont(font);
+}
+
+TBaseBtn* TFormBuilder::Button(const QString& name, int tag, const QString& caption,
+                               const QString& hint, const QRect& base, TButtonKind kind) const {
+    auto* button = new TBaseBtn(Parent);
+    StyleButton(button, kind);
+    button->SetCaption(caption);
+    button->setToolTip(hint);
+    FitCaption(button, base.width());
+    Adopt(button, name, tag, base);
+    // The caption's top-left corner is placed; centre it on the face of this size.
+    const QFontMetrics metrics(button->font());
+    const double w = base.width();
+    const double h = base.height();
+    if (kind == TButtonKind::Title) {
+        button->SetCaptionXOffset((w - metrics.horizontalAdvance(caption)) / 2.0 / w - 0.05);
+        button->SetCaptionYOffset((h - metrics.height()) / 2.0 / h - 0.05);
+    } else {
+        button->SetCaptionXOffset(
+            std::max(0.02, (w * 0.95 - metrics.horizontalAdvance(caption)) / 2.0 / w));
+        button->SetCaptionYOffset((h * 0.95 - metrics.height()) / 2.0 / h);
+    }
+    return button;
+}
+
+QLabel* TFormBuilder::Label(const QString& name, int tag, const QString& caption, const QRect& base,
+                            int pointSize, bool bold) const {
+    auto* label = new QLabel(caption, Parent);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    Adopt(label, name, tag, base);
+    return label;
+}
+
+QCheckBox* TFormBuilder::CheckBox(const QString& name, int tag, const QString& caption,
+                                  const QRect& base) const {
+    auto* box = new QCheckBox(caption, Parent);
+    Adopt(box, name, tag, base);
+    return box;
+}
+
+QComboBox* TFormBuilder::ComboBox(const QString& name, int tag, const QStringList& items,
+                                  const QRect& base) const {
+    auto* box = new QComboBox(Parent);
+    box->addItems(items);
+    Adopt(box, name, tag, base);
+    return box;
+}
+
+QListWidget* TFormBuilder::ListBox(const QString& name, int tag, const QRect& base) const {
+    auto* list = new QListWidget(Parent);
+    list->setSortingEnabled(true);
+    Adopt(list, name, tag, base);
+    return list;
+}
+
+QWidget* TFormBuilder::Area(const QString& name, int tag, const QRect& base) const {
+    auto* area = new QWidget(Parent);
+    Adopt(area, name, tag, base);
+    return area;
+}
+
+} // namespace sudoku

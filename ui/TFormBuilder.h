@@ -1,0 +1,61 @@
+// Creates the controls of the windows: each gets its name, its translation tag and its base
+// geometry (placed through the screen layout, so the whole window can be rescaled).
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QObject;
+class QWidget;
+
+namespace sudoku {
+
+class TBaseBtn;
+
+class TFormBuilder {
+public:
+    enum class TButtonKind {
+        Large, // page buttons, Quit and the dialogs' buttons (120 x 35)
+        Small, // page-area buttons (85 x 15)
+        Title  // the 14 x 14 title buttons
+    };
+
+    // The window colour, $F2FFFF in blue-green-red order.
+    static QColor WindowColor() { return QColor(0xFF, 0xFF, 0xF2); }
+    // Face colour of the drawn (unskinned) buttons.
+    static QColor FaceColor() { return QColor(0x2E, 0x5E, 0x7E); }
+
+    explicit TFormBuilder(QWidget* parent, int layout = 0) : Parent(parent), Layout(layout) {}
+
+    TBaseBtn* Button(const QString& name, int tag, const QString& caption, const QString& hint,
+                     const QRect& base, TButtonKind kind) const;
+    QLabel* Label(const QString& name, int tag, const QString& caption, const QRect& base,
+                  int pointSize = 8, bool bold = false) const;
+    QCheckBox* CheckBox(const QString& name, int tag, const QString& caption,
+                        const QRect& base) const;
+    QComboBox* ComboBox(const QString& name, int tag, const QStringList& items,
+                        const QRect& base) const;
+    QListWidget* ListBox(const QString& name, int tag, const QRect& base) const;
+    // A plain named area another control will take over (or paint into).
+    QWidget* Area(const QString& name, int tag, const QRect& base) const;
+    // Names, tags and places a control made elsewhere.
+    void Adopt(QWidget* widget, const QString& name, int tag, const QRect& base) const;
+
+    static void SetTag(QObject* object, int tag);
+    static int Tag(const QObject* object);
+    // Narrows or shrinks the font of a caption that would not fit the button's face.
+    static void FitCaption(TBaseBtn* button, int width);
+    // Gives a drawn button the look of the window forms.
+    static void StyleButton(TBaseBtn* button, TButtonKind kind);
+
+private:
+    QWidget* Parent;
+    int Layout;
+};
+
+} // namespace sudoku

@@ -1,0 +1,83 @@
+// The "Play & Solve" page of the notebook.
+#include "TPlayNSolveSheet.h"
+
+#include "TBaseBtn.h"
+#include "TFormBuilder.h"
+#include "TPageLayout.h"
+#include "TPieGauge.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace sudoku {
+
+TPlayNSolveSheet::TPlayNSolveSheet(QWidget* parent, int layout) : QWidget(parent) {
+    setObjectName(QString::fromLatin1(PageName));
+    setWindowTitle(QString::fromLatin1(PageName));
+    using L = TPageLayout;
+    using K = TFormBuilder::TButtonKind;
+    const TFormBuilder form(this, layout);
+
+    PlayNSolveHeaderLbl = form.Label(QStringLiteral("PlayNSolveHeaderLbl"), 510,
+                                     QStringLiteral("Play & Solve"), L::Header(), 13, true);
+    auto* grid = new QFrame(this);
+    grid->setFrameShape(QFrame::Box);
+    grid->setAutoFillBackground(true);
+    form.Adopt(grid, QStringLiteral("PlayNSolveSuDoKuGrid"), 0, L::Grid());
+    PlayNSolveSuDoKuGrid = grid;
+    PlayNSolveDisplaySetImg =
+        form.Area(QStringLiteral("PlayNSolveDisplaySetImg"), 580, L::SymbolStrip());
+    PlayNSolveDisplaySetImg->setToolTip(
+        QStringLiteral("Select a cell and click here to enter a value or ctrl + click to enter a "
+                       "pencil note or shift + click to highlight a value"));
+
+    PlayNSolveFileNameLbl =
+        form.Label(QStringLiteral("PlayNSolveFileNameLbl"), 0, QString(), L::Info(0), 8, true);
+    PlayNSolveLevelLbl =
+        form.Label(QStringLiteral("PlayNSolveLevelLbl"), 570, QStringLiteral("Level"), L::Info(1));
+    PlayNSolveTimeLbl =
+        form.Label(QStringLiteral("PlayNSolveTimeLbl"), 575, QStringLiteral("Time"), L::Info(2));
+    PlayNSolveAlternativesLbl = form.Label(QStringLiteral("PlayNSolveAlternativesLbl"), 565,
+                                           QStringLiteral("Alternatives"), L::Info(3, 2));
+    PlayNSolveAlternativesLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlayNSolveAlternativesLbl->setWordWrap(true);
+    PlayNSolveAlternativesImg =
+        form.Area(QStringLiteral("PlayNSolveAlternativesImg"), 0, QRect(266, 90, 90, 16));
+    PlayNSolveGauge = new TPieGauge(this);
+    form.Adopt(PlayNSolveGauge, QStringLiteral("PlayNSolveGauge"), 0, QRect(268, 140, 36, 36));
+    PlayNSolveGauge->hide();
+
+    const auto button = [&](const char* name, int tag, const char* caption, const char* hint,
+                            int row, int gaps) {
+        return form.Button(QString::fromLatin1(name), tag, QString::fromLatin1(caption),
+                           QString::fromLatin1(hint), L::SmallButton(row, gaps, 0, 110), K::Small);
+    };
+    PlayNSolveNewBtn = button("PlayNSolveNewBtn", 520, "New", "Generate a new SuDoku", 0, 0);
+    PlayNSolveSaveBtn = button("PlayNSolveSaveBtn", 525, "Save", "Save SuDoku", 1, 0);
+    PlayNSolvePrintBtn = button("PlayNSolvePrintBtn", 535, "Print", "Print SuDoku", 2, 0);
+    PlayNSolveClipboardBtn = button("PlayNSolveClipboardBtn", 540, "Clipboard",
+                                    "Paste SuDoku to the Windows clipboard", 3, 0);
+    PlayNSolvePauseBtn = button("PlayNSolvePauseBtn", 530, "Pause", "Pause solving", 4, 1);
+    PlayNSolveRestartBtn = button("PlayNSolveRestartBtn", 545, "Restart", "Restart solving", 5, 1);
+    PlayNSolveUndoBtn = button("PlayNSolveUndoBtn", 546, "Undo", "Undo the last entry", 6, 1);
+    PlayNSolveHintBtn = button("PlayNSolveHintBtn", 550, "Hint", "Give one hint", 7, 2);
+    PlayNSolveErrorsBtn = button("PlayNSolveErrorsBtn", 555, "Errors", "Show errors", 8, 2);
+    PlayNSolveSolutionBtn =
+        button("PlayNSolveSolutionBtn", 560, "Solution", "Show the solution", 9, 2);
+    ShowIdleState();
+}
+
+void TPlayNSolveSheet::ShowIdleState() {
+    PlayNSolveNewBtn->setEnabled(true);
+    for (QWidget* control :
+         {static_cast<QWidget*>(PlayNSolveSaveBtn), static_cast<QWidget*>(PlayNSolvePrintBtn),
+          static_cast<QWidget*>(PlayNSolveClipboardBtn), static_cast<QWidget*>(PlayNSolvePauseBtn),
+          static_cast<QWidget*>(PlayNSolveRestartBtn), static_cast<QWidget*>(PlayNSolveUndoBtn),
+          static_cast<QWidget*>(PlayNSolveHintBtn), static_cast<QWidget*>(PlayNSolveErrorsBtn),
+          static_cast<QWidget*>(PlayNSolveSolutionBtn),
+          static_cast<QWidget*>(PlayNSolveAlternativesLbl)}) {
+        control->setEnabled(false);
+    }
+}
+
+} // namespace sudoku

@@ -1,0 +1,44 @@
+// The "Play & Solve" page of the notebook: its grid, symbol strip, labels, gauge and buttons,
+// each named and tagged; the handlers live in the main window.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace sudoku {
+
+class TBaseBtn;
+class TPieGauge;
+
+class TPlayNSolveSheet : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char* PageName = "Play & Solve";
+
+    TPlayNSolveSheet(QWidget* parent, int layout);
+    // Enabling as it stands with no game on the page.
+    void ShowIdleState();
+
+    QLabel* PlayNSolveHeaderLbl = nullptr;
+    QLabel* PlayNSolveFileNameLbl = nullptr;
+    QLabel* PlayNSolveLevelLbl = nullptr;
+    QLabel* PlayNSolveTimeLbl = nullptr;
+    QLabel* PlayNSolveAlternativesLbl = nullptr;
+    QWidget* PlayNSolveAlternativesImg = nullptr;
+    QWidget* PlayNSolveSuDoKuGrid = nullptr;
+    QWidget* PlayNSolveDisplaySetImg = nullptr;
+    TPieGauge* PlayNSolveGauge = nullptr;
+    TBaseBtn* PlayNSolveNewBtn = nullptr;
+    TBaseBtn* PlayNSolveSaveBtn = nullptr;
+    TBaseBtn* PlayNSolvePrintBtn = nullptr;
+    TBaseBtn* PlayNSolveClipboardBtn = nullptr;
+    TBaseBtn* PlayNSolvePauseBtn = nullptr;
+    TBaseBtn* PlayNSolveRestartBtn = nullptr;
+    TBaseBtn* PlayNSolveUndoBtn = nullptr;
+    TBaseBtn* PlayNSolveHintBtn = nullptr;
+    TBaseBtn* PlayNSolveErrorsBtn = nullptr;
+    TBaseBtn* PlayNSolveSolutionBtn = nullptr;
+};
+
+} // namespace sudoku
