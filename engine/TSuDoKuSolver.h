@@ -37,6 +37,9 @@ public:
     int Solutions() const; // the "Solutions" entry, 0 when there is none
 
     TSolverHooks Hooks;
+    // Least time between two calls of Hooks.ProcessMessages; the clock is read every few
+    // passes only.
+    std::chrono::milliseconds MessageInterval{10};
 
     // A node works only while fewer texts than this are empty (66 for 9 x 9).
     static int EmptyLimit(int gridSize);
@@ -58,7 +61,6 @@ private:
     void Guess(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells& cells);
     void ProcessMessages();
 
-    static constexpr std::chrono::milliseconds MessageInterval{10};
     static constexpr int PassesPerClockLook = 8;
 
     TSuDoKuGrid& Grid;
