@@ -1,0 +1,658 @@
+// Handlers of the Play & Solve page. Each changes the play state, then refreshes the status.
+#include "TPlayNSolvePage.h"
+
+#include "SuDoKuDateTime.h"
+#include "TCellInput.h"
+#include "TStatusUpdate.h"
+#include "TWriteError.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace sudoku {
+
+namespace {
+
+constexpr auto MessageInterval = std::chrono::milliseconds(40);
+
+std::string Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+// A name that would break the section header or the lines of a profile file.
+bool UnsafeSectionName(std::string_view name) {
+    return std::any_of(name.begin(), name.end(), [](char c) {
+        return c == '[' || c == ']' || static_cast<unsigned char>(c) < 0x20;
+    });
+}
+
+} // namespace
+
+TPlayNSolvePage::TPlayNSolvePage(TPlayNSolveView& view, TPlayNSolveFiles files,
+                                 std::string userName)
+    : View(view), Files(std::move(files)), UserName(std::move(userName)),
+      GameClock(
+          [&view](int tag, const std::string& english) { return view.Translate(tag, english); }) {
+    InitSuDoKuFileData(PlayNSolveRecord);
+    SuDoKuSolver.Hooks.ProcessMessages = [this] { ThrottledProcessMessages(); };
+    SuDoKuSolver.Hooks.ShowResults = [this](const std::vector<std::string>& list) {
+        SolutionsMenuCount =
+            std::min(static_cast<int>(list.empty() ? 0 : list.size() - 1), MaxSolutionItems);
+        View.SetSolutionsMenu(SolutionsMenuCount);
+    };
+}
+
+void TPlayNSolvePage::SetRandom(TRandom& random) {
+    Rand = &random;
+}
+
+std::string TPlayNSolvePage::Text(int tag, const char* english) const {
+    return View.Translate(tag, english);
+}
+
+void TPlayNSolvePage::ThrottledProcessMessages() {
+    // The engine calls this between every reasoning pass; the window only needs a look now
+    // and then for the animation and for clicks that the flags will refuse.
+    const auto now = std::chrono::steady_clock::now();
+    if (now - LastMessages < MessageInterval)
+        return;
+    LastMessages = now;
+    ++MessageCalls;
+    View.ProcessMessages();
+}
+
+void TPlayNSolvePage::SetShape(int boxCols, int boxRows) {
+    EngineGrid.SetBoxShape(boxCols, boxRows);
+    Game.SetBoxShape(boxCols, boxRows);
+    View.RefreshDisplaySet();
+}
+
+void TPlayNSolvePage::ClearSolutionsMenu() {
+    SolutionsMenuCount = 0;
+    View.SetSolutionsMenu(0);
+    View.SetSolutionCaption(Text(560, "Solution"));
+    View.SetCompleteCaption(Text(660, "Complete"));
+}
+
+void TPlayNSolvePage::ShowClock() {
+    View.ShowClock(GameClock.PlayFace, GameClock.DesignFace);
+}
+
+void TPlayNSolvePage::SetTimeCaption(const std::string& caption) {
+    GameClock.PlayFace.Caption = caption;
+    ShowClock();
+}
+
+void TPlayNSolvePage::SetPauseButton(bool paused) {
+    // Without a translation for the paused caption the button keeps "Pause".
+    View.SetPauseCaption(paused ? Text(531, "Pause") : Text(530, "Pause"));
+}
+
+bool TPlayNSolvePage::SolutionUsable() const {
+    return EngineGrid.ValuesFull(Game.SolutionValues) && EngineGrid.SumsOK(Game.SolutionValues);
+}
+
+// ---- Menus ---------------------------------------------------------------------------------
+
+void TPlayNSolvePage::SuDoKuGridsPopupMenuClick(std::string_view itemName) {
+    // The engine's grid must not change shape under a running search.
+    if (HasFlag(Game.SuDoKuState, sfThinking))
+        return;
+    ClearSolutionsMenu();
+    const auto shape =
+        std::find_if(BoxShapes.begin(), BoxShapes.end(),
+                     [itemName](const TBoxShape& s) { return s.ItemName == itemName; });
+    const TBoxShape& chosen = shape == BoxShapes.end() ? BoxShapes.front() : *shape;
+    if (HasFlag(Game.SuDoKuState, sfPlaying) || View.PlayNSolveShowing()) {
+        SetShape(chosen.BoxCols, chosen.BoxRows);
+        View.SetGridSize(Game.GridSize());
+        PlayNSolveNewBtnClick();
+    } else if (HasFlag(Game.SuDoKuState, sfDesigning) || View.EnterNDesignShowing()) {
+        EngineGrid.SetBoxShape(chosen.BoxCols, chosen.BoxRows);
+        View.RefreshDisplaySet();
+        View.StartNewDesign();
+    } else {
+        SetShape(chosen.BoxCols, chosen.BoxRows);
+    }
+}
+
+bool TPlayNSolvePage::SolutionsPopupClick() {
+    if (SolutionsMenuCount > 0)
+        return true;
+    PlayNSolveSolutionBtnClick();
+    return false;
+}
+
+void TPlayNSolvePage::SolutionsPopupMenuClick(std::string_view itemName) {
+    if (HasFlag(Game.SuDoKuState, sfThinking))
+        return;
+    int index = -1;
+    const auto underscore = itemName.find('_');
+    if (underscore != std::string_view::npos) {
+        const std::string_view digits = itemName.substr(underscore + 1);
+        int value = 0;
+        const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        if (ec == std::errc() && ptr == digits.data() + digits.size() && !digits.empty())
+            index = value;
+    }
+    const auto& list = SuDoKuSolver.SolutionList();
+    if (index <= 0 || static_cast<int>(list.size()) <= index)
+        return;
+    if (HasFlag(Game.SuDoKuState, sfPlaying) || View.PlayNSolveShowing()) {
+        EngineGrid.HexToValues(list[static_cast<std::size_t>(index)], Game.SolutionValues);
+        Game.SuDoKuState = 0;
+        PlayNSolveSolutionBtnClick();
+    } else if ((HasFlag(Game.SuDoKuState, sfDesigning) || View.EnterNDesignShowing()) &&
+               Design.TakeSolution) {
+        Design.TakeSolution(index);
+    }
+}
+
+// ---- New game ------------------------------------------------------------------------------
+
+void TPlayNSolvePage::PlayNSolveNewBtnClick() {
+    if (HasFlag(Game.SuDoKuState, sfThinking))
+        return;
+    Game.SuDoKuState = sfThinking;
+    SetPauseButton(false);
+    SetTimeCaption(Text(575, "Time "));
+    UpdateStatus();
+    View.ProcessMessages();
+
+    const int level = View.OptionsLevel();
+    View.SetLevelCaption(Text(570, "Level") + " " + View.OptionsLevelText(level));
+
+    const TSolveOptions aids = soRuler | soHints | soErrors | soAlternatives | soTimeLimited;
+    View.SetSolveOptions(static_cast<TSolveOptions>((View.SolveOptions() & soRestart) |
+                                                    (View.OptionsSolveChecks() & aids)));
+    const double timeLimit = View.OptionsTimeLimit();
+
+    InitSuDoKuFileData(PlayNSolveRecord);
+    PlayNSolveRecord.Tc = View.Now();
+    PlayNSolveRecord.Name = DefaultRecordName(UserName, PlayNSolveRecord.Tc);
+    PlayNSolveRecord.L = static_cast<std::uint8_t>(level);
+    PlayNSolveRecord.O = orGenerated;
+    PlayNSolveRecord.Nc = EngineGrid.BoxCols;
+    PlayNSolveRecord.Nr = EngineGrid.BoxRows;
+    PlayNSolveRecord.Tptm = timeLimit - static_cast<double>(static_cast<long long>(timeLimit));
+
+    TSuDoKuGrid::ClearValues(Game.SolutionValues);
+    TSuDoKuGrid::ClearStrings(Game.GivenStrings);
+    TSuDoKuGrid::ClearStrings(Game.AlternativeStrings);
+    Game.Cells = Game.GivenStrings;
+    Game.MoveHistory.Clear();
+    GameClock.PlayFace.GaugePosition = 0;
+    ShowClock();
+    View.SelectCell(1, 1);
+    View.ProcessMessages();
+
+    TSuDoKuGenerator generator(EngineGrid, SuDoKuSolver, *Rand);
+    generator.Hooks.Progress = [this](std::string_view, const TSuDoKuStrings&, bool) {
+        ThrottledProcessMessages();
+    };
+    generator.GenerateUntilSuccess(Game.SolutionValues, Game.GivenStrings, level, true, [this] {
+        if (Rand == &OwnRandom)
+            OwnRandom.SeedFromClock();
+    });
+    EngineGrid.MaxSolutions = 10;
+
+    EngineGrid.CopyStrings(Game.GivenStrings, Game.Cells);
+    Game.RecomputeAlternatives();
+
+    PlayNSolveRecord.Tpts = View.Now();
+    PlayNSolveRecord.Tptl = PlayNSolveRecord.Tpts;
+    PlayNSolveRecord.Tpt = 0;
+    Game.SuDoKuState = sfPlaying;
+    Game.PlayNSolveStatus = psInProgress;
+    UpdateStatus();
+}
+
+// ---- Buttons -------------------------------------------------------------------------------
+
+void TPlayNSolvePage::PlayNSolveSaveBtnClick() {
+    PlayNSolveSave(Files.Library, PlayNSolveRecord.Name, true);
+}
+
+void TPlayNSolvePage::Pause() {
+    if (HasFlag(Game.SuDoKuState, sfPaused)) {
+        Game.SuDoKuState &= static_cast<TSuDoKuState>(~sfPaused);
+        Game.PlayNSolveStatus = psInProgress;
+        PlayNSolveRecord.Tptl = View.Now();
+        SetPauseButton(false);
+        SetTimeCaption(GameClock.TimeCaption(PlayNSolveRecord.Tpt));
+    } else {
+        Game.SuDoKuState |= sfPaused;
+        Game.PlayNSolveStatus = psPaused;
+        SetPauseButton(true);
+        SetTimeCaption(Text(576, "Pausing"));
+        ++PlayNSolveRecord.Sp;
+    }
+    View.RepaintGrid();
+}
+
+void TPlayNSolvePage::PlayNSolvePauseBtnClick() {
+    // Only a game in play can pause; the button is disabled otherwise, a key may not be.
+    if (!HasFlag(Game.SuDoKuState, sfPlaying) ||
+        HasFlag(Game.SuDoKuState, sfLoading | sfValidating | sfSaving))
+        return;
+    Pause();
+    UpdateStatus();
+}
+
+void TPlayNSolvePage::PlayNSolveRestartBtnClick() {
+    if (HasFlag(Game.SuDoKuState, sfRestarting | sfThinking) || Replaying)
+        return;
+    const bool wasSolved = HasFlag(Game.SuDoKuState, sfSolved);
+    Game.SuDoKuState = sfRestarting;
+    SetPauseButton(false);
+    SetTimeCaption(Text(575, "Time "));
+
+    EngineGrid.CopyStrings(Game.GivenStrings, Game.Cells);
+    Game.RecomputeAlternatives();
+    View.SelectCell(1, 1);
+    View.ProcessMessages();
+
+    const double now = View.Now();
+    if (wasSolved) {
+        PlayNSolveRecord.Tpts = now;
+        PlayNSolveRecord.Tpt = 0;
+    }
+    PlayNSolveRecord.Tptl = now;
+    Game.SuDoKuState = sfPlaying;
+    Game.MoveHistory.Clear();
+    Game.PlayNSolveStatus = psInProgress;
+    ++PlayNSolveRecord.Sr;
+    UpdateStatus();
+}
+
+void TPlayNSolvePage::PlayNSolveUndoBtnClick() {
+    if (Replaying || !HasFlag(Game.SuDoKuState, sfPlaying) ||
+        HasFlag(Game.SuDoKuState, sfPaused | sfHinting))
+        return;
+    Replaying = true;
+    Game.Undo(TUndoHooks{[this] { View.RepaintGrid(); }, [this](int ms) { View.Delay(ms); }});
+    Replaying = false;
+    UpdateStatus();
+}
+
+void TPlayNSolvePage::Blink(int col, int row, const std::string& first, int firstMs,
+                            const std::string& second, int secondMs) {
+    for (int blink = 0; blink < 4; ++blink) {
+        Game.SetCellText(col, row, first);
+        View.RepaintGrid();
+        View.Delay(firstMs);
+        Game.SetCellText(col, row, second);
+        View.RepaintGrid();
+        View.Delay(secondMs);
+    }
+}
+
+void TPlayNSolvePage::PlayNSolveHintBtnClick() {
+    if (HasFlag(Game.SuDoKuState, sfHinting) || Replaying ||
+        !HasFlag(Game.SuDoKuState, sfPlaying) || HasFlag(Game.SuDoKuState, sfPaused))
+        return;
+    Game.SuDoKuState |= sfHinting;
+    const int n = Game.GridSize();
+    const auto open = [this](int col, int row) {
+        const std::string& text = Game.CellText(col, row);
+        return Game.SolutionValues[CellIndex(col, row)] != 0 &&
+               (text.empty() || text.find(',') != std::string::npos);
+    };
+    int count = 0;
+    for (int row = 1; row <= n; ++row)
+        for (int col = 1; col <= n; ++col)
+            count += open(col, row) ? 1 : 0;
+    if (count > 0) {
+        const int k = Rand->Random(count) + 1;
+        int seen = 0;
+        for (int row = 1; row <= n && seen < k; ++row)
+            for (int col = 1; col <= n && seen < k; ++col) {
+                if (!open(col, row) || ++seen != k)
+                    continue;
+                const std::string before = Game.CellText(col, row);
+                const std::string value = std::to_string(Game.SolutionValues[CellIndex(col, row)]);
+                Replaying = true;
+                Blink(col, row, value, 100, "", 200);
+                Replaying = false;
+                Game.SetCellText(col, row, before);
+                if (Game.ChangeCell(col, row, value))
+                    ++PlayNSolveRecord.Sh;
+            }
+    }
+    Game.SuDoKuState &= static_cast<TSuDoKuState>(~sfHinting);
+    UpdateStatus();
+}
+
+void TPlayNSolvePage::PlayNSolveErrorsBtnClick() {
+    if (HasFlag(Game.SuDoKuState, sfShowErrors) || !HasFlag(Game.SuDoKuState, sfPlaying))
+        return;
+    Game.SuDoKuState |= sfShowErrors;
+    View.RepaintGrid();
+    Game.SuDoKuState &= static_cast<TSuDoKuState>(~sfShowErrors);
+    ++PlayNSolveRecord.Se;
+    UpdateStatus();
+}
+
+void TPlayNSolvePage::PlayNSolveSolutionBtnClick() {
+    if (HasFlag(Game.SuDoKuState, sfSolved))
+        return;
+    Game.SuDoKuState = sfSolved;
+    Game.MoveHistory.Clear();
+    Game.PlayNSolveStatus = psOver;
+    const int n = Game.GridSize();
+    for (int col = 1; col <= n; ++col)
+        for (int row = 1; row <= n; ++row)
+            if (Game.CellText(col, row).find(',') != std::string::npos)
+                Game.SetCellText(col, row, "");
+    Game.RecomputeAlternatives();
+    View.RepaintGrid();
+    UpdateStatus();
+}
+
+// ---- Load and save -------------------------------------------------------------------------
+
+void TPlayNSolvePage::PlayNSolveLoad(const std::string& fileName, const std::string& recordName) {
+    if (HasFlag(Game.SuDoKuState, sfLoading))
+        return;
+    Game.SuDoKuState = sfLoading;
+    UpdateStatus();
+    SetPauseButton(false);
+    SetTimeCaption(Text(575, "Time "));
+    TSuDoKuGrid::ClearValues(Game.SolutionValues);
+    TSuDoKuGrid::ClearStrings(Game.GivenStrings);
+    TSuDoKuGrid::ClearStrings(Game.AlternativeStrings);
+    Game.Cells = Game.GivenStrings;
+    Game.MoveHistory.Clear();
+
+    TSuDoKuFileData rec;
+    // A record whose box shape is none of the known ones cannot be played.
+    const auto known = [&rec] {
+        return std::any_of(BoxShapes.begin(), BoxShapes.end(), [&rec](const TBoxShape& s) {
+            return s.BoxCols == rec.Nc && s.BoxRows == rec.Nr;
+        });
+    };
+    if (!ReadSuDoKuFileData(fileName, recordName, rec) || !known()) {
+        Game.SuDoKuState = 0;
+        View.RefreshDisplaySet();
+        UpdateStatus();
+        return;
+    }
+    PlayNSolveRecord = rec;
+    ClearSolutionsMenu();
+    EngineGrid.MaxSolutions = 10;
+
+    SetShape(rec.Nc, rec.Nr);
+    View.SetGridSize(Game.GridSize());
+
+    EngineGrid.HexToValues(rec.M1, Game.SolutionValues);
+    EngineGrid.HexToStrings(rec.M2, Game.GivenStrings);
+    std::string values = rec.M3.empty() ? rec.M2 : rec.M3;
+
+    View.SetLevelCaption(Text(570, "Level") + " " + View.OptionsLevelText(rec.L));
+    Game.SuDoKuState |= sfThinking;
+
+    TSuDoKuValues scratchValues{};
+    TSuDoKuStrings scratch = Game.GivenStrings;
+    if (SolutionUsable()) {
+        SuDoKuSolver.SolveSuDoKu(scratchValues, scratch, true, true);
+    } else {
+        if (SuDoKuSolver.SolveSuDoKu(scratchValues, scratch, true, true))
+            EngineGrid.CopyValues(scratchValues, Game.SolutionValues);
+        else // no single solution: the givens stand for it, so they stay protected
+            EngineGrid.StringsToValues(Game.GivenStrings, Game.SolutionValues);
+        EngineGrid.HexToStrings(rec.M2, Game.GivenStrings);
+    }
+    EngineGrid.MaxSolutions = 10;
+    EngineGrid.HexToStrings(values, Game.Cells);
+    EngineGrid.NotesToStrings(rec.M4, Game.Cells);
+    Game.MoveHistory.SetText(rec.U);
+    Game.RecomputeAlternatives();
+    View.SelectCell(1, 1);
+    View.ProcessMessages();
+
+    PlayNSolveRecord.Tptl = View.Now();
+    Game.SuDoKuState = sfPlaying;
+    Game.PlayNSolveStatus = psInProgress;
+    if (rec.S == psPaused) {
+        Pause();
+    } else if (rec.S == psOver) {
+        Game.SuDoKuState = sfSolved;
+        Game.PlayNSolveStatus = psOver;
+        View.RepaintGrid();
+    }
+    UpdateStatus();
+}
+
+void TPlayNSolvePage::FillRecordFromBoard() {
+    const TSuDoKuGrid& grid = Game.Grid();
+    PlayNSolveRecord.Nc = grid.BoxCols;
+    PlayNSolveRecord.Nr = grid.BoxRows;
+    PlayNSolveRecord.M1 = grid.ValuesToHex(Game.SolutionValues);
+    PlayNSolveRecord.M2 = grid.StringsToHex(Game.GivenStrings);
+    PlayNSolveRecord.M3 = grid.StringsToHex(Game.Cells);
+    PlayNSolveRecord.M4 = grid.StringsToNotes(Game.Cells);
+    PlayNSolveRecord.U = Game.MoveHistory.Text();
+    PlayNSolveRecord.S = Game.PlayNSolveStatus;
+}
+
+bool TPlayNSolvePage::WriteRecord(const std::string& fileName, const std::string& section) {
+    try {
+        return WriteSuDoKuFileData(fileName, section, PlayNSolveRecord);
+    } catch (const TWriteError& error) {
+        View.ShowWriteError(error.what());
+        return false;
+    }
+}
+
+void TPlayNSolvePage::PlayNSolveSave(const std::string& fileName, std::string recordName,
+                                     bool interactive) {
+    if (HasFlag(Game.SuDoKuState, sfSaving))
+        return;
+    Game.SuDoKuState |= sfSaving;
+    UpdateStatus();
+    if (PlayNSolveRecord.Name.empty())
+        PlayNSolveRecord.Name = DefaultRecordName(UserName, PlayNSolveRecord.Tc);
+    if (recordName.empty())
+        recordName = PlayNSolveRecord.Name;
+    FillRecordFromBoard();
+
+    if (!interactive) {
+        WriteRecord(fileName, recordName);
+    } else {
+        const std::string shown = DisplayNameOf(PlayNSolveRecord.Name);
+        const std::string answer = Trim(
+            View.EditDlg(Text(30, "Save SuDoku as...") + "\n\n" + Text(31, "Please enter a name"),
+                         Text(20, "Ok"), Text(21, "Cancel"), shown));
+        if (answer.empty() || UnsafeSectionName(answer)) {
+            // nothing is written
+        } else if (answer == shown) {
+            WriteRecord(fileName, recordName);
+        } else {
+            const auto at = recordName.find('@');
+            const std::string prefix =
+                at == std::string::npos ? UserName + "@" : recordName.substr(0, at + 1);
+            const std::string newName = prefix + answer;
+            const bool exists = SectionExistsInFile(fileName, newName);
+            if (!exists ||
+                View.MsgDlg("\"" + answer +
+                                Text(32, "\" already exists, overwrite existing SuDoKu?"),
+                            Text(22, "Yes"), Text(23, "No"))) {
+                const std::string oldName = PlayNSolveRecord.Name;
+                PlayNSolveRecord.Name = newName;
+                if (!WriteRecord(fileName, newName))
+                    PlayNSolveRecord.Name = oldName;
+            }
+        }
+    }
+    Game.SuDoKuState &= static_cast<TSuDoKuState>(~sfSaving);
+    UpdateStatus();
+}
+
+void TPlayNSolvePage::RestoreLastGame() {
+    if (HasFlag(Game.SuDoKuState, sfLoading | sfThinking | sfValidating))
+        return;
+    PlayNSolveLoad(Files.Settings, LastSection());
+}
+
+void TPlayNSolvePage::SaveLastGame() {
+    if (HasFlag(Game.SuDoKuState, sfPlaying | sfSolved))
+        PlayNSolveSave(Files.Settings, LastSection(), false);
+}
+
+void TPlayNSolvePage::LeavePage() {
+    if (!HasFlag(Game.SuDoKuState, sfPlaying | sfSolved))
+        return;
+    SaveLastGame();
+    Game.SuDoKuState = 0;
+}
+
+// ---- Cell input ----------------------------------------------------------------------------
+
+void TPlayNSolvePage::SuDoKuGridKeyUp(int virtualKey, bool ctrl) {
+    // A key that arrives while a blink is on screen would be overwritten by it.
+    if (!HasFlag(Game.SuDoKuState, sfPlaying) || HasFlag(Game.SuDoKuState, sfPaused) ||
+        !Game.GridEnabled() || HasFlag(Game.SuDoKuState, sfHinting) || Replaying)
+        return;
+    const int col = View.SelectedCol();
+    const int row = View.SelectedRow();
+    if (Game.InGrid(col, row) && !Game.IsGiven(col, row)) {
+        const TKeyAction action =
+            TCellInput::KeyToAction(virtualKey, ctrl, View.DisplaySetIndex(), Game.GridSize());
+        if (action.Kind == TKeyKind::Pause) {
+            Pause();
+        } else if (action.Kind != TKeyKind::None) {
+            const std::string& text = Game.CellText(col, row);
+            if (Game.ChangeCell(col, row, TCellInput::ApplyAction(text, action, ctrl)))
+                ++PlayNSolveRecord.Sn;
+        }
+    }
+    View.RepaintGrid();
+    UpdateStatus();
+}
+
+void TPlayNSolvePage::SuDoKuGridPopupMenuClick(std::string_view itemName) {
+    bool ctrl = false;
+    const int key = TCellInput::MenuItemKey(itemName, ctrl);
+    if (key == 0)
+        return;
+    if (HasFlag(Game.SuDoKuState, sfPlaying) && !HasFlag(Game.SuDoKuState, sfPaused)) {
+        const int col = View.SelectedCol();
+        const int row = View.SelectedRow();
+        if (Game.InGrid(col, row) && Game.SolutionValues[CellIndex(col, row)] != 0)
+            SuDoKuGridKeyUp(key, ctrl);
+    } else if (HasFlag(Game.SuDoKuState, sfDesigning) && Design.Key) {
+        Design.Key(key);
+    }
+}
+
+void TPlayNSolvePage::DisplaySetImgMouseUp(int x, int stripWidth, double scale, bool shift,
+                                           bool ctrl) {
+    if (HasFlag(Game.SuDoKuState, sfThinking))
+        return;
+    const int symbol = TCellInput::StripSymbolAt(x, stripWidth, Game.GridSize(), scale);
+    if (symbol == 0)
+        return;
+    if (shift) {
+        Game.HighlightValue = static_cast<std::uint8_t>(symbol);
+        View.RepaintGrid();
+        return;
+    }
+    SuDoKuGridKeyUp(TCellInput::ValueKey(symbol), ctrl);
+}
+
+void TPlayNSolvePage::SuDoKuGridSelectCell(int col, int row) {
+    View.SetPopupAllowed(HasFlag(Game.SuDoKuState, sfPlaying) &&
+                         !HasFlag(Game.SuDoKuState, sfPaused) && Game.InGrid(col, row) &&
+                         Game.SolutionValues[CellIndex(col, row)] != 0 && !Game.IsGiven(col, row));
+    UpdateStatus();
+}
+
+void TPlayNSolvePage::SuDoKuGridMouseUp() {
+    View.RepaintGrid();
+    UpdateStatus();
+}
+
+// ---- Timer and status ----------------------------------------------------------------------
+
+void TPlayNSolvePage::MainTimerTime() {
+    if (CurrentLoginName) {
+        const std::string login = CurrentLoginName();
+        if (login != UserName) {
+            if (UserChanged)
+                UserChanged(login);
+            UserName = login;
+            return;
+        }
+    }
+    TPlayTimes times{PlayNSolveRecord.Tpts, PlayNSolveRecord.Tptl, PlayNSolveRecord.Tpt,
+                     PlayNSolveRecord.Tptm};
+    const TTickOutcome outcome = GameClock.Tick(
+        Game.SuDoKuState, (View.SolveOptions() & soTimeLimited) != 0, View.Now(), times,
+        [this] { return Game.SuDoKuGridIsFull() && Game.SuDoKuGridIsSolved(); });
+    PlayNSolveRecord.Tpt = times.Tpt;
+    PlayNSolveRecord.Tptl = times.Tptl;
+    ShowClock();
+    if (outcome == TTickOutcome::TimeLimitPassed)
+        PlayNSolveSolutionBtnClick();
+}
+
+void TPlayNSolvePage::UpdateStatus() {
+    if (!FileNameCaption.empty() || !PlayNSolveRecord.Name.empty()) {
+        FileNameCaption = DisplayNameOf(PlayNSolveRecord.Name);
+        View.SetFileNameCaption(FileNameCaption);
+    }
+    Game.CompletionTest();
+
+    const TSolveOptions aids = View.SolveOptions();
+    TStatusInput in;
+    in.State = Game.SuDoKuState;
+    in.Hints = (aids & soHints) != 0;
+    in.Errors = (aids & soErrors) != 0;
+    in.Alternatives = (aids & soAlternatives) != 0;
+    in.HistoryHasEntry = !Game.MoveHistory.IsEmpty();
+    in.SolutionUsable = SolutionUsable();
+    in.SolverSolutions = SuDoKuSolver.Solutions();
+    const TPlayNSolveControls c = TStatusUpdate::Controls(in);
+    View.SetEnabled(TPlayControl::Grid, c.GridEnabled);
+    View.SetEnabled(TPlayControl::New, c.New);
+    View.SetEnabled(TPlayControl::Save, c.Save);
+    View.SetEnabled(TPlayControl::Print, c.Print);
+    View.SetEnabled(TPlayControl::Clipboard, c.Clipboard);
+    View.SetEnabled(TPlayControl::Pause, c.Pause);
+    View.SetEnabled(TPlayControl::Restart, c.Restart);
+    View.SetEnabled(TPlayControl::Undo, c.Undo);
+    View.SetEnabled(TPlayControl::Hint, c.Hint);
+    View.SetEnabled(TPlayControl::Errors, c.Errors);
+    View.SetEnabled(TPlayControl::Solution, c.Solution);
+    View.SetEnabled(TPlayControl::AlternativesLbl, c.AlternativesLbl);
+
+    const std::string caption = Text(565, "Alternatives");
+    TAlternativesDisplay shown{caption, false, {}};
+    const int col = View.SelectedCol();
+    const int row = View.SelectedRow();
+    if (c.ShowCellAlternatives && Game.InGrid(col, row)) {
+        const int index = CellIndex(col, row);
+        const std::string& given = Game.GivenStrings[index];
+        if (given.empty() || given != Game.Cells[index]) {
+            const std::string& alternatives = Game.AlternativeStrings[index];
+            if (!alternatives.empty())
+                ++PlayNSolveRecord.Sa;
+            std::vector<bool> pictures(10, false);
+            for (int v = 1; v <= 9; ++v)
+                pictures[static_cast<std::size_t>(v)] = View.HasSmallPicture(v);
+            shown = TStatusUpdate::ShowAlternatives(caption, alternatives, Game.GridSize(),
+                                                    View.DisplaySetIndex(),
+                                                    View.DisplaySetSymbols(), pictures);
+        }
+    }
+    View.ShowAlternatives(shown);
+    Game.HighlightValue = 0;
+    if (Design.UpdateStatus)
+        Design.UpdateStatus();
+}
+
+} // namespace sudoku

@@ -1,0 +1,128 @@
+// The Play & Solve page as plain logic: new games, saving and loading, pause, restart, undo,
+// hint, errors, solution, cell input, the main timer's tick and the status update. It talks
+// to the window only through TPlayNSolveView.
+#pragma once
+
+#include "SolveOptions.h"
+#include "TGameClock.h"
+#include "TPlayNSolveView.h"
+#include "TPlayState.h"
+#include "TRandom.h"
+#include "TSuDoKuFileData.h"
+#include "TSuDoKuGenerator.h"
+#include "TSuDoKuSolver.h"
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace sudoku {
+
+struct TPlayNSolveFiles {
+    std::string Library;  // "sudoku.dat"
+    std::string Settings; // "sudokus.ini"
+};
+
+// Hooks of the Enter & Design page: the shared menus and grid events reach it through these.
+struct TDesignHooks {
+    std::function<void(int virtualKey)> Key;        // a popup item on the design grid
+    std::function<void(int solution)> TakeSolution; // a solution chosen from the menu
+    std::function<void()> UpdateStatus;             // steps of the status for that page
+};
+
+class TPlayNSolvePage {
+public:
+    static constexpr int MaxSolutionItems = 10;
+    static constexpr const char* LastSectionSuffix = ".Last_PlayNSolve";
+
+    TPlayNSolvePage(TPlayNSolveView& view, TPlayNSolveFiles files, std::string userName);
+
+    // Grid-shape menu ("S3X3", "S2X3", ...) and the New button's game.
+    void SuDoKuGridsPopupMenuClick(std::string_view itemName);
+    void PlayNSolveNewBtnClick();
+
+    void PlayNSolveSaveBtnClick();
+    void PlayNSolvePauseBtnClick();
+    void PlayNSolveRestartBtnClick();
+    void PlayNSolveUndoBtnClick();
+    void PlayNSolveHintBtnClick();
+    void PlayNSolveErrorsBtnClick();
+    // "Solution": true when the solutions menu should open instead of acting at once.
+    bool SolutionsPopupClick();
+    void SolutionsPopupMenuClick(std::string_view itemName);
+    void PlayNSolveSolutionBtnClick();
+
+    void PlayNSolveLoad(const std::string& fileName, const std::string& recordName);
+    void PlayNSolveSave(const std::string& fileName, std::string recordName, bool interactive);
+
+    // The page is entered: restore the last game. The page is left or the settings saved:
+    // store it (leaving also clears the state set).
+    void RestoreLastGame();
+    void LeavePage();
+    void SaveLastGame();
+    std::string LastSection() const { return UserName + LastSectionSuffix; }
+
+    // Cell input.
+    void SuDoKuGridKeyUp(int virtualKey, bool ctrl);
+    void SuDoKuGridPopupMenuClick(std::string_view itemName);
+    void DisplaySetImgMouseUp(int x, int stripWidth, double scale, bool shift, bool ctrl);
+    void SuDoKuGridSelectCell(int col, int row);
+    void SuDoKuGridMouseUp();
+
+    void MainTimerTime();
+    void UpdateStatus();
+
+    // The login name of the moment (empty function: users never change) and what to do when
+    // it changed (save the old user's options, apply the new user's).
+    std::function<std::string()> CurrentLoginName;
+    std::function<void(const std::string& newName)> UserChanged;
+    TDesignHooks Design;
+
+    TPlayState& State() { return Game; }
+    const TPlayState& State() const { return Game; }
+    TSuDoKuFileData& Record() { return PlayNSolveRecord; }
+    const TGameClock& Clock() const { return GameClock; }
+    TSuDoKuSolver& Solver() { return SuDoKuSolver; }
+    int SolutionItems() const { return SolutionsMenuCount; }
+    const std::string& User() const { return UserName; }
+    void SetUser(std::string userName) { UserName = std::move(userName); }
+    void SetRandom(TRandom& random);
+    // Tests count the engine's calls for pending events.
+    int ProcessMessagesCalls() const { return MessageCalls; }
+
+private:
+    void SetShape(int boxCols, int boxRows);
+    void ClearSolutionsMenu();
+    void SetTimeCaption(const std::string& caption);
+    void SetPauseButton(bool paused);
+    void ShowClock();
+    void Pause();
+    void Blink(int col, int row, const std::string& first, int firstMs, const std::string& second,
+               int secondMs);
+    bool SolutionUsable() const;
+    void ThrottledProcessMessages();
+    void FillRecordFromBoard();
+    bool WriteRecord(const std::string& fileName, const std::string& section);
+    std::string Text(int tag, const char* english) const;
+
+    TPlayNSolveView& View;
+    TPlayNSolveFiles Files;
+    std::string UserName;
+
+    TPlayState Game;
+    TSuDoKuFileData PlayNSolveRecord;
+    TSuDoKuGrid EngineGrid;
+    TSuDoKuSolver SuDoKuSolver{EngineGrid};
+    TDefaultRandom OwnRandom;
+    TRandom* Rand = &OwnRandom;
+    TGameClock GameClock;
+
+    int SolutionsMenuCount = 0;
+    bool Replaying = false; // an undo or hint blink is on screen
+    std::string FileNameCaption;
+    int MessageCalls = 0;
+    std::chrono::steady_clock::time_point LastMessages{};
+};
+
+} // namespace sudoku
