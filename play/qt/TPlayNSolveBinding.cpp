@@ -1,0 +1,494 @@
+// Wiring of the Play & Solve page logic to the controls of the main window.
+#include "TPlayNSolveBinding.h"
+
+#include "SuDoKuDateTime.h"
+#include "TAppPaths.h"
+#include "TBaseBtn.h"
+#include "TCellInput.h"
+#include "TEnterNDesignSheet.h"
+#include "TFormBuilder.h"
+#include "TMainForm.h"
+#include "TOptionsSheet.h"
+#include "TPieGauge.h"
+#include "TPlayNSolveSheet.h"
+#include "TScreenLayout.h"
+#include "TShellClock.h"
+#include "TSolutionsPopupMenu.h"
+#include "TSuDoKuGridPopupMenu.h"
+#include "TSuDoKuGridWidget.h"
+#include "TSuDoKuGridsPopupMenu.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStackedWidget>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace sudoku {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TPlayNSolveBinding::TPlayNSolveBinding(TMainForm& form, TTranslate translate)
+    : QObject(&form), Form(form), TranslateText(std::move(translate)) {
+    TPlayNSolveSheet& sheet = *Form.PlayNSolveSheet;
+    GridWidget = qobject_cast<TSuDoKuGridWidget*>(sheet.PlayNSolveSuDoKuGrid);
+    if (GridWidget == nullptr) {
+        // The sheet holds a plain frame where the grid goes: the grid fills it.
+        GridWidget = new TSuDoKuGridWidget(sheet.PlayNSolveSuDoKuGrid);
+        GridWidget->setObjectName(QStringLiteral("PlayNSolveSuDoKuGridCells"));
+        auto* layout = new QVBoxLayout(sheet.PlayNSolveSuDoKuGrid);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(GridWidget);
+    }
+    GridWidget->setFocusPolicy(Qt::StrongFocus);
+    SuDoKuGridsPopupMenu = new TSuDoKuGridsPopupMenu(&Form);
+    SolutionsPopupMenu = new TSolutionsPopupMenu(&Form);
+    SuDoKuGridPopupMenu = new TSuDoKuGridPopupMenu(&Form);
+    Sets.FillDisplaySetList(Form.AppDir);
+
+    const std::string dataDir = TAppPaths::DataDir();
+    GamePage = std::make_unique<TPlayNSolvePage>(
+        *this, TPlayNSolveFiles{dataDir + "sudoku.dat", Form.SettingsFileName().toStdString()},
+        Form.UserName.toStdString());
+    Aids = static_cast<TSolveOptions>(soRestart | OptionsSolveChecks());
+    Connect();
+    Run([this] {
+        GridWidget->SetGridSize(3, 3);
+        RefreshDisplaySet();
+    });
+}
+
+TPlayNSolveBinding::~TPlayNSolveBinding() = default;
+
+void TPlayNSolveBinding::Connect() {
+    TPlayNSolveSheet& sheet = *Form.PlayNSolveSheet;
+    TPlayNSolvePage& page = *GamePage;
+    const auto on = [this](TBaseBtn* button, std::function<void()> handler) {
+        connect(button, &TBaseBtn::OnClick, this, [this, handler] { Run(handler); });
+    };
+    connect(sheet.PlayNSolveNewBtn, &TBaseBtn::OnClick, this, [this] {
+        if (!HasFlag(Form.SuDoKuState, sfThinking | sfLoading | sfValidating))
+            SuDoKuGridsPopupMenu->PopupBelow(Form.PlayNSolveSheet->PlayNSolveNewBtn);
+    });
+    on(sheet.PlayNSolveSaveBtn, [&page] { page.PlayNSolveSaveBtnClick(); });
+    on(sheet.PlayNSolvePauseBtn, [&page] { page.PlayNSolvePauseBtnClick(); });
+    on(sheet.PlayNSolveRestartBtn, [&page] { page.PlayNSolveRestartBtnClick(); });
+    on(sheet.PlayNSolveUndoBtn, [&page] { page.PlayNSolveUndoBtnClick(); });
+    on(sheet.PlayNSolveHintBtn, [&page] { page.PlayNSolveHintBtnClick(); });
+    on(sheet.PlayNSolveErrorsBtn, [&page] { page.PlayNSolveErrorsBtnClick(); });
+    on(sheet.PlayNSolveSolutionBtn, [this, &page] {
+        if (page.SolutionsPopupClick())
+            SolutionsPopupMenu->PopupBelow(Form.PlayNSolveSheet->PlayNSolveSolutionBtn);
+    });
+    connect(SuDoKuGridsPopupMenu, &TSuDoKuGridsPopupMenu::ShapeChosen, this,
+            [this, &page](const QString& name) {
+                Run([&page, name] { page.SuDoKuGridsPopupMenuClick(name.toStdString()); });
+            });
+    connect(SolutionsPopupMenu, &TSolutionsPopupMenu::SolutionChosen, this,
+            [this, &page](const QString& name) {
+                Run([&page, name] { page.SolutionsPopupMenuClick(name.toStdString()); });
+            });
+    connect(SuDoKuGridPopupMenu, &TSuDoKuGridPopupMenu::ItemChosen, this,
+            [this, &page](const QString& name) {
+                Run([&page, name] { page.SuDoKuGridPopupMenuClick(name.toStdString()); });
+            });
+
+    connect(GridWidget, &TSuDoKuGridWidget::CellSelected, this, [this, &page](int col, int row) {
+        Run([&page, col, row] { page.SuDoKuGridSelectCell(col + 1, row + 1); });
+    });
+    connect(GridWidget, &TSuDoKuGridWidget::CellMouseReleased, this,
+            [this, &page](int, int, Qt::MouseButton, Qt::KeyboardModifiers) {
+                Run([&page] { page.SuDoKuGridMouseUp(); });
+            });
+    connect(GridWidget, &TSuDoKuGridWidget::CellContextMenu, this,
+            [this](int, int, const QPoint& globalPos) {
+                if (Popup)
+                    SuDoKuGridPopupMenu->popup(globalPos);
+            });
+    connect(GridWidget, &TSuDoKuGridWidget::GridKeyReleased, this,
+            [this, &page](int key, Qt::KeyboardModifiers mods, quint32) {
+                const int virtualKey = VirtualKey(key, mods);
+                if (virtualKey != 0)
+                    Run([&page, virtualKey, mods] {
+                        page.SuDoKuGridKeyUp(virtualKey, mods.testFlag(Qt::ControlModifier));
+                    });
+            });
+    connect(Form.Pages, &QStackedWidget::currentChanged, this, [this](int index) {
+        SuDoKuGridPopupMenu->SetPencilNotesOffered(index == TMainForm::pgPlayNSolve);
+    });
+    sheet.PlayNSolveDisplaySetImg->installEventFilter(this);
+    sheet.PlayNSolveAlternativesImg->installEventFilter(this);
+}
+
+int TPlayNSolveBinding::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
+    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
+    if (qtKey >= Qt::Key_1 && qtKey <= Qt::Key_9)
+        return keypad ? vk::Numpad1 + (qtKey - Qt::Key_1) : '1' + (qtKey - Qt::Key_1);
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return 'A' + (qtKey - Qt::Key_A);
+    switch (qtKey) {
+    case Qt::Key_Delete:
+        return vk::Delete;
+    case Qt::Key_Backspace:
+        return vk::Back;
+    case Qt::Key_Space:
+        return vk::Space;
+    case Qt::Key_Clear:
+        return vk::Clear;
+    case Qt::Key_Pause:
+        return vk::Pause;
+    default:
+        return 0;
+    }
+}
+
+// ---- Entries -------------------------------------------------------------------------------
+
+void TPlayNSolveBinding::Run(const std::function<void()>& handler) {
+    ++Depth;
+    SyncFromForm();
+    handler();
+    SyncGrid();
+    SyncToForm();
+    --Depth;
+}
+
+void TPlayNSolveBinding::SyncFromForm() {
+    GamePage->State().SuDoKuState = Form.SuDoKuState;
+}
+
+void TPlayNSolveBinding::SyncToForm() {
+    Form.SuDoKuState = GamePage->State().SuDoKuState;
+}
+
+void TPlayNSolveBinding::SyncGrid() {
+    const TPlayState& state = GamePage->State();
+    TGridDrawState draw;
+    draw.BoxCols = state.Grid().BoxCols;
+    draw.BoxRows = state.Grid().BoxRows;
+    draw.SolutionValues = state.SolutionValues;
+    draw.GivenStrings = state.GivenStrings;
+    draw.SuDoKuState = state.SuDoKuState;
+    draw.HighlightValue = state.HighlightValue;
+    if (GridWidget->ColCount() != draw.GridSize())
+        GridWidget->SetGridSize(draw.BoxCols, draw.BoxRows);
+    GridWidget->SetDrawState(draw);
+    TSuDoKuStrings cells = state.Cells;
+    GridWidget->SetCells(cells);
+    TGridLook look = GridWidget->Look();
+    look.ShowRuler = (Aids & soRuler) != 0;
+    look.DisplaySet = Sets.DisplaySet();
+    look.PictureSet = Sets.PictureSetSelected() && draw.GridSize() < 10;
+    look.IconList16x16 = Sets.IconList16x16();
+    look.IconList32x32 = Sets.IconList32x32();
+    if (!(look == GridWidget->Look()))
+        GridWidget->SetLook(look);
+}
+
+void TPlayNSolveBinding::PlayNSolveLoad(const QString& fileName, const QString& section) {
+    Run([this, fileName, section] {
+        GamePage->SetUser(Form.UserName.toStdString());
+        GamePage->PlayNSolveLoad(fileName.toStdString(), section.toStdString());
+    });
+}
+
+void TPlayNSolveBinding::PlayNSolveSave(const QString& fileName, const QString& section,
+                                        bool interactive) {
+    Run([this, fileName, section, interactive] {
+        GamePage->PlayNSolveSave(fileName.toStdString(), section.toStdString(), interactive);
+    });
+}
+
+void TPlayNSolveBinding::UpdateStatus() {
+    Run([this] { GamePage->UpdateStatus(); });
+}
+
+void TPlayNSolveBinding::MainTimerTime() {
+    Run([this] { GamePage->MainTimerTime(); });
+}
+
+void TPlayNSolveBinding::SaveLastGame() {
+    Run([this] {
+        GamePage->SetUser(Form.UserName.toStdString());
+        GamePage->SaveLastGame();
+    });
+}
+
+// ---- Options page --------------------------------------------------------------------------
+
+int TPlayNSolveBinding::OptionsLevel() const {
+    const int index = Form.OptionsSheet->OptionsLevelList->currentIndex();
+    return index < 0 ? 1 : index;
+}
+
+std::string TPlayNSolveBinding::OptionsLevelText(int level) const {
+    return Form.OptionsSheet->OptionsLevelList->itemText(level).toStdString();
+}
+
+TSolveOptions TPlayNSolveBinding::OptionsSolveChecks() const {
+    const TOptionsSheet& o = *Form.OptionsSheet;
+    TSolveOptions bits = 0;
+    const std::pair<QCheckBox*, TSolveOptions> boxes[] = {
+        {o.OptionsShowRulerChkBox, soRuler},
+        {o.OptionsShowHintsChkBox, soHints},
+        {o.OptionsShowErrorsChkBox, soErrors},
+        {o.OptionsShowAlternativesChkBox, soAlternatives},
+        {o.OptionsTimeLimitedChkBox, soTimeLimited},
+    };
+    for (const auto& [box, bit] : boxes)
+        if (box != nullptr && box->isChecked())
+            bits |= bit;
+    return bits;
+}
+
+double TPlayNSolveBinding::OptionsTimeLimit() const {
+    return Form.OptionsSheet->OptionsTimeLimitedTime->time().msecsSinceStartOfDay() /
+           static_cast<double>(MillisecondsPerDay);
+}
+
+int TPlayNSolveBinding::DisplaySetIndex() const {
+    return Sets.SelectedIndex();
+}
+
+std::string TPlayNSolveBinding::DisplaySetSymbols() const {
+    return Sets.DisplaySet().toStdString();
+}
+
+bool TPlayNSolveBinding::HasSmallPicture(int value) const {
+    const auto& icons = Sets.IconList16x16();
+    return value >= 0 && value < icons.size() && !icons[value].isNull();
+}
+
+bool TPlayNSolveBinding::PlayNSolveShowing() const {
+    return Form.Pages->currentIndex() == TMainForm::pgPlayNSolve;
+}
+
+bool TPlayNSolveBinding::EnterNDesignShowing() const {
+    return Form.Pages->currentIndex() == TMainForm::pgEnterNDesign;
+}
+
+// ---- Controls ------------------------------------------------------------------------------
+
+void TPlayNSolveBinding::SetEnabled(TPlayControl control, bool enabled) {
+    TPlayNSolveSheet& s = *Form.PlayNSolveSheet;
+    QWidget* widget = nullptr;
+    switch (control) {
+    case TPlayControl::New:
+        widget = s.PlayNSolveNewBtn;
+        break;
+    case TPlayControl::Save:
+        widget = s.PlayNSolveSaveBtn;
+        break;
+    case TPlayControl::Print:
+        widget = s.PlayNSolvePrintBtn;
+        break;
+    case TPlayControl::Clipboard:
+        widget = s.PlayNSolveClipboardBtn;
+        break;
+    case TPlayControl::Pause:
+        widget = s.PlayNSolvePauseBtn;
+        break;
+    case TPlayControl::Restart:
+        widget = s.PlayNSolveRestartBtn;
+        break;
+    case TPlayControl::Undo:
+        widget = s.PlayNSolveUndoBtn;
+        break;
+    case TPlayControl::Hint:
+        widget = s.PlayNSolveHintBtn;
+        break;
+    case TPlayControl::Errors:
+        widget = s.PlayNSolveErrorsBtn;
+        break;
+    case TPlayControl::Solution:
+        widget = s.PlayNSolveSolutionBtn;
+        break;
+    case TPlayControl::AlternativesLbl:
+        widget = s.PlayNSolveAlternativesLbl;
+        break;
+    case TPlayControl::Grid:
+        widget = GridWidget;
+        break;
+    }
+    if (widget != nullptr && widget->isEnabled() != enabled)
+        widget->setEnabled(enabled);
+}
+
+void TPlayNSolveBinding::SetPauseCaption(const std::string& caption) {
+    Form.PlayNSolveSheet->PlayNSolvePauseBtn->SetCaption(Q(caption));
+}
+
+void TPlayNSolveBinding::SetSolutionCaption(const std::string& caption) {
+    Form.PlayNSolveSheet->PlayNSolveSolutionBtn->SetCaption(Q(caption));
+}
+
+void TPlayNSolveBinding::SetCompleteCaption(const std::string& caption) {
+    if (Form.EnterNDesignSheet != nullptr && Form.EnterNDesignSheet->EnterNDesignCompleteBtn)
+        Form.EnterNDesignSheet->EnterNDesignCompleteBtn->SetCaption(Q(caption));
+}
+
+void TPlayNSolveBinding::SetFileNameCaption(const std::string& caption) {
+    Form.PlayNSolveSheet->PlayNSolveFileNameLbl->setText(Q(caption));
+}
+
+void TPlayNSolveBinding::SetLevelCaption(const std::string& caption) {
+    Form.PlayNSolveSheet->PlayNSolveLevelLbl->setText(Q(caption));
+}
+
+void TPlayNSolveBinding::ShowClock(const TClockFace& play, const TClockFace& design) {
+    TPlayNSolveSheet& s = *Form.PlayNSolveSheet;
+    if (s.PlayNSolveTimeLbl->text() != Q(play.Caption))
+        s.PlayNSolveTimeLbl->setText(Q(play.Caption));
+    s.PlayNSolveGauge->SetProgress(play.GaugePosition);
+    s.PlayNSolveGauge->setVisible(play.GaugeVisible);
+    if (Form.EnterNDesignSheet != nullptr && Form.EnterNDesignSheet->EnterNDesignGauge) {
+        Form.EnterNDesignSheet->EnterNDesignGauge->SetProgress(design.GaugePosition);
+        Form.EnterNDesignSheet->EnterNDesignGauge->setVisible(design.GaugeVisible);
+        if (HasFlag(GamePage->State().SuDoKuState, sfThinking | sfDesigning) &&
+            !design.Caption.empty())
+            Form.EnterNDesignSheet->EnterNDesignStatusLbl->setText(Q(design.Caption));
+    }
+}
+
+void TPlayNSolveBinding::ShowAlternatives(const TAlternativesDisplay& display) {
+    TPlayNSolveSheet& s = *Form.PlayNSolveSheet;
+    s.PlayNSolveAlternativesLbl->setText(Q(display.Caption));
+    AlternativePictures = display.PictureValues;
+    s.PlayNSolveAlternativesImg->setVisible(display.PictureVisible);
+    s.PlayNSolveAlternativesImg->update();
+}
+
+void TPlayNSolveBinding::SetSolutionsMenu(int count) {
+    SolutionsPopupMenu->SetSolutions(count, TranslateText(560, QStringLiteral("Solution")));
+}
+
+void TPlayNSolveBinding::SetGridSize(int) {
+    const TSuDoKuGrid& grid = GamePage->State().Grid();
+    GridWidget->SetGridSize(grid.BoxCols, grid.BoxRows);
+}
+
+void TPlayNSolveBinding::RefreshDisplaySet() {
+    const int n = GamePage->State().GridSize();
+    const int index = Form.OptionsSheet->OptionsDisplaySetList->currentIndex();
+    Sets.Apply(index < 0 || index >= static_cast<int>(Sets.Entries().size()) ? 0 : index, n);
+    SuDoKuGridPopupMenu->ApplyDisplaySet(Sets, n);
+    Form.PlayNSolveSheet->PlayNSolveDisplaySetImg->update();
+}
+
+void TPlayNSolveBinding::SelectCell(int col, int row) {
+    GridWidget->SetSelection(col - 1, row - 1);
+}
+
+int TPlayNSolveBinding::SelectedCol() const {
+    return GridWidget->Col() + 1;
+}
+
+int TPlayNSolveBinding::SelectedRow() const {
+    return GridWidget->Row() + 1;
+}
+
+void TPlayNSolveBinding::RepaintGrid() {
+    SyncGrid();
+    GridWidget->RepaintNow();
+}
+
+// ---- Dialogs and time ----------------------------------------------------------------------
+
+std::string TPlayNSolveBinding::EditDlg(const std::string& prompt, const std::string& okCaption,
+                                        const std::string& cancelCaption, const std::string& text) {
+    return Form.EditDlg(Q(prompt), Q(okCaption), Q(cancelCaption), Q(text)).toStdString();
+}
+
+bool TPlayNSolveBinding::MsgDlg(const std::string& text, const std::string& yesCaption,
+                                const std::string& noCaption) {
+    return Form.MsgDlg(Q(text), Q(yesCaption), Q(noCaption));
+}
+
+void TPlayNSolveBinding::ShowWriteError(const std::string& message) {
+    Form.MsgDlg(Q(message), TranslateText(20, QStringLiteral("Ok")), QString());
+}
+
+std::string TPlayNSolveBinding::Translate(int tag, const std::string& english) const {
+    return TranslateText ? TranslateText(tag, Q(english)).toStdString() : english;
+}
+
+void TPlayNSolveBinding::ProcessMessages() {
+    // Nested handlers see the flags the running one has set, and it sees theirs afterwards.
+    SyncToForm();
+    QCoreApplication::processEvents();
+    SyncFromForm();
+}
+
+void TPlayNSolveBinding::Delay(int milliseconds) {
+    Form.Clock().Delay(milliseconds);
+}
+
+double TPlayNSolveBinding::Now() const {
+    const QDateTime now = Form.Clock().Now();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return EncodeDateTime(TDateTimeParts{date.year(), date.month(), date.day(), time.hour(),
+                                         time.minute(), time.second(), time.msec()});
+}
+
+// ---- Strip and alternatives picture ---------------------------------------------------------
+
+bool TPlayNSolveBinding::eventFilter(QObject* watched, QEvent* event) {
+    TPlayNSolveSheet& s = *Form.PlayNSolveSheet;
+    if (watched == s.PlayNSolveDisplaySetImg) {
+        if (event->type() == QEvent::Paint) {
+            PaintStrip();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const int x = static_cast<int>(mouse->position().x());
+            const Qt::KeyboardModifiers mods = mouse->modifiers();
+            const double factor = TScreenLayout::Factor(Form.ScreenLayout);
+            const int width = s.PlayNSolveDisplaySetImg->width();
+            Run([this, x, mods, factor, width] {
+                GamePage->DisplaySetImgMouseUp(x, width, factor, mods.testFlag(Qt::ShiftModifier),
+                                               mods.testFlag(Qt::ControlModifier));
+            });
+            return true;
+        }
+    } else if (watched == s.PlayNSolveAlternativesImg && event->type() == QEvent::Paint) {
+        PaintAlternatives();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TPlayNSolveBinding::PaintStrip() {
+    QWidget* strip = Form.PlayNSolveSheet->PlayNSolveDisplaySetImg;
+    QPainter painter(strip);
+    const double factor = TScreenLayout::Factor(Form.ScreenLayout);
+    Sets.DrawDisplaySetImg(painter, strip->width(), strip->height(), GamePage->State().GridSize(),
+                           TFormBuilder::WindowColor(), Form.font(),
+                           TDisplaySets::StripStep(factor));
+}
+
+void TPlayNSolveBinding::PaintAlternatives() {
+    QWidget* picture = Form.PlayNSolveSheet->PlayNSolveAlternativesImg;
+    QPainter painter(picture);
+    painter.fillRect(picture->rect(), TFormBuilder::WindowColor());
+    const auto& icons = Sets.IconList16x16();
+    int drawn = 0;
+    for (int v : AlternativePictures)
+        if (v < icons.size() && !icons[v].isNull())
+            painter.drawPixmap(9 * drawn++, 2, icons[v]);
+}
+
+} // namespace sudoku

@@ -1,0 +1,116 @@
+// Binds the plain Play & Solve page to the main window: button clicks, grid keys and mouse,
+// the popup menus, the symbol strip and the timer reach the page; the page's captions,
+// enabling, clock and board reach the controls.
+#pragma once
+
+#include "TDisplaySets.h"
+#include "TPlayNSolvePage.h"
+#include "TPlayNSolveView.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace sudoku {
+
+class TMainForm;
+class TSolutionsPopupMenu;
+class TSuDoKuGridPopupMenu;
+class TSuDoKuGridWidget;
+class TSuDoKuGridsPopupMenu;
+
+class TPlayNSolveBinding : public QObject, public TPlayNSolveView {
+    Q_OBJECT
+public:
+    using TTranslate = std::function<QString(int tag, const QString& english)>;
+
+    TPlayNSolveBinding(TMainForm& form, TTranslate translate);
+    ~TPlayNSolveBinding() override;
+
+    // Entry points of the window.
+    void PlayNSolveLoad(const QString& fileName, const QString& section);
+    void PlayNSolveSave(const QString& fileName, const QString& section, bool interactive);
+    void UpdateStatus();
+    void MainTimerTime();
+    void SaveLastGame();
+
+    TPlayNSolvePage& Page() { return *GamePage; }
+    TSuDoKuGridWidget& Grid() const { return *GridWidget; }
+    TSuDoKuGridsPopupMenu& ShapeMenu() const { return *SuDoKuGridsPopupMenu; }
+    TSolutionsPopupMenu& SolutionsMenu() const { return *SolutionsPopupMenu; }
+    TSuDoKuGridPopupMenu& GridMenu() const { return *SuDoKuGridPopupMenu; }
+    bool PopupAllowed() const { return Popup; }
+    // Virtual-key code of a Qt key (0 for keys the grid does not take).
+    static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
+
+    // TPlayNSolveView
+    int OptionsLevel() const override;
+    std::string OptionsLevelText(int level) const override;
+    TSolveOptions OptionsSolveChecks() const override;
+    double OptionsTimeLimit() const override;
+    TSolveOptions SolveOptions() const override { return Aids; }
+    void SetSolveOptions(TSolveOptions options) override { Aids = options; }
+    int DisplaySetIndex() const override;
+    std::string DisplaySetSymbols() const override;
+    bool HasSmallPicture(int value) const override;
+    bool PlayNSolveShowing() const override;
+    bool EnterNDesignShowing() const override;
+    void SetEnabled(TPlayControl control, bool enabled) override;
+    void SetPauseCaption(const std::string& caption) override;
+    void SetSolutionCaption(const std::string& caption) override;
+    void SetFileNameCaption(const std::string& caption) override;
+    void SetLevelCaption(const std::string& caption) override;
+    void ShowClock(const TClockFace& play, const TClockFace& design) override;
+    void ShowAlternatives(const TAlternativesDisplay& display) override;
+    void SetSolutionsMenu(int count) override;
+    void SetPopupAllowed(bool allowed) override { Popup = allowed; }
+    void SetGridSize(int gridSize) override;
+    void RefreshDisplaySet() override;
+    void SelectCell(int col, int row) override;
+    int SelectedCol() const override;
+    int SelectedRow() const override;
+    void RepaintGrid() override;
+    void SetCompleteCaption(const std::string& caption) override;
+    void StartNewDesign() override {}
+    std::string EditDlg(const std::string& prompt, const std::string& okCaption,
+                        const std::string& cancelCaption, const std::string& text) override;
+    bool MsgDlg(const std::string& text, const std::string& yesCaption,
+                const std::string& noCaption) override;
+    void ShowWriteError(const std::string& message) override;
+    std::string Translate(int tag, const std::string& english) const override;
+    void ProcessMessages() override;
+    void Delay(int milliseconds) override;
+    double Now() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Every entry from the window runs through here: the window's state set is taken over
+    // first, and the page's state, board and flags are handed back afterwards.
+    void Run(const std::function<void()>& handler);
+    void SyncFromForm();
+    void SyncToForm();
+    void SyncGrid();
+    void Connect();
+    void PaintStrip();
+    void PaintAlternatives();
+
+    TMainForm& Form;
+    TTranslate TranslateText;
+    TSuDoKuGridWidget* GridWidget = nullptr;
+    TSuDoKuGridsPopupMenu* SuDoKuGridsPopupMenu = nullptr;
+    TSolutionsPopupMenu* SolutionsPopupMenu = nullptr;
+    TSuDoKuGridPopupMenu* SuDoKuGridPopupMenu = nullptr;
+    TDisplaySets Sets;
+    std::unique_ptr<TPlayNSolvePage> GamePage;
+    TSolveOptions Aids = soRuler | soRestart;
+    bool Popup = false;
+    std::vector<int> AlternativePictures;
+    int Depth = 0;
+};
+
+} // namespace sudoku
