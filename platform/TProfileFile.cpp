@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace sudoku {
 
@@ -315,6 +316,38 @@ void TProfileFile::ReplaceSection(std::string_view section, const std::vector<TE
         }
     }
     AppendSection(section, entries);
+    Changed_ = true;
+    Index();
+}
+
+void TProfileFile::ReplaceSections(
+    const std::vector<std::pair<std::string, std::vector<TEntry>>>& sections) {
+    const auto key = [](std::string_view name) {
+        std::string k(Trim(SingleLine(name)));
+        for (char& c : k) {
+            c = Lower(c);
+        }
+        return k;
+    };
+    // The last entry of each name wins and stands where its last replacement would put it.
+    std::unordered_map<std::string, std::size_t> last;
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        last[key(sections[i].first)] = i;
+    }
+    std::string text;
+    text.reserve(Text_.size());
+    text.append(Text_, 0, Sections_.empty() ? Text_.size() : Sections_.front().Begin);
+    for (const TSection& s : Sections_) {
+        if (!last.contains(key(NameOf(s)))) {
+            text.append(Text_, s.Begin, s.End - s.Begin);
+        }
+    }
+    Text_ = std::move(text);
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        if (last[key(sections[i].first)] == i) {
+            AppendSection(sections[i].first, sections[i].second);
+        }
+    }
     Changed_ = true;
     Index();
 }

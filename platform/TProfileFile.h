@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sudoku {
@@ -50,6 +51,9 @@ public:
     void WriteValue(std::string_view section, std::string_view key, std::string_view value);
     // Erases every section of the name and appends it anew at the end with these entries.
     void ReplaceSection(std::string_view section, const std::vector<TEntry>& entries);
+    // Many replacements in one pass over the text, as a row of ReplaceSection calls would do
+    // (a name given twice ends with its last entries), without re-reading the file per section.
+    void ReplaceSections(const std::vector<std::pair<std::string, std::vector<TEntry>>>& sections);
     // Removes every section of the name with its keys; true when one was there.
     bool EraseSection(std::string_view section);
 

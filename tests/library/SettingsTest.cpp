@@ -220,12 +220,6 @@ TEST(Settings, TimeLimitTextRoundTrips) {
     EXPECT_NEAR(*TextToTimeLimit("01:30") * 1440, 90, 1e-9);
 }
 
-TEST(Settings, SectionNamesOfAUser) {
-    EXPECT_EQ(OptionsSection("Default User"), "Default User.Options");
-    EXPECT_EQ(LastPlayNSolveSection("Default User"), "Default User.Last_PlayNSolve");
-    EXPECT_EQ(LastEnterNDesignSection("Default User"), "Default User.Last_EnterNDesign");
-}
-
 TEST(Settings, FailedSaveReportsAndKeepsTheFile) {
     TTestFolder dir;
     const std::string file = dir.File("sudokus.ini");

@@ -136,6 +136,21 @@ TEST(ProfileFileWrite, ReplaceSectionDropsOldKeysAndMovesTheSectionToTheEnd) {
     EXPECT_FALSE(file.ReadValue("A", "old").has_value());
 }
 
+TEST(ProfileFileWrite, ManyReplacementsActLikeOneAfterAnother) {
+    const std::string before = "; head\r\n[A]\r\nk=1\r\n[B]\r\nk=2\r\n[a]\r\nk=3\r\n[C]\r\nk=4\r\n";
+    const std::vector<std::pair<std::string, std::vector<TProfileFile::TEntry>>> batch{
+        {"b", {{"k", "20"}}}, {"New", {{"n", "1"}}}, {"A", {{"k", "10"}}}, {"B", {{"k", "21"}}}};
+    TProfileFile oneByOne(before);
+    for (const auto& [section, entries] : batch) {
+        oneByOne.ReplaceSection(section, entries);
+    }
+    TProfileFile together(before);
+    together.ReplaceSections(batch);
+    EXPECT_EQ(together.Text(), oneByOne.Text());
+    EXPECT_EQ(together.Text(), "; head\r\n[C]\r\nk=4\r\n[New]\r\nn=1\r\n[A]\r\nk=10\r\n"
+                               "[B]\r\nk=21\r\n");
+}
+
 TEST(ProfileFileWrite, ChangedOnlyAfterAnEdit) {
     TProfileFile file("[A]\r\nk=1\r\n");
     EXPECT_FALSE(file.Changed());
