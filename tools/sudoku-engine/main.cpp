@@ -8,6 +8,8 @@
 namespace sudoku::cli {
 
 int SolveCommand(TCommandContext& context);
+int GenerateCommand(TCommandContext& context);
+int RateCommand(TCommandContext& context);
 
 namespace {
 
@@ -19,6 +21,8 @@ struct TCommand {
 
 constexpr TCommand Commands[] = {
     {"solve", "count the solutions of puzzles and print the grid the solver leaves", SolveCommand},
+    {"generate", "make new puzzles carved to a level, one a line", GenerateCommand},
+    {"rate", "rate puzzles by their number of empty cells", RateCommand},
 };
 
 void PrintHelp(std::ostream& out) {
