@@ -259,6 +259,28 @@ bool TSuDoKuGrid::SumsOK(const TSuDoKuValues& v) const {
     return true;
 }
 
+bool TSuDoKuGrid::UnitsOK(const TSuDoKuValues& v) const {
+    const std::uint32_t all = (1u << GridSize) - 1;
+    for (int unit = 1; unit <= GridSize; ++unit) {
+        std::uint32_t row = 0;
+        std::uint32_t col = 0;
+        std::uint32_t box = 0;
+        const int boxColIdx = (unit - 1) % BoxesAcross + 1;
+        const int boxRowIdx = (unit - 1) / BoxesAcross + 1;
+        for (int k = 1; k <= GridSize; ++k) {
+            const auto bit = [this](int value) {
+                return value >= 1 && value <= GridSize ? 1u << (value - 1) : 0u;
+            };
+            row |= bit(v[CellIndex(k, unit)]);
+            col |= bit(v[CellIndex(unit, k)]);
+            box |= bit(v[CellIndex(BoxCellCol(boxColIdx, k), BoxCellRow(boxRowIdx, k))]);
+        }
+        if ((row & all) != all || (col & all) != all || (box & all) != all)
+            return false;
+    }
+    return true;
+}
+
 bool TSuDoKuGrid::ValuesEqual(const TSuDoKuValues& a, const TSuDoKuValues& b) const {
     for (int col = 1; col <= GridSize; ++col)
         for (int row = 1; row <= GridSize; ++row)

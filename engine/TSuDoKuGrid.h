@@ -57,6 +57,8 @@ public:
     int CountEmptyStrings(const TSuDoKuStrings& s) const;
     bool ValuesFull(const TSuDoKuValues& v) const;
     bool SumsOK(const TSuDoKuValues& v) const;
+    // True when every row, column and box holds each value 1..N exactly once.
+    bool UnitsOK(const TSuDoKuValues& v) const;
     bool ValuesEqual(const TSuDoKuValues& a, const TSuDoKuValues& b) const;
     bool StringsEqual(const TSuDoKuStrings& a, const TSuDoKuStrings& b) const;
     bool StringsFull(const TSuDoKuStrings& s) const;

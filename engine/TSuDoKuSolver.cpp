@@ -98,7 +98,9 @@ bool TSuDoKuSolver::Node(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells
             if (compact.ValuesEqual(v, v0) && compact.CellsEqual(cells, cells0))
                 break;
         }
-        solved = g.ValuesFull(v) && g.SumsOK(v) && compact.CellsFull(cells);
+        // The sums alone would pass a grid whose givens repeat a value inside a box, so the
+        // units are checked as well.
+        solved = g.ValuesFull(v) && g.SumsOK(v) && g.UnitsOK(v) && compact.CellsFull(cells);
         if (solved) {
             std::string solution = g.ValuesToHex(v);
             if (std::find(search.Found.begin(), search.Found.end(), solution) == search.Found.end())

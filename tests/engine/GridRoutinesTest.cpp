@@ -183,8 +183,19 @@ TEST(GridRoutines, CountsAndTests) {
     EXPECT_TRUE(g.SumsOK(v));
     EXPECT_EQ(g.CountInRow(v, 5, 4), 1);
     EXPECT_EQ(g.CountInCol(v, 5, 4), 1);
+    EXPECT_TRUE(g.UnitsOK(v));
+    TSuDoKuValues w = v;
+    w[CellIndex(4, 4)] = 10; // a value above N is no value of the grid
+    EXPECT_FALSE(g.UnitsOK(w));
+    // Rows 1 and 4 swapped: rows and columns still hold every value, boxes do not.
+    w = v;
+    for (int col = 1; col <= 9; ++col)
+        std::swap(w[CellIndex(col, 1)], w[CellIndex(col, 4)]);
+    EXPECT_TRUE(g.SumsOK(w));
+    EXPECT_FALSE(g.UnitsOK(w));
     std::swap(v[CellIndex(1, 1)], v[CellIndex(2, 1)]); // row sums hold, column sums do not
     EXPECT_FALSE(g.SumsOK(v));
+    EXPECT_FALSE(g.UnitsOK(v));
 
     TSuDoKuStrings s{};
     s[CellIndex(1, 3)] = "$05";

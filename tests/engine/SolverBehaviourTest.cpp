@@ -96,6 +96,26 @@ TEST(SolverEdges, FullValuesOnEntryNeedNoPass) {
     EXPECT_EQ(solver.SolutionList(), std::vector<std::string>{"Solutions=0"});
 }
 
+TEST(SolverEdges, RepeatedValueInABoxIsNoSolution) {
+    // Each row and column of the cyclic square holds every value once, so the sums come
+    // out right, but its boxes repeat values: givens like these have no solution.
+    for (const TBoxShape& shape : BoxShapes) {
+        TSuDoKuGrid g(shape.BoxCols, shape.BoxRows);
+        TSuDoKuSolver solver(g);
+        TSuDoKuValues cyclic{};
+        for (int row = 0; row < g.GridSize; ++row)
+            for (int col = 0; col < g.GridSize; ++col)
+                cyclic[CellIndex(col + 1, row + 1)] =
+                    static_cast<std::uint8_t>((row + col) % g.GridSize + 1);
+        ASSERT_TRUE(g.SumsOK(cyclic));
+        TSuDoKuStrings s{};
+        g.ValuesToStrings(cyclic, s);
+        TSuDoKuValues v{};
+        EXPECT_FALSE(solver.SolveSuDoKu(v, s, true, false)) << shape.ItemName;
+        EXPECT_EQ(solver.Solutions(), 0) << shape.ItemName;
+    }
+}
+
 TEST(SolverEdges, EachSearchStartsAfresh) {
     TSuDoKuGrid g;
     TSuDoKuSolver solver(g);

@@ -166,6 +166,24 @@ bool ReferenceEngine::SumsOK(const TSuDoKuValues& v) const {
     return true;
 }
 
+bool ReferenceEngine::UnitsOK(const TSuDoKuValues& v) const {
+    for (int value = 1; value <= GridSize; ++value) {
+        for (int i = 1; i <= GridSize; ++i)
+            if (CountInRow(v, value, i) != 1 || CountInCol(v, value, i) != 1)
+                return false;
+        for (int boxRowIdx = 1; boxRowIdx <= BoxesDown; ++boxRowIdx)
+            for (int boxColIdx = 1; boxColIdx <= BoxesAcross; ++boxColIdx) {
+                int count = 0;
+                for (int k = 1; k <= GridSize; ++k)
+                    if (v[Idx(BoxCol(boxColIdx, k), BoxRow(boxRowIdx, k))] == value)
+                        ++count;
+                if (count != 1)
+                    return false;
+            }
+    }
+    return true;
+}
+
 bool ReferenceEngine::ValuesEqual(const TSuDoKuValues& a, const TSuDoKuValues& b) const {
     for (int col = 1; col <= GridSize; ++col)
         for (int row = 1; row <= GridSize; ++row)
@@ -317,7 +335,7 @@ bool ReferenceEngine::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allo
                 break;
         }
         // 6. solved?
-        solved = ValuesFull(v) && SumsOK(v) && StringsFull(s);
+        solved = ValuesFull(v) && SumsOK(v) && UnitsOK(v) && StringsFull(s);
         if (solved) {
             std::string t = ValuesToHex(v);
             if (IndexOf(t) < 0) {

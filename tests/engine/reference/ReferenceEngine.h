@@ -46,6 +46,7 @@ public:
     int CountEmptyStrings(const TSuDoKuStrings& s) const;
     bool ValuesFull(const TSuDoKuValues& v) const;
     bool SumsOK(const TSuDoKuValues& v) const;
+    bool UnitsOK(const TSuDoKuValues& v) const; // each value once per row, column and box
     bool ValuesEqual(const TSuDoKuValues& a, const TSuDoKuValues& b) const;
     bool StringsEqual(const TSuDoKuStrings& a, const TSuDoKuStrings& b) const;
     bool StringsFull(const TSuDoKuStrings& s) const;
