@@ -134,6 +134,7 @@ TEST(SeedBoxes, FailureCountersRetryThenRestartThenAbandon) {
 }
 
 TEST(SeedBoxes, NineByNineSeedsExactlyTheCheckerboardBoxes) {
+    int seededBuilds = 0;
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
         TSuDoKuGrid grid;
         TSuDoKuSolver solver(grid);
@@ -143,6 +144,7 @@ TEST(SeedBoxes, NineByNineSeedsExactlyTheCheckerboardBoxes) {
         if (!generator.SeedBoxes(v)) {
             continue; // an abandoned attempt; the caller starts another
         }
+        ++seededBuilds;
         for (int boxRow = 1; boxRow <= 3; ++boxRow) {
             for (int boxCol = 1; boxCol <= 3; ++boxCol) {
                 const bool seeded = (boxCol == 1 || boxCol == 3) == (boxRow == 1 || boxRow == 3);
@@ -157,29 +159,7 @@ TEST(SeedBoxes, NineByNineSeedsExactlyTheCheckerboardBoxes) {
             }
         }
     }
-}
-
-TEST(SeedBoxes, EveryShapeSeedsBoxesWithEqualParityOnly) {
-    for (const auto& shape : BoxShapes) {
-        TSuDoKuGrid grid(shape.BoxCols, shape.BoxRows);
-        TSuDoKuSolver solver(grid);
-        TDefaultRandom random(7);
-        TSuDoKuGenerator generator(grid, solver, random);
-        TSuDoKuValues v{};
-        int seededOnce = 0;
-        for (int attempt = 0; attempt < 20 && seededOnce == 0; ++attempt) {
-            v = TSuDoKuValues{};
-            seededOnce = generator.SeedBoxes(v) ? 1 : 0;
-        }
-        ASSERT_EQ(seededOnce, 1) << shape.Caption;
-        for (int boxRow = 1; boxRow <= grid.BoxesDown; ++boxRow) {
-            for (int boxCol = 1; boxCol <= grid.BoxesAcross; ++boxCol) {
-                EXPECT_EQ(FilledInBox(grid, v, boxCol, boxRow),
-                          boxRow % 2 == boxCol % 2 ? grid.GridSize : 0)
-                    << shape.Caption << " box (" << boxRow << "," << boxCol << ")";
-            }
-        }
-    }
+    EXPECT_GT(seededBuilds, 5);
 }
 
 TEST(GenerateSuDoKu, CompleteGridOnlyLeavesTheTextsEmpty) {
