@@ -38,6 +38,14 @@ char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+std::string LowerName(std::string_view name) {
+    std::string lower(name);
+    for (char& c : lower) {
+        c = Lower(c);
+    }
+    return lower;
+}
+
 // Names and values are single-line: a CR or LF would split the line and could even forge a
 // section header, so both become blanks.
 std::string SingleLine(std::string_view s) {
@@ -96,6 +104,8 @@ bool TProfileFile::SameName(std::string_view a, std::string_view b) {
 
 void TProfileFile::Index() {
     Sections_.clear();
+    Lookup_.clear();
+    Searches_ = 0;
     const char* data = Text_.data();
     const std::size_t size = Text_.size();
     std::size_t pos = 0;
@@ -140,6 +150,17 @@ void TProfileFile::Index() {
 
 const TProfileFile::TSection* TProfileFile::Find(std::string_view section) const {
     const std::string_view wanted = Trim(section);
+    constexpr unsigned LinearSearches = 8;
+    if (Sections_.size() > 64 && ++Searches_ > LinearSearches) {
+        if (Lookup_.empty()) {
+            Lookup_.reserve(Sections_.size());
+            for (std::size_t i = 0; i < Sections_.size(); ++i) {
+                Lookup_.try_emplace(LowerName(NameOf(Sections_[i])), i); // first one wins
+            }
+        }
+        const auto it = Lookup_.find(LowerName(wanted));
+        return it == Lookup_.end() ? nullptr : &Sections_[it->second];
+    }
     for (const TSection& s : Sections_) {
         if (SameName(NameOf(s), wanted)) {
             return &s;
@@ -322,13 +343,7 @@ void TProfileFile::ReplaceSection(std::string_view section, const std::vector<TE
 
 void TProfileFile::ReplaceSections(
     const std::vector<std::pair<std::string, std::vector<TEntry>>>& sections) {
-    const auto key = [](std::string_view name) {
-        std::string k(Trim(SingleLine(name)));
-        for (char& c : k) {
-            c = Lower(c);
-        }
-        return k;
-    };
+    const auto key = [](std::string_view name) { return LowerName(Trim(SingleLine(name))); };
     // The last entry of each name wins and stands where its last replacement would put it.
     std::unordered_map<std::string, std::size_t> last;
     for (std::size_t i = 0; i < sections.size(); ++i) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -96,6 +97,10 @@ private:
 
     std::string Text_;
     std::vector<TSection> Sections_;
+    // Name lookup for files searched many times (batch copies); built after a few linear
+    // searches so that a single lookup stays a plain scan.
+    mutable std::unordered_map<std::string, std::size_t> Lookup_;
+    mutable unsigned Searches_ = 0;
     bool Changed_ = false;
 };
 

@@ -57,6 +57,35 @@ TEST(ProfileFileRead, ListsSectionsAndKeysInFileOrder) {
     EXPECT_EQ(file.ReadSection("ALPHA"), expected);
 }
 
+// Many searches in a large file go through a name index; it must answer exactly as the
+// plain scan does: case-free, first of two sections, nothing for unknown names.
+TEST(ProfileFileRead, RepeatedSearchesInALargeFileAnswerAsTheFirstOnes) {
+    std::string text;
+    for (int i = 0; i < 200; ++i) {
+        text += "[User@P" + std::to_string(i) + "]\r\nk=" + std::to_string(i) + "\r\n";
+    }
+    text += "[user@p7]\r\nk=shadowed\r\n";
+    const TProfileFile file(text);
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 200; i += 3) {
+            EXPECT_EQ(file.ReadValue("USER@p" + std::to_string(i), "K"), std::to_string(i));
+        }
+        EXPECT_EQ(file.ReadValue("User@P7", "k"), "7");
+        EXPECT_FALSE(file.HasSection("User@P200"));
+        EXPECT_TRUE(file.HasSection(" User@P199 "));
+    }
+    TProfileFile edited(text);
+    for (int i = 0; i < 20; ++i) {
+        edited.HasSection("User@P" + std::to_string(i));
+    }
+    edited.EraseSection("User@P7");
+    edited.WriteValue("User@P8", "k", "new");
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(edited.HasSection("User@P" + std::to_string(i)), i != 7) << i;
+    }
+    EXPECT_EQ(edited.ReadValue("User@P8", "k"), "new");
+}
+
 TEST(ProfileFileRead, AcceptsBareLineFeedsAndAMissingLastLineEnd) {
     const TProfileFile file("[A]\nk=v\n[B]\r\nk=w");
     EXPECT_EQ(file.ReadValue("A", "k"), "v");
