@@ -1,0 +1,352 @@
+// Whole games through the real main window, headless: the shape menu, keys on the grid, the
+// buttons, the timer, saving, page changes and a restart of the program. With
+// SUDOKU_SCREENSHOT_DIR set, the game is also photographed in progress, paused, solved and
+// after "Solution".
+#include "TAppPaths.h"
+#include "TBaseBtn.h"
+#include "TDialogAnswerer.h"
+#include "TGameMainForm.h"
+#include "TPieGauge.h"
+#include "TPlayNSolveBinding.h"
+#include "TPlayNSolveSheet.h"
+#include "TShellClock.h"
+#include "TSolutionsPopupMenu.h"
+#include "TSuDoKuFileData.h"
+#include "TSuDoKuGridPopupMenu.h"
+#include "TSuDoKuGridWidget.h"
+#include "TSuDoKuGridsPopupMenu.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace sudoku {
+namespace {
+
+namespace fs = std::filesystem;
+
+class QueuedAnswers : public TDialogAnswerer {
+public:
+    std::deque<QString>* Names;
+    std::deque<bool>* Answers;
+    QueuedAnswers(std::deque<QString>& names, std::deque<bool>& answers)
+        : Names(&names), Answers(&answers) {}
+    bool MsgDlg(const QString&, const QString&, const QString&) override {
+        if (Answers->empty())
+            return false;
+        const bool answer = Answers->front();
+        Answers->pop_front();
+        return answer;
+    }
+    QString EditDlg(const QString&, const QString&, const QString&, const QString&) override {
+        if (Names->empty())
+            return {};
+        QString name = Names->front();
+        Names->pop_front();
+        return name;
+    }
+};
+
+// Time stands still unless the test moves it; waits return at once.
+class SteppedClock : public TShellClock {
+public:
+    QDateTime* Moment;
+    int* Waited;
+    SteppedClock(QDateTime& moment, int& waited) : Moment(&moment), Waited(&waited) {}
+    QDateTime Now() const override { return *Moment; }
+    void Delay(int ms) override { *Waited += ms; }
+};
+
+class GameWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Dir = fs::temp_directory_path() /
+              ("game-window-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(Dir);
+        fs::create_directories(Dir);
+        TAppPaths::SetFolders(Dir.string() + "/", Dir.string() + "/");
+        Open();
+    }
+    void TearDown() override {
+        Form.reset();
+        TAppPaths::Reset();
+        fs::remove_all(Dir);
+    }
+
+    void Open() {
+        Form = std::make_unique<TGameMainForm>(0);
+        Form->SetDialogAnswerer(std::make_unique<QueuedAnswers>(Names, Answers));
+        Form->SetShellClock(std::make_unique<SteppedClock>(Moment, Waited));
+        Form->Timer->stop(); // ticks come from the test
+        Form->show();
+        QApplication::processEvents();
+    }
+
+    TPlayNSolveBinding& Binding() { return Form->PlayNSolve(); }
+    TPlayNSolvePage& Page() { return Binding().Page(); }
+    TPlayState& State() { return Page().State(); }
+    TPlayNSolveSheet& Sheet() { return *Form->PlayNSolveSheet; }
+    TSuDoKuGridWidget& Grid() { return Binding().Grid(); }
+
+    void Click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        QApplication::processEvents();
+    }
+    void NewGame(const QString& shape) {
+        Click(Sheet().PlayNSolveNewBtn);
+        Binding().ShapeMenu().Item(shape)->trigger();
+        Binding().ShapeMenu().close();
+        QApplication::processEvents();
+    }
+    // Clicks the cell (1-based) and types a key on the grid.
+    void Type(int col, int row, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+        QTest::mouseClick(&Grid(), Qt::LeftButton, {}, Grid().cellRect(col - 1, row - 1).center());
+        QTest::keyClick(&Grid(), key, mods);
+        QApplication::processEvents();
+    }
+    void Tick(int seconds) {
+        Moment = Moment.addSecs(seconds);
+        Binding().MainTimerTime();
+        QApplication::processEvents();
+    }
+    std::vector<std::pair<int, int>> OpenCells() {
+        std::vector<std::pair<int, int>> cells;
+        const int n = State().GridSize();
+        for (int row = 1; row <= n; ++row)
+            for (int col = 1; col <= n; ++col)
+                if (!State().IsGiven(col, row))
+                    cells.emplace_back(col, row);
+        return cells;
+    }
+    int Solution(int col, int row) { return State().SolutionValues[CellIndex(col, row)]; }
+    static Qt::Key KeyOf(int value) {
+        return value <= 9 ? static_cast<Qt::Key>(Qt::Key_0 + value)
+                          : static_cast<Qt::Key>(Qt::Key_Q + value - 10);
+    }
+    void Screenshot(const char* name) {
+        const QByteArray dir = qgetenv("SUDOKU_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            return;
+        QApplication::processEvents();
+        Form->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name)));
+    }
+
+    fs::path Dir;
+    std::deque<QString> Names;
+    std::deque<bool> Answers;
+    QDateTime Moment{QDate(2026, 12, 5), QTime(17, 45, 15)};
+    int Waited = 0;
+    std::unique_ptr<TGameMainForm> Form;
+};
+
+TEST_F(GameWindow, ShapeMenuOffersAllNineteenShapes) {
+    TSuDoKuGridsPopupMenu& menu = Binding().ShapeMenu();
+    EXPECT_EQ(menu.actions().first()->text(), "3 x 3 (Pure Sudoku)");
+    EXPECT_EQ(menu.Variants()->actions().size(), 18);
+    for (const TBoxShape& shape : BoxShapes)
+        EXPECT_NE(menu.Item(QString::fromLatin1(shape.ItemName.data(), shape.ItemName.size())),
+                  nullptr);
+}
+
+TEST_F(GameWindow, GridMenuHoldsEveryValueAndNoteItem) {
+    TSuDoKuGridPopupMenu& menu = Binding().GridMenu();
+    const char symbols[] = "0123456789ABCDEFG";
+    for (int i = 0; i <= 16; ++i) {
+        const QString value = QString("N") + symbols[i] + "1";
+        const QString note = QString("P") + symbols[i] + "2";
+        ASSERT_NE(menu.Item(value), nullptr) << value.toStdString();
+        ASSERT_NE(menu.Item(note), nullptr) << note.toStdString();
+        EXPECT_EQ(menu.Item(value)->isVisible(), i <= 9) << value.toStdString();
+    }
+    EXPECT_FALSE(menu.Item("P02")->isVisible());
+    EXPECT_FALSE(menu.Item("P02")->isEnabled());
+    EXPECT_EQ(menu.Item("N51")->text(), "5");
+    EXPECT_EQ(menu.Item("P52")->text(), "5  (Ctrl + 5)");
+    EXPECT_TRUE(menu.PencilNote()->menuAction()->isVisible());
+    Form->OptionsBtnClick();
+    EXPECT_FALSE(menu.PencilNote()->menuAction()->isVisible());
+}
+
+TEST_F(GameWindow, NewGamePlaysWithKeysAndUndoThroughTheWindow) {
+    NewGame("S3X3");
+    ASSERT_EQ(Form->SuDoKuState, sfPlaying);
+    EXPECT_EQ(Grid().ColCount(), 9);
+    EXPECT_EQ(Grid().Cells(), State().Cells);
+    EXPECT_EQ(Sheet().PlayNSolveLevelLbl->text(), "Level Normal");
+    EXPECT_EQ(Sheet().PlayNSolveFileNameLbl->text(), "December 5 2026 17:45:15");
+    EXPECT_TRUE(Sheet().PlayNSolvePauseBtn->isEnabled());
+    EXPECT_FALSE(Sheet().PlayNSolveUndoBtn->isEnabled());
+
+    const auto open = OpenCells();
+    const auto [c, r] = open[0];
+    Type(c, r, Qt::Key_3, Qt::ControlModifier);
+    Type(c, r, Qt::Key_7, Qt::ControlModifier);
+    EXPECT_EQ(State().CellText(c, r), "3,7,");
+    EXPECT_EQ(Grid().CellText(c - 1, r - 1), "3,7,");
+    Type(c, r, KeyOf(Solution(c, r)));
+    EXPECT_EQ(Grid().CellText(c - 1, r - 1), std::to_string(Solution(c, r)));
+    EXPECT_TRUE(Sheet().PlayNSolveUndoBtn->isEnabled());
+    EXPECT_EQ(Page().Record().Sn, 3);
+
+    // Right-click menu: a pencil note through the submenu.
+    const auto [c2, r2] = open[1];
+    Type(c2, r2, Qt::Key_Delete);
+    EXPECT_TRUE(Binding().PopupAllowed());
+    Binding().GridMenu().Item("P42")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(State().CellText(c2, r2), "4,");
+
+    Tick(65);
+    EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Time 01:05");
+    EXPECT_TRUE(Sheet().PlayNSolveGauge->isVisible());
+    Screenshot("game-progress.png");
+
+    Waited = 0;
+    Click(Sheet().PlayNSolveUndoBtn);
+    EXPECT_EQ(State().CellText(c2, r2), "");
+    Click(Sheet().PlayNSolveUndoBtn);
+    EXPECT_EQ(Grid().CellText(c - 1, r - 1), "3,7,");
+    EXPECT_EQ(Waited, 2 * 4 * 300); // the blinks asked for their waits, none was real
+}
+
+TEST_F(GameWindow, PauseCoversTheGameAndRefusesKeys) {
+    NewGame("S3X3");
+    const auto [c, r] = OpenCells().front();
+    Tick(30);
+    Click(Sheet().PlayNSolvePauseBtn);
+    EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Pausing");
+    EXPECT_FALSE(Grid().isEnabled());
+    EXPECT_FALSE(Sheet().PlayNSolveUndoBtn->isEnabled());
+    Type(c, r, Qt::Key_5);
+    EXPECT_EQ(State().CellText(c, r), "");
+    Tick(600);
+    EXPECT_FALSE(Sheet().PlayNSolveGauge->isVisible());
+    Screenshot("game-paused.png");
+    Click(Sheet().PlayNSolvePauseBtn);
+    EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Time 00:30");
+    EXPECT_TRUE(Grid().isEnabled());
+}
+
+TEST_F(GameWindow, FinishingByKeysShowsPuzzleSolved) {
+    NewGame("S3X3");
+    for (const auto& [c, r] : OpenCells())
+        Type(c, r, KeyOf(Solution(c, r)));
+    EXPECT_EQ(Form->SuDoKuState, sfSolved);
+    EXPECT_FALSE(Sheet().PlayNSolveHintBtn->isEnabled());
+    EXPECT_TRUE(Sheet().PlayNSolveRestartBtn->isEnabled());
+    Tick(1);
+    EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Puzzle Solved!");
+    Screenshot("game-solved.png");
+}
+
+TEST_F(GameWindow, SolutionEndsTheGameAndRestartStartsTheClockAgain) {
+    NewGame("S3X3");
+    const auto open = OpenCells();
+    const auto [c, r] = open[0];
+    Type(c, r, KeyOf(Solution(c, r) % 9 + 1));
+    Type(open[1].first, open[1].second, Qt::Key_2, Qt::ControlModifier);
+    Tick(120);
+    Click(Sheet().PlayNSolveSolutionBtn);
+    EXPECT_EQ(Form->SuDoKuState, sfSolved);
+    EXPECT_EQ(State().CellText(open[1].first, open[1].second), "");
+    Tick(1);
+    EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Puzzle Solution");
+    Screenshot("game-solution.png");
+
+    Click(Sheet().PlayNSolveRestartBtn);
+    EXPECT_EQ(Form->SuDoKuState, sfPlaying);
+    EXPECT_EQ(State().CellText(c, r), "");
+    Tick(5);
+    EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Time 00:05");
+}
+
+TEST_F(GameWindow, GameSurvivesPageChangesAndAProgramRestart) {
+    NewGame("S3X3");
+    const auto [c, r] = OpenCells().front();
+    Type(c, r, Qt::Key_4, Qt::ControlModifier);
+    Tick(42);
+    Click(Sheet().PlayNSolvePauseBtn);
+    Form->OptionsBtnClick();
+    Form->PagesPageChanged();
+    EXPECT_EQ(Form->SuDoKuState, 0);
+    Form->PlayNSolveBtnClick();
+    EXPECT_EQ(Form->SuDoKuState, sfPlaying | sfPaused);
+    EXPECT_EQ(State().CellText(c, r), "4,");
+    EXPECT_EQ(Page().Record().Sp, 2);
+    Click(Sheet().PlayNSolvePauseBtn);
+    const TSuDoKuStrings cells = State().Cells;
+
+    // Closing saves the game with the settings; a new window brings it back.
+    Answers = {true};
+    Form->QuitBtnClick();
+    QApplication::processEvents();
+    Open();
+    EXPECT_EQ(Form->SuDoKuState, sfPlaying);
+    EXPECT_EQ(State().Cells, cells);
+    EXPECT_EQ(Grid().CellText(c - 1, r - 1), "4,");
+    Tick(1);
+    EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Time 00:43");
+}
+
+TEST_F(GameWindow, SaveButtonStoresTheGameUnderTheAnsweredName) {
+    NewGame("S2X3");
+    Names = {"Evening"};
+    Click(Sheet().PlayNSolveSaveBtn);
+    const std::string library = (Dir / "sudoku.dat").string();
+    EXPECT_TRUE(SectionExistsInFile(library, Form->UserName.toStdString() + "@Evening"));
+    EXPECT_EQ(Sheet().PlayNSolveFileNameLbl->text(), "Evening");
+}
+
+TEST_F(GameWindow, SixteenBySixteenTakesQToW) {
+    NewGame("S4X4");
+    ASSERT_EQ(Grid().ColCount(), 16);
+    EXPECT_TRUE(Binding().GridMenu().Item("NG1")->isVisible());
+    const auto open = OpenCells();
+    const Qt::Key letters[] = {Qt::Key_Q, Qt::Key_R, Qt::Key_S, Qt::Key_T,
+                               Qt::Key_U, Qt::Key_V, Qt::Key_W};
+    for (int i = 0; i < 7; ++i) {
+        Type(open[i].first, open[i].second, letters[i]);
+        EXPECT_EQ(State().CellText(open[i].first, open[i].second), std::to_string(10 + i));
+    }
+    Type(open[7].first, open[7].second, Qt::Key_R, Qt::ControlModifier);
+    Type(open[7].first, open[7].second, Qt::Key_1, Qt::ControlModifier);
+    Type(open[7].first, open[7].second, Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(State().CellText(open[7].first, open[7].second), "11,");
+}
+
+TEST_F(GameWindow, KeysOfQtBecomeVirtualKeys) {
+    struct Case {
+        int Key;
+        Qt::KeyboardModifiers Mods;
+        int Expected;
+    };
+    const Case cases[] = {
+        {Qt::Key_5, {}, '5'},
+        {Qt::Key_5, Qt::KeypadModifier, 0x65},
+        {Qt::Key_Q, Qt::ControlModifier, 'Q'},
+        {Qt::Key_Delete, {}, 0x2E},
+        {Qt::Key_Backspace, {}, 0x08},
+        {Qt::Key_Space, {}, 0x20},
+        {Qt::Key_Clear, Qt::KeypadModifier, 0x0C},
+        {Qt::Key_Pause, {}, 0x13},
+        {Qt::Key_0, {}, 0},
+        {Qt::Key_F1, {}, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TPlayNSolveBinding::VirtualKey(c.Key, c.Mods), c.Expected) << c.Key;
+}
+
+} // namespace
+} // namespace sudoku
