@@ -36,7 +36,14 @@ bool TSuDoKuSolver::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allowG
                                 bool showResults) {
     if (Searching)
         return false;
-    Searching = true;
+    // Cleared again however the search ends, a throwing hook included.
+    struct TSearchingFlag {
+        bool& Flag;
+        explicit TSearchingFlag(bool& flag) : Flag(flag) { Flag = true; }
+        ~TSearchingFlag() { Flag = false; }
+        TSearchingFlag(const TSearchingFlag&) = delete;
+        TSearchingFlag& operator=(const TSearchingFlag&) = delete;
+    } searching(Searching);
     TSearch search(Grid);
     search.Cap = std::max(0, Grid.MaxSolutions);
     search.Visited.reserve(2 * NodeBudget);
@@ -59,7 +66,6 @@ bool TSuDoKuSolver::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allowG
         TSuDoKuGrid::ClearStrings(s);
         search.Compact.Store(cells, s);
     }
-    Searching = false;
     if (showResults && Hooks.ShowResults)
         Hooks.ShowResults(List);
     return solutions == 1;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace sudoku {
 namespace {
 
@@ -56,6 +58,21 @@ TEST(SolverHooks, MessagesAreProcessedAndReentryIsRefused) {
     TSuDoKuValues w{};
     EXPECT_TRUE(quiet.SolveSuDoKu(w, small, true, false));
     EXPECT_EQ(quietCalls, 0);
+}
+
+TEST(SolverHooks, AThrowingHookLeavesTheSolverUsable) {
+    TSuDoKuGrid g(4, 4);
+    TSuDoKuSolver solver(g);
+    solver.MessageInterval = std::chrono::milliseconds(0);
+    solver.Hooks.ProcessMessages = [] { throw std::runtime_error("closed"); };
+    TSuDoKuValues v{};
+    TSuDoKuStrings s = OpenRows(g, 3);
+    EXPECT_THROW(solver.SolveSuDoKu(v, s, true, false), std::runtime_error);
+    solver.Hooks.ProcessMessages = nullptr;
+    TSuDoKuValues w{};
+    TSuDoKuStrings t = OpenRows(g, 1);
+    EXPECT_TRUE(solver.SolveSuDoKu(w, t, true, false));
+    EXPECT_EQ(w, Pattern(g));
 }
 
 TEST(SolverHooks, ResultsShownOnlyWhenAsked) {
