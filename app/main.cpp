@@ -1,5 +1,6 @@
 // Start of the program: hand over to a running copy, the uninstall switch, the splash, the
 // main window and its message loop; headless runs write a screenshot of the window and end.
+#include "TGameMainForm.h"
 #include "TIntroForm.h"
 #include "TMainForm.h"
 #include "TShellClock.h"
@@ -90,7 +91,7 @@ int main(int argc, char* argv[]) {
     if (options.QuitAtStart) {
         shellFlags |= sudoku::TMainForm::shQuitAtActivate;
     }
-    sudoku::TMainForm form(shellFlags);
+    sudoku::TGameMainForm form(shellFlags);
     if (!options.ScreenshotFile.isEmpty()) {
         return WriteScreenshot(form, options.ScreenshotFile, options.Page);
     }
