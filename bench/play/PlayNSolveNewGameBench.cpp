@@ -1,0 +1,40 @@
+// Time from choosing "3 x 3 (Pure Sudoku)" in the shape menu to a playable grid, per level:
+// one game per repetition, so the median aggregate is the median game.
+#include "FakePlayNSolveView.h"
+#include "TPlayNSolvePage.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+void BM_NewGameNineByNine(benchmark::State& state) {
+    const auto dir = std::filesystem::temp_directory_path() / "bench-playnsolve";
+    sudoku::FakePlayNSolveView view;
+    view.Level = static_cast<int>(state.range(0));
+    sudoku::TPlayNSolvePage page(
+        view, {(dir / "sudoku.dat").string(), (dir / "sudokus.ini").string()}, "Bench");
+    // One seeded sequence per level, so runs of the benchmark play the same games.
+    static sudoku::TDefaultRandom random(4242);
+    page.SetRandom(random);
+    for (auto _ : state) {
+        page.SuDoKuGridsPopupMenuClick("S3X3");
+        benchmark::DoNotOptimize(page.State().GivenStrings);
+    }
+    if (page.State().SuDoKuState != sudoku::sfPlaying)
+        state.SkipWithError("the new game is not playable");
+}
+
+BENCHMARK(BM_NewGameNineByNine)
+    ->DenseRange(0, 3)
+    ->ArgName("level")
+    ->Iterations(1)
+    ->Repetitions(31)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();
