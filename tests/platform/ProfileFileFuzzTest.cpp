@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -24,9 +25,19 @@ std::string RandomText(std::mt19937& rng) {
     return text;
 }
 
+// SUDOKU_FUZZ_SEED and SUDOKU_FUZZ_ROUNDS widen a run by hand (for example under the
+// sanitizer build); the normal suite uses the fixed seed.
+unsigned EnvNumber(const char* name, unsigned fallback) {
+    const char* text = std::getenv(name);
+    return text != nullptr ? static_cast<unsigned>(std::strtoul(text, nullptr, 10)) : fallback;
+}
+
 TEST(ProfileFileFuzz, RandomBytesNeverBreakParsingOrEditing) {
-    std::mt19937 rng(20261206);
-    for (int round = 0; round < 3000; ++round) {
+    const unsigned seed = EnvNumber("SUDOKU_FUZZ_SEED", 20261206);
+    const unsigned rounds = EnvNumber("SUDOKU_FUZZ_ROUNDS", 3000);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 rng(seed);
+    for (unsigned round = 0; round < rounds; ++round) {
         TProfileFile file(RandomText(rng));
         for (const std::string& section : file.SectionNames()) {
             for (const TProfileFile::TEntry& e : file.ReadSection(section)) {
