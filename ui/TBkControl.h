@@ -10,7 +10,9 @@ namespace sudoku {
 class TBkControl : public GGraphicControl {
     Q_OBJECT
 public:
-    explicit TBkControl(QWidget* parent = nullptr); // 100 x 100
+    // 100 x 100. A new background fills white inside a black 1-pixel frame over its picture;
+    // picture-only surfaces (window, splash, about) clear Brush and Pen.
+    explicit TBkControl(QWidget* parent = nullptr);
 
     TBackground& Background() { return background_; }
     const TBackground& Background() const { return background_; }
