@@ -244,7 +244,9 @@ void TPlayNSolvePage::PlayNSolvePauseBtnClick() {
 }
 
 void TPlayNSolvePage::PlayNSolveRestartBtnClick() {
-    if (HasFlag(Game.SuDoKuState, sfRestarting | sfThinking) || Replaying)
+    // Without a game there are no givens to go back to.
+    if (HasFlag(Game.SuDoKuState, sfRestarting | sfThinking) || Replaying ||
+        !HasFlag(Game.SuDoKuState, sfPlaying | sfSolved))
         return;
     const bool wasSolved = HasFlag(Game.SuDoKuState, sfSolved);
     Game.SuDoKuState = sfRestarting;

@@ -449,6 +449,12 @@ TEST_F(PlayNSolveGame, MissingLastGameLeavesAnEmptyPage) {
     Page->RestoreLastGame();
     EXPECT_EQ(State().SuDoKuState, 0);
     EXPECT_FALSE(View.Enabled[TPlayControl::Pause]);
+    // Buttons reached by keys or stale clicks do nothing without a game.
+    Page->PlayNSolveRestartBtnClick();
+    Page->PlayNSolveHintBtnClick();
+    Page->PlayNSolvePauseBtnClick();
+    EXPECT_EQ(State().SuDoKuState, 0);
+    EXPECT_EQ(Page->Record().Sr + Page->Record().Sh + Page->Record().Sp, 0);
     EXPECT_TRUE(View.Enabled[TPlayControl::New]);
 }
 
