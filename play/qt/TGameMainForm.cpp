@@ -1,6 +1,7 @@
 // Hands the window's Play & Solve moments to the page binding.
 #include "TGameMainForm.h"
 
+#include "TLoginName.h"
 #include "TPlayNSolveBinding.h"
 
 namespace sudoku {
@@ -9,6 +10,15 @@ TGameMainForm::TGameMainForm(std::uint8_t shellFlags, QWidget* parent)
     : TMainForm(shellFlags, parent) {
     Binding = new TPlayNSolveBinding(
         *this, [this](int tag, const QString& english) { return TranslateText(tag, english); });
+    // A change of login between ticks: the old user's settings and game are saved under the
+    // old name, then the new user's settings are applied.
+    TPlayNSolvePage& page = Binding->Page();
+    page.CurrentLoginName = [] { return TLoginName::Current(); };
+    page.UserChanged = [this](const std::string& newName) {
+        SaveOptions();
+        UserName = QString::fromStdString(newName);
+        ApplyOptions();
+    };
     UpdateStatus();
 }
 

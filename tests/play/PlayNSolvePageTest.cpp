@@ -445,6 +445,29 @@ TEST_F(PlayNSolveGame, GameSurvivesClosingAndReopening) {
     EXPECT_EQ(page->State().CellText(open[0].first, open[0].second), "3,");
 }
 
+TEST_F(PlayNSolveGame, ChangedLoginSavesUnderTheOldUserAndSkipsTheTick) {
+    Page->SuDoKuGridsPopupMenuClick("S3X3");
+    std::string login = "Default User";
+    std::vector<std::string> savedFor;
+    Page->CurrentLoginName = [&login] { return login; };
+    Page->UserChanged = [&](const std::string& newName) {
+        savedFor.push_back(Page->User());
+        Page->SaveLastGame();
+        savedFor.push_back(newName);
+    };
+    Tick(2);
+    EXPECT_EQ(View.PlayFace.Caption, "Time 02:00");
+    login = "ann";
+    Tick(3);
+    EXPECT_EQ(savedFor, (std::vector<std::string>{"Default User", "ann"}));
+    EXPECT_EQ(View.PlayFace.Caption, "Time 02:00"); // the rest of that tick is skipped
+    EXPECT_EQ(Page->LastSection(), "ann.Last_PlayNSolve");
+    EXPECT_TRUE(
+        SectionExistsInFile((Dir / "sudokus.ini").string(), "Default User.Last_PlayNSolve"));
+    Tick(1);
+    EXPECT_EQ(View.PlayFace.Caption, "Time 06:00");
+}
+
 TEST_F(PlayNSolveGame, MissingLastGameLeavesAnEmptyPage) {
     Page->RestoreLastGame();
     EXPECT_EQ(State().SuDoKuState, 0);
