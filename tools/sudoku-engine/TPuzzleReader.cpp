@@ -47,7 +47,10 @@ bool TPuzzleReader::ReadStream(std::istream& in, const std::string& name, const 
     bool allGood = true;
     std::string raw;
     for (long lineNumber = 1; std::getline(in, raw); ++lineNumber) {
-        std::string_view line = Trim(raw);
+        std::string_view line = raw;
+        if (lineNumber == 1 && line.starts_with("\xEF\xBB\xBF")) // byte order mark
+            line.remove_prefix(3);
+        line = Trim(line);
         if (line.empty())
             continue;
         const auto fault = [&](const std::string& text) {

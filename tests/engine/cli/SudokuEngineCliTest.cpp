@@ -161,6 +161,12 @@ TEST_F(SudokuEngineCli, FilesAreReadInTurnAndNamedInErrors) {
     EXPECT_NE(errors[0].find("missing.txt"), std::string::npos);
     EXPECT_NE(errors[1].find("second.txt, line 3: wrong length"), std::string::npos);
 
+    // A byte order mark in front of the first line is no part of the puzzle.
+    const fs::path marked = Write("marked.txt", "\xEF\xBB\xBF" + Full9 + "\r\n");
+    const TRun bom = Run("solve '" + marked.string() + "'");
+    EXPECT_EQ(bom.Status, 0) << bom.Err;
+    EXPECT_EQ(bom.Out, "1 " + Full9 + "\n");
+
     // "-" reads standard input among the files.
     const TRun mixed = Run("solve '" + first.string() + "' -", Opened(18) + "\n");
     EXPECT_EQ(mixed.Status, 0);
