@@ -94,7 +94,8 @@ bool TProfileFile::SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
     }
-    for (std::size_t i = 0; i < a.size(); ++i) {
+    // From the end: the names of one file mostly share their user prefix and differ last.
+    for (std::size_t i = a.size(); i-- > 0;) {
         if (Lower(a[i]) != Lower(b[i])) {
             return false;
         }

@@ -59,10 +59,12 @@ struct TBenchFolder {
 
     TBenchFolder() {
         std::filesystem::create_directories(Dir);
-        TProfileFile library;
+        std::vector<std::pair<std::string, std::vector<TProfileFile::TEntry>>> sections;
         for (int i = 0; i < RecordCount; ++i) {
-            WriteSuDoKuFileData(library, SectionName(i), Record(i));
+            sections.emplace_back(SectionName(i), SuDoKuFileDataEntries(Record(i)));
         }
+        TProfileFile library;
+        library.ReplaceSections(sections);
         library.Save(File);
     }
     ~TBenchFolder() {
