@@ -54,6 +54,12 @@ TSkinPictures::TSkinPictures(QString appDir) : overrideDir_(std::move(appDir)) {
 
 TSkinPictures& TSkinPictures::Shared() {
     static TSkinPictures shared(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    // Pictures are let go while the application still exists, not at process exit.
+    static const bool cleanupRegistered = [] {
+        qAddPostRoutine([] { Shared().Clear(); });
+        return true;
+    }();
+    (void)cleanupRegistered;
     return shared;
 }
 
