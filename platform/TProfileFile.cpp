@@ -121,7 +121,8 @@ void TProfileFile::Index() {
         while (lineBegin > 0 && IsBlank(data[lineBegin - 1])) {
             --lineBegin;
         }
-        if (lineBegin > 0 && data[lineBegin - 1] != '\n') {
+        const bool afterBom = lineBegin == 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0;
+        if (lineBegin > 0 && data[lineBegin - 1] != '\n' && !afterBom) {
             continue; // a "[" inside a line
         }
         const void* nl = std::memchr(data + bracket, '\n', size - bracket);

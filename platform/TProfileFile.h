@@ -1,5 +1,6 @@
 // A profile file of named sections of key=value lines with CRLF line ends, held as one text in
 // memory. Section names and keys match without regard to letter case; values are verbatim.
+// An object is for one thread at a time (its searches keep a cache).
 #pragma once
 
 #include <cstddef>

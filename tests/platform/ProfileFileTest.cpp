@@ -93,6 +93,13 @@ TEST(ProfileFileRead, AcceptsBareLineFeedsAndAMissingLastLineEnd) {
     EXPECT_EQ(file.SectionNames(), (Names{"A", "B"}));
 }
 
+TEST(ProfileFileRead, FirstSectionIsFoundAfterAByteOrderMark) {
+    const TProfileFile file("\xEF\xBB\xBF[First]\r\nk=1\r\n[Second]\r\nk=2\r\n");
+    EXPECT_EQ(file.SectionNames(), (Names{"First", "Second"}));
+    EXPECT_EQ(file.ReadValue("first", "k"), "1");
+    EXPECT_TRUE(TProfileFile("x[First]\r\n").SectionNames().empty());
+}
+
 TEST(ProfileFileRead, KeepsLongValuesWhole) {
     const std::string big(100000, 'Z');
     const TProfileFile file("[S]\r\nU=" + big + "\r\nS=1\r\n");
