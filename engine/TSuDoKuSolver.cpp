@@ -46,7 +46,7 @@ bool TSuDoKuSolver::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allowG
     } searching(Searching);
     TSearch search(Grid);
     search.Cap = std::max(0, Grid.MaxSolutions);
-    search.Visited.reserve(2 * NodeBudget);
+    search.Visited.reserve(2 * static_cast<std::size_t>(std::max(1, NodeLimit)));
     LastMessages = std::chrono::steady_clock::now();
     PassesSinceLook = 0;
 
@@ -76,7 +76,7 @@ bool TSuDoKuSolver::Node(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells
     const TCompactGrid& compact = search.Compact;
     const TSuDoKuGrid& g = Grid;
     const int n = g.GridSize;
-    if (static_cast<int>(search.Found.size()) > search.Cap || search.Count + 1 > NodeBudget)
+    if (static_cast<int>(search.Found.size()) > search.Cap || search.Count + 1 > NodeLimit)
         return false;
     // The state key: the value of every text on entry, one byte per cell.
     std::string key(static_cast<std::size_t>(n * n), '\0');
@@ -94,7 +94,7 @@ bool TSuDoKuSolver::Node(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells
         bool ok = true;
         TSuDoKuValues v0;
         TCompactGrid::TCells cells0;
-        for (int pass = 0; pass < MaxPasses && ok && !g.ValuesFull(v); ++pass) {
+        for (int pass = 0; pass < PassLimit && ok && !g.ValuesFull(v); ++pass) {
             v0 = v;
             cells0 = cells;
             ok = compact.Pass(v, cells) && compact.CellsFull(cells);

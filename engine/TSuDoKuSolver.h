@@ -37,6 +37,10 @@ public:
     int Solutions() const; // the "Solutions" entry, 0 when there is none
 
     TSolverHooks Hooks;
+    // The limits in force: NodeBudget and MaxPasses. Lower values let tests reach the limits
+    // with small puzzles.
+    int NodeLimit = NodeBudget;
+    int PassLimit = MaxPasses;
     // Least time between two calls of Hooks.ProcessMessages; the clock is read every few
     // passes only.
     std::chrono::milliseconds MessageInterval{10};

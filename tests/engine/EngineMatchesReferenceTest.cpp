@@ -112,6 +112,38 @@ TEST_P(EngineMatchesReference, Solver) {
     }
 }
 
+// The same with small node budgets and pass limits, so that searches end on the limits
+// (and reasoning stops with V one pass behind the texts) much more often.
+TEST_P(EngineMatchesReference, SolverAtItsLimits) {
+    const TBoxShape shape = GetParam();
+    TSuDoKuGrid grid(shape.BoxCols, shape.BoxRows);
+    TSuDoKuSolver solver(grid);
+    reference::ReferenceEngine ref(shape.BoxCols, shape.BoxRows);
+    RandomStateMaker maker(shape.BoxCols, shape.BoxRows,
+                           3000u + shape.BoxCols * 17u + shape.BoxRows);
+    const int n = grid.GridSize;
+    const int cases = CasesFor(n, 150, 40);
+    const int nodeLimits[] = {1, 2, 5, 30};
+    for (int c = 0; c < cases; ++c) {
+        TSuDoKuStrings s = maker.Puzzle(Kind::Givens, 0.15 + 0.7 * maker.Unit());
+        TSuDoKuValues v{};
+        solver.NodeLimit = ref.NodeBudget = nodeLimits[maker.Below(4)];
+        solver.PassLimit = ref.MaxPasses = 1 + maker.Below(3);
+        grid.MaxSolutions = ref.MaxSolutions = maker.Below(2) ? 10 : 1;
+        TSuDoKuValues rv = v;
+        TSuDoKuStrings rs = s;
+        const bool result = solver.SolveSuDoKu(v, s, true, false);
+        const bool expected = ref.SolveSuDoKu(rv, rs, true);
+        const std::string where = std::string(shape.ItemName) + " case " + std::to_string(c) +
+                                  " nodes " + std::to_string(solver.NodeLimit) + " passes " +
+                                  std::to_string(solver.PassLimit);
+        ASSERT_EQ(result, expected) << where;
+        ASSERT_EQ(solver.SolutionList(), ref.SolutionList) << where;
+        ASSERT_EQ(v, rv) << where;
+        ASSERT_EQ(s, rs) << where;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllShapes, EngineMatchesReference, ::testing::ValuesIn(BoxShapes),
                          [](const auto& shapeInfo) {
                              return std::string(shapeInfo.param.ItemName);

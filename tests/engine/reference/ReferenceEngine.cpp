@@ -307,7 +307,7 @@ bool ReferenceEngine::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allo
     // 2. cap and budget
     if (GetCounter("Solutions") > cap)
         return false;
-    if (GetCounter("Count") + 1 > 250)
+    if (GetCounter("Count") + 1 > NodeBudget)
         return false;
     // 3. visited states
     std::string key = ">" + StringsToHex(s);
@@ -323,7 +323,7 @@ bool ReferenceEngine::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allo
     if (CountEmptyStrings(s) < limit) {
         // 5. reasoning
         bool ok = true;
-        for (int pass = 1; pass <= 28; ++pass) {
+        for (int pass = 1; pass <= MaxPasses; ++pass) {
             if (ValuesFull(v) || !ok)
                 break;
             TSuDoKuValues v0{};

@@ -22,6 +22,8 @@ public:
     int BoxesDown = 3;
     int UnitSum = 45;
     int MaxSolutions = 10;
+    int NodeBudget = 250;
+    int MaxPasses = 28;
     // "Solutions=", "Depth=", "Count=", solution hex texts and ">" keys, as the search runs.
     std::vector<std::string> SolutionList;
     // Nodes entered by the last top-level search (its "Count" entry before removal).
