@@ -221,6 +221,34 @@ TEST_F(GameWindow, NewGamePlaysWithKeysAndUndoThroughTheWindow) {
     EXPECT_EQ(Waited, 2 * 4 * 300); // the blinks asked for their waits, none was real
 }
 
+TEST_F(GameWindow, SymbolStripAndHintButton) {
+    NewGame("S3X3");
+    QWidget* strip = Sheet().PlayNSolveDisplaySetImg;
+    const double step = strip->width() / 255.0 * 27; // the strip is 255 wide at the base layout
+    const auto open = OpenCells();
+    const auto [c, r] = open[0];
+    QTest::mouseClick(&Grid(), Qt::LeftButton, {}, Grid().cellRect(c - 1, r - 1).center());
+    QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(static_cast<int>(step * 3.5), 5));
+    EXPECT_EQ(State().CellText(c, r), "4");
+    QTest::mouseClick(strip, Qt::LeftButton, Qt::ControlModifier,
+                      QPoint(static_cast<int>(step * 6.5), 5));
+    EXPECT_EQ(State().CellText(c, r), "7,");
+    QTest::mouseClick(strip, Qt::LeftButton, Qt::ShiftModifier,
+                      QPoint(static_cast<int>(step * 1.5), 5));
+    EXPECT_EQ(Grid().DrawState().HighlightValue, 2);
+    EXPECT_EQ(State().CellText(c, r), "7,");
+
+    Waited = 0;
+    const int hints = Page().Record().Sh;
+    Click(Sheet().PlayNSolveHintBtn);
+    EXPECT_EQ(Page().Record().Sh, hints + 1);
+    EXPECT_EQ(Waited, 4 * 300);
+    int filled = 0;
+    for (const auto& [oc, orow] : open)
+        filled += State().CellText(oc, orow) == std::to_string(Solution(oc, orow)) ? 1 : 0;
+    EXPECT_EQ(filled, 1);
+}
+
 TEST_F(GameWindow, PauseCoversTheGameAndRefusesKeys) {
     NewGame("S3X3");
     const auto [c, r] = OpenCells().front();
