@@ -9,6 +9,7 @@
 #include "TUninstaller.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QTextStream>
 
@@ -69,6 +70,11 @@ int main(int argc, char* argv[]) {
     }
     if (headless && options.ScreenshotFile.isEmpty()) {
         options.ScreenshotFile = QStringLiteral("sudoku-atelier-window.png");
+    }
+
+    // The window makes the program's folder the current one; fix the name before that.
+    if (!options.ScreenshotFile.isEmpty()) {
+        options.ScreenshotFile = QFileInfo(options.ScreenshotFile).absoluteFilePath();
     }
 
     std::unique_ptr<sudoku::TSingleInstance> instance;

@@ -1,0 +1,463 @@
+// The main window driven headless: page buttons, the busy rule, the quit question in all its
+// ways, window dragging, page changes that store and restore the last game and design, the
+// title buttons, and the names and tags of every control.
+#include "MainFormTestSupport.h"
+
+#include "TAboutBox.h"
+#include "TBaseBtn.h"
+#include "TBkControl.h"
+#include "TFormBuilder.h"
+#include "TScreenLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace sudoku::test {
+namespace {
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override { Make(TMainForm::shShowIntro | TMainForm::shShowFarewell); }
+
+    void Make(std::uint8_t shellFlags) {
+        Form = std::make_unique<TRecordingMainForm>(shellFlags);
+        auto answerer = std::make_unique<TQueuedAnswerer>();
+        Answers = answerer.get();
+        Form->SetDialogAnswerer(std::move(answerer));
+        auto clock = std::make_unique<TInstantClock>();
+        Clock = clock.get();
+        Form->SetShellClock(std::move(clock));
+        Form->SetWebPageOpener([this](const QString& address) {
+            Opened << address;
+            return true;
+        });
+        Form->show();
+        QCoreApplication::processEvents();
+        Form->Calls.clear();
+    }
+
+    static void Click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCoreApplication::processEvents();
+    }
+
+    QString QuitQuestion() const {
+        return QStringLiteral("Do you really want to close Sudoku Atelier?\n\nClick Yes to quit "
+                              "and No to continue.");
+    }
+
+    std::unique_ptr<TRecordingMainForm> Form;
+    TQueuedAnswerer* Answers = nullptr;
+    TInstantClock* Clock = nullptr;
+    QStringList Opened;
+};
+
+struct PageCase {
+    const char* Button;
+    const char* Page;
+    int Index;
+};
+
+TEST_F(MainFormTest, PageButtonsShowTheirPages) {
+    const PageCase cases[] = {{"EnterNDesignBtn", "Enter & Design", 1},
+                              {"MySuDoKusBtn", "My SuDoKus", 2},
+                              {"OptionsBtn", "Options", 3},
+                              {"PlayNSolveBtn", "Play & Solve", 0},
+                              {"OptionsBtn", "Options", 3},
+                              {"MySuDoKusBtn", "My SuDoKus", 2}};
+    EXPECT_EQ(Form->ActivePageName(), QStringLiteral("Play & Solve"));
+    for (const PageCase& c : cases) {
+        Click(Form->findChild<QWidget*>(QString::fromLatin1(c.Button)));
+        EXPECT_EQ(Form->ActivePageName(), QString::fromLatin1(c.Page)) << c.Button;
+        EXPECT_EQ(Form->Pages->currentIndex(), c.Index) << c.Button;
+    }
+}
+
+TEST_F(MainFormTest, BusyRuleIgnoresPageAndTitleButtonsAndQuitting) {
+    const TSuDoKuState busyStates[] = {sfThinking, sfLoading, sfValidating,
+                                       sfThinking | sfDesigning};
+    const char* buttons[] = {"EnterNDesignBtn", "MySuDoKusBtn", "OptionsBtn", "HelpBtn",
+                             "InfoBtn",         "MinimizeBtn",  "HideBtn",    "QuitBtn"};
+    for (TSuDoKuState state : busyStates) {
+        Form->SuDoKuState = state;
+        for (const char* name : buttons) {
+            Click(Form->findChild<QWidget*>(QString::fromLatin1(name)));
+            EXPECT_EQ(Form->Pages->currentIndex(), TMainForm::pgPlayNSolve) << name;
+        }
+        QTest::keyClick(Form.get(), Qt::Key_Insert);
+        EXPECT_EQ(Form->SuDoKuState, state);
+    }
+    EXPECT_TRUE(Answers->Questions.isEmpty());
+    EXPECT_TRUE(Opened.isEmpty());
+    EXPECT_FALSE(Form->isMinimized());
+    EXPECT_TRUE(Form->AboutBox == nullptr || !Form->AboutBox->isVisible());
+    EXPECT_TRUE(Form->Calls.isEmpty()) << Form->Calls.join(QLatin1Char(';')).toStdString();
+}
+
+TEST_F(MainFormTest, PlayingStateDoesNotBlockPageButtons) {
+    Form->SuDoKuState = sfPlaying | sfPaused;
+    Click(Form->OptionsBtn);
+    EXPECT_EQ(Form->Pages->currentIndex(), TMainForm::pgOptions);
+}
+
+struct QuitWay {
+    const char* Name;
+    std::function<void(TMainForm&)> Trigger;
+};
+
+const QuitWay QuitWays[] = {
+    {"quit button", [](TMainForm& f) { QTest::mouseClick(f.QuitBtn, Qt::LeftButton); }},
+    {"x button", [](TMainForm& f) { QTest::mouseClick(f.HideBtn, Qt::LeftButton); }},
+    {"Insert key", [](TMainForm& f) { QTest::keyClick(&f, Qt::Key_Insert); }},
+    {"Alt+F4", [](TMainForm& f) { QTest::keyClick(&f, Qt::Key_F4, Qt::AltModifier); }},
+    {"window manager close", [](TMainForm& f) { f.close(); }},
+};
+
+TEST_F(MainFormTest, EveryWayOfQuittingAsksAndNoKeepsEverything) {
+    Click(Form->MySuDoKusBtn);
+    Form->Calls.clear();
+    const QPoint place = Form->pos();
+    for (const QuitWay& way : QuitWays) {
+        Answers->Questions.clear();
+        Answers->Captions.clear();
+        Answers->YesNo = {false};
+        way.Trigger(*Form);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(Answers->Questions.size(), 1) << way.Name;
+        EXPECT_EQ(Answers->Questions.front(), QuitQuestion()) << way.Name;
+        EXPECT_EQ(Answers->Captions.front(), QStringLiteral("Yes|No")) << way.Name;
+        EXPECT_TRUE(Form->isVisible()) << way.Name;
+        EXPECT_EQ(Form->pos(), place) << way.Name;
+        EXPECT_EQ(Form->Pages->currentIndex(), TMainForm::pgMySuDoKus) << way.Name;
+        EXPECT_TRUE(Form->Timer->isActive()) << way.Name;
+        EXPECT_FALSE(Form->AltF4Pressed) << way.Name;
+    }
+    EXPECT_TRUE(Form->Calls.isEmpty()) << Form->Calls.join(QLatin1Char(';')).toStdString();
+    EXPECT_TRUE(Clock->Delays.empty());
+}
+
+TEST_F(MainFormTest, YesHidesShowsTheFarewellForTwoSecondsThenClosesAndSaves) {
+    for (const QuitWay& way : QuitWays) {
+        Make(TMainForm::shShowIntro | TMainForm::shShowFarewell);
+        Answers->YesNo = {true};
+        way.Trigger(*Form);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(Form->isVisible()) << way.Name;
+        EXPECT_EQ(Clock->Delays, std::vector<int>{2000}) << way.Name;
+        ASSERT_NE(Form->AboutBox, nullptr) << way.Name;
+        EXPECT_FALSE(Form->AboutBox->isVisible()) << way.Name;
+        EXPECT_FALSE(Form->AboutBox->HideBtn->isVisible()) << way.Name;
+        EXPECT_FALSE(Form->Timer->isActive()) << way.Name;
+        EXPECT_EQ(Form->Calls, QStringList{QStringLiteral("SaveOptions")}) << way.Name;
+    }
+}
+
+TEST_F(MainFormTest, WithoutTheFarewellBitQuittingDoesNotWait) {
+    Make(TMainForm::shShowIntro);
+    Answers->YesNo = {true};
+    Click(Form->QuitBtn);
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_TRUE(Clock->Delays.empty());
+    EXPECT_EQ(Form->AboutBox, nullptr);
+}
+
+TEST_F(MainFormTest, CloseIsRefusedWhileThinkingEvenWhenRequestedByASecondStart) {
+    Form->SuDoKuState = sfThinking;
+    Form->CloseRunning();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Form->isVisible());
+    EXPECT_TRUE(Answers->Questions.isEmpty());
+    Form->SuDoKuState = 0;
+    Form->CloseRunning();
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_TRUE(Answers->Questions.isEmpty()) << "an uninstall closes without asking";
+    EXPECT_EQ(Form->Calls, QStringList{QStringLiteral("SaveOptions")});
+}
+
+TEST_F(MainFormTest, QuitAtFirstActivationAsksOnceWhenStartedWithSlashS) {
+    Make(TMainForm::shShowIntro | TMainForm::shShowFarewell | TMainForm::shQuitAtActivate);
+    Answers->YesNo = {false};
+    Form->FormActivate();
+    Form->FormActivate();
+    EXPECT_EQ(Answers->Questions, QStringList{QuitQuestion()});
+    EXPECT_EQ(Form->ShellFlags & TMainForm::shQuitAtActivate, 0);
+    EXPECT_NE(Form->ShellFlags & TMainForm::shCreated, 0);
+}
+
+struct DragCase {
+    const char* Source;
+    bool Moves;
+};
+
+TEST_F(MainFormTest, OnlyTheBackgroundAndTheTitleLineDragTheWindow) {
+    const DragCase cases[] = {{"Background", true},     {"CaptionLbl", true},
+                              {"PlayNSolveBtn", false}, {"HelpBtn", false},
+                              {"Pages", false},         {"PlayNSolveSuDoKuGrid", false}};
+    for (const DragCase& c : cases) {
+        auto* source = Form->findChild<QWidget*>(QString::fromLatin1(c.Source));
+        ASSERT_NE(source, nullptr) << c.Source;
+        const QPoint before = Form->pos();
+        const QPoint local(6, 6);
+        const QPoint global = source->mapToGlobal(local);
+        const QPoint step(30, 20);
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(source, &press);
+        QMouseEvent move(QEvent::MouseMove, local + step, global + step, Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(source, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, local + step, global + step, Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(source, &release);
+        EXPECT_EQ(Form->pos(), c.Moves ? before + step : before) << c.Source;
+        EXPECT_FALSE(Form->Dragging) << c.Source;
+    }
+}
+
+TEST_F(MainFormTest, MovingWithoutTheButtonHeldDoesNotDrag) {
+    const QPoint before = Form->pos();
+    QMouseEvent move(QEvent::MouseMove, QPoint(40, 40), Form->mapToGlobal(QPoint(40, 40)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(Form->Background, &move);
+    EXPECT_EQ(Form->pos(), before);
+}
+
+TEST_F(MainFormTest, LeavingAPageStoresItsGameOrDesignAndEnteringLoadsIt) {
+    const QString file = Form->SettingsFileName();
+    const QString play = Form->UserName + QStringLiteral(".Last_PlayNSolve");
+    const QString design = Form->UserName + QStringLiteral(".Last_EnterNDesign");
+    ASSERT_TRUE(file.endsWith(QStringLiteral("sudokus.ini")));
+
+    Form->SuDoKuState = sfPlaying | sfPaused;
+    Click(Form->OptionsBtn);
+    EXPECT_EQ(Form->SuDoKuState, 0);
+    Click(Form->PlayNSolveBtn);
+    Click(Form->PlayNSolveBtn); // already showing: nothing is loaded again
+    Form->SuDoKuState = sfSolved;
+    Click(Form->EnterNDesignBtn);
+    Form->SuDoKuState = sfDesigning | sfDesignMode;
+    Click(Form->MySuDoKusBtn);
+    Click(Form->EnterNDesignBtn);
+
+    const QStringList expected = {QStringLiteral("PlayNSolveSave(%1,%2,0)").arg(file, play),
+                                  QStringLiteral("PlayNSolveLoad(%1,%2)").arg(file, play),
+                                  QStringLiteral("PlayNSolveSave(%1,%2,0)").arg(file, play),
+                                  QStringLiteral("EnterNDesignLoad(%1,%2)").arg(file, design),
+                                  QStringLiteral("EnterNDesignSave(%1,%2,0)").arg(file, design),
+                                  QStringLiteral("FillMySuDoKusList"),
+                                  QStringLiteral("EnterNDesignLoad(%1,%2)").arg(file, design)};
+    EXPECT_EQ(Form->Calls, expected);
+    EXPECT_EQ(Form->SuDoKuState, 0);
+}
+
+TEST_F(MainFormTest, ChangingPagesWithoutAGameStoresNothing) {
+    Form->SuDoKuState = sfPaused | sfSaving;
+    Click(Form->OptionsBtn);
+    EXPECT_EQ(Form->Calls, QStringList{});
+    EXPECT_EQ(Form->SuDoKuState, sfPaused | sfSaving);
+}
+
+TEST_F(MainFormTest, HelpAndTheMakersButtonOpenTheShippedPagesAndMinimise) {
+    Click(Form->HelpBtn);
+    ASSERT_EQ(Opened.size(), 1);
+    EXPECT_TRUE(Opened[0].startsWith(QStringLiteral("file://")));
+    EXPECT_TRUE(Opened[0].endsWith(QStringLiteral("/help/index.html")));
+    EXPECT_TRUE(Form->isMinimized());
+    Form->ShowRunning();
+    EXPECT_FALSE(Form->isMinimized());
+    Click(Form->MarlbrookSBtn);
+    ASSERT_EQ(Opened.size(), 2);
+    EXPECT_TRUE(Opened[1].endsWith(QStringLiteral("/help/about.html")));
+    EXPECT_TRUE(Form->isMinimized());
+}
+
+TEST_F(MainFormTest, InfoButtonShowsOneAboutWindowWithItsCloseButtons) {
+    Click(Form->InfoBtn);
+    ASSERT_NE(Form->AboutBox, nullptr);
+    TAboutBox* first = Form->AboutBox.get();
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(first->HideBtn->isVisible());
+    Click(first->HideBtn);
+    EXPECT_FALSE(first->isVisible());
+    Click(Form->InfoBtn);
+    EXPECT_EQ(Form->AboutBox.get(), first);
+    EXPECT_TRUE(first->isVisible());
+    first->close();
+}
+
+TEST_F(MainFormTest, WindowHasTheBaseLayoutAndTitles) {
+    EXPECT_EQ(TScreenLayout::BaseGeometry(Form.get()).size(), QSize(568, 405));
+    EXPECT_EQ(Form->width(), Form->ScaleValue(568));
+    EXPECT_EQ(Form->CaptionLbl->text(), QStringLiteral("Sudoku Atelier 1.0"));
+    EXPECT_TRUE(Form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(Form->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xF2));
+    EXPECT_EQ(TScreenLayout::BaseGeometry(Form->Pages), QRect(157, 94, 401, 301));
+    EXPECT_EQ(TScreenLayout::BaseGeometry(Form->QuitBtn), QRect(15, 363, 120, 35));
+    EXPECT_EQ(TScreenLayout::BaseGeometry(Form->HideBtn), QRect(551, 2, 14, 14));
+    EXPECT_EQ(Form->Timer->interval(), 1000);
+    EXPECT_TRUE(Form->Timer->isActive());
+}
+
+TEST_F(MainFormTest, ScalingUpAndBackReturnsEveryControlToItsBaseGeometry) {
+    Form->ScaleUp(4);
+    EXPECT_EQ(Form->ScreenLayout, TScreenLayout::sl1024ByWidth);
+    EXPECT_EQ(Form->size(), QSize(909, 648));
+    EXPECT_EQ(Form->PlayNSolveBtn->geometry(), QRect(24, 245, 192, 56));
+    EXPECT_EQ(Form->ScaleValue(12), 19);
+    Form->ScaleUp(3);
+    EXPECT_EQ(Form->size(), QSize(710, 506));
+    Form->ScaleUp(2);
+    EXPECT_EQ(Form->size(), QSize(568, 405));
+    for (QWidget* widget : Form->findChildren<QWidget*>()) {
+        const QRect base = TScreenLayout::BaseGeometry(widget);
+        if (base.isValid()) {
+            EXPECT_EQ(widget->geometry(), base) << widget->objectName().toStdString();
+        }
+    }
+}
+
+struct ControlCase {
+    const char* Name;
+    int Tag;
+    const char* Caption; // nullptr: no caption to compare
+    bool Enabled;        // with no game and an empty library
+};
+
+QString CaptionOf(const QWidget* widget) {
+    if (const auto* button = qobject_cast<const TBaseBtn*>(widget)) {
+        return button->Caption();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        return label->text();
+    }
+    if (const auto* box = qobject_cast<const QCheckBox*>(widget)) {
+        return box->text();
+    }
+    return {};
+}
+
+TEST_F(MainFormTest, EveryControlCarriesItsNameTagCaptionAndIdleState) {
+    const ControlCase cases[] = {
+        {"PlayNSolveBtn", 500, "Play & Solve", true},
+        {"EnterNDesignBtn", 600, "Enter & Design", true},
+        {"MySuDoKusBtn", 700, "My SuDokus", true},
+        {"OptionsBtn", 800, "Options", true},
+        {"QuitBtn", 0, "Quit", true},
+        {"PlayNSolveHeaderLbl", 510, "Play & Solve", true},
+        {"PlayNSolveNewBtn", 520, "New", true},
+        {"PlayNSolveSaveBtn", 525, "Save", false},
+        {"PlayNSolvePauseBtn", 530, "Pause", false},
+        {"PlayNSolvePrintBtn", 535, "Print", false},
+        {"PlayNSolveClipboardBtn", 540, "Clipboard", false},
+        {"PlayNSolveRestartBtn", 545, "Restart", false},
+        {"PlayNSolveUndoBtn", 546, "Undo", false},
+        {"PlayNSolveHintBtn", 550, "Hint", false},
+        {"PlayNSolveErrorsBtn", 555, "Errors", false},
+        {"PlayNSolveSolutionBtn", 560, "Solution", false},
+        {"PlayNSolveAlternativesLbl", 565, "Alternatives", false},
+        {"PlayNSolveLevelLbl", 570, "Level", true},
+        {"PlayNSolveTimeLbl", 575, "Time", true},
+        {"PlayNSolveDisplaySetImg", 580, nullptr, true},
+        {"PlayNSolveFileNameLbl", 0, "", true},
+        {"PlayNSolveSuDoKuGrid", 0, nullptr, true},
+        {"EnterNDesignHeaderLbl", 610, "Enter & Design", true},
+        {"EnterNDesignNewBtn", 620, "New", true},
+        {"EnterNDesignSaveBtn", 625, "Save", false},
+        {"EnterNDesignPlayNSolveBtn", 630, "Play & Solve", false},
+        {"EnterNDesignPrintBtn", 635, "Print", false},
+        {"EnterNDesignClipboardBtn", 640, "Clipboard", false},
+        {"EnterNDesignModeBtn", 645, "Design Mode", false},
+        {"EnterNDesignCheckPuzzleBtn", 647, "Check Puzzle", false},
+        {"EnterNDesignGenerateBtn", 650, "Generate", true},
+        {"EnterNDesignPuzzleBtn", 655, "Puzzle", false},
+        {"EnterNDesignCompleteBtn", 660, "Complete", false},
+        {"EnterNDesignAlternativesLbl", 665, "Alternatives", false},
+        {"EnterNDesignValidateLbl", 670, "Puzzle Invalid", true},
+        {"EnterNDesignStatusLbl", 675, "Puzzle Mode", true},
+        {"EnterNDesignSuDoKuGrid", 0, nullptr, true},
+        {"MySuDoKusHeaderLbl", 710, "My SuDokus", true},
+        {"MySuDoKusList", 0, nullptr, true},
+        {"MySuDoKusDataLbl", 0, "", true},
+        {"MySuDoKusRenameBtn", 720, "Rename", false},
+        {"MySuDoKusDeleteBtn", 725, "Delete", false},
+        {"MySuDoKusImportBtn", 730, "Import", true},
+        {"MySuDoKusExportBtn", 735, "Export", false},
+        {"MySuDoKusExportAllBtn", 740, "Export All", false},
+        {"MySuDoKusPlayNSolveBtn", 745, "Play & Solve", false},
+        {"MySuDoKusReplayNSolveBtn", 750, "Replay & Solve", false},
+        {"MySuDoKusEnterNDesignBtn", 755, "Enter & Design", false},
+        {"MySuDoKusBackupAllBtn", 760, "Backup All", false},
+        {"MySuDoKusRestoreAllBtn", 765, "Restore All", true},
+        {"OptionsHeaderLbl", 810, "Options", true},
+        {"OptionsBackgroundColorLbl", 820, "Background Color", true},
+        {"OptionsBackgroundColor", 0, "ABC abc 1 2 3", true},
+        {"OptionsBackgroundColorBtn", 821, "Select...", true},
+        {"OptionsContrastColorLbl", 830, "Contrast Color", true},
+        {"OptionsContrastColorBtn", 831, "Select...", true},
+        {"OptionsContrastPuzzleChkBox", 832, "Contrast Puzzle", true},
+        {"OptionsRulerColorLbl", 840, "Ruler Color", true},
+        {"OptionsRulerColorBtn", 841, "Select...", true},
+        {"OptionsShowRulerChkBox", 842, "Ruler Visible", true},
+        {"OptionsFontLbl", 850, "Font", true},
+        {"OptionsFont", 0, "Verdana", true},
+        {"OptionsFontBtn", 851, "Select...", true},
+        {"OptionsDisplaySetLbl", 855, "Display Set", true},
+        {"OptionsDisplaySetList", 0, nullptr, true},
+        {"OptionsLevelLbl", 860, "Level", true},
+        {"OptionsLevelList", 860, nullptr, true},
+        {"OptionsShowHintsChkBox", 865, "Hints", true},
+        {"OptionsShowErrorsChkBox", 866, "Errors", true},
+        {"OptionsShowAlternativesChkBox", 867, "Alternatives", true},
+        {"OptionsTimeLimitedChkBox", 868, "Time Limited", true},
+        {"OptionsTimeLimitedTime", 869, nullptr, true},
+        {"OptionsShowProgramShortcutOnDesktopChkBox", 870, "Show Shortcut On Desktop", true},
+        {"OptionsLanguageLbl", 880, "Language", true},
+        {"OptionsLanguageList", 881, nullptr, true},
+        {"OptionsScreenSizeLbl", 885, "Screen Size", true},
+        {"OptionsScreenModeList", 886, nullptr, true},
+        {"OptionsDefaultOptionsBtn", 890, "Default Options", true},
+    };
+    for (const ControlCase& c : cases) {
+        const auto matches = Form->findChildren<QWidget*>(QString::fromLatin1(c.Name));
+        ASSERT_EQ(matches.size(), 1) << c.Name;
+        const QWidget* widget = matches.front();
+        EXPECT_EQ(TFormBuilder::Tag(widget), c.Tag) << c.Name;
+        if (c.Caption != nullptr) {
+            EXPECT_EQ(CaptionOf(widget), QString::fromLatin1(c.Caption)) << c.Name;
+        }
+        EXPECT_EQ(widget->isEnabled(), c.Enabled) << c.Name;
+        // Every control lies inside its parent at the base layout.
+        const QRect base = TScreenLayout::BaseGeometry(widget);
+        const QRect parentBase = TScreenLayout::BaseGeometry(widget->parentWidget());
+        if (base.isValid() && parentBase.isValid()) {
+            EXPECT_TRUE(QRect(QPoint(0, 0), parentBase.size()).contains(base)) << c.Name;
+        }
+    }
+}
+
+TEST_F(MainFormTest, PageAreaButtonsAreSmallAndDoNotOverlap) {
+    const auto buttons = Form->Pages->findChildren<TBaseBtn*>();
+    EXPECT_EQ(buttons.size(), 35);
+    for (const TBaseBtn* a : buttons) {
+        EXPECT_EQ(TScreenLayout::BaseGeometry(a).size(), QSize(85, 15))
+            << a->objectName().toStdString();
+        for (const TBaseBtn* b : buttons) {
+            if (a != b && a->parentWidget() == b->parentWidget()) {
+                EXPECT_FALSE(
+                    TScreenLayout::BaseGeometry(a).intersects(TScreenLayout::BaseGeometry(b)))
+                    << a->objectName().toStdString() << " / " << b->objectName().toStdString();
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace sudoku::test
