@@ -145,7 +145,7 @@ void TPlayNSolvePage::SolutionsPopupMenuClick(std::string_view itemName) {
     if (HasFlag(Game.SuDoKuState, sfPlaying) || View.PlayNSolveShowing()) {
         EngineGrid.HexToValues(list[static_cast<std::size_t>(index)], Game.SolutionValues);
         Game.SuDoKuState = 0;
-        PlayNSolveSolutionBtnClick();
+        ShowSolution();
     } else if ((HasFlag(Game.SuDoKuState, sfDesigning) || View.EnterNDesignShowing()) &&
                Design.TakeSolution) {
         Design.TakeSolution(index);
@@ -340,8 +340,13 @@ void TPlayNSolvePage::PlayNSolveErrorsBtnClick() {
 }
 
 void TPlayNSolvePage::PlayNSolveSolutionBtnClick() {
-    if (HasFlag(Game.SuDoKuState, sfSolved))
+    // An empty page has no solution to show.
+    if (HasFlag(Game.SuDoKuState, sfSolved) || !HasFlag(Game.SuDoKuState, sfPlaying))
         return;
+    ShowSolution();
+}
+
+void TPlayNSolvePage::ShowSolution() {
     Game.SuDoKuState = sfSolved;
     Game.MoveHistory.Clear();
     Game.PlayNSolveStatus = psOver;

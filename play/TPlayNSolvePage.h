@@ -98,6 +98,7 @@ private:
     void SetPauseButton(bool paused);
     void ShowClock();
     void Pause();
+    void ShowSolution();
     void Blink(int col, int row, const std::string& first, int firstMs, const std::string& second,
                int secondMs);
     bool SolutionUsable() const;

@@ -476,6 +476,7 @@ TEST_F(PlayNSolveGame, MissingLastGameLeavesAnEmptyPage) {
     Page->PlayNSolveRestartBtnClick();
     Page->PlayNSolveHintBtnClick();
     Page->PlayNSolvePauseBtnClick();
+    Page->PlayNSolveSolutionBtnClick();
     EXPECT_EQ(State().SuDoKuState, 0);
     EXPECT_EQ(Page->Record().Sr + Page->Record().Sh + Page->Record().Sp, 0);
     EXPECT_TRUE(View.Enabled[TPlayControl::New]);
