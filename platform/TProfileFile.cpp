@@ -426,6 +426,10 @@ void TProfileFile::Save(const std::string& fileName) const {
     const std::string temp = target + ".tmp";
     struct stat old {};
     const bool hadOld = ::stat(target.c_str(), &old) == 0;
+    if (hadOld && ::access(target.c_str(), W_OK) != 0) {
+        // Replacing the file would get round its write protection.
+        throw TWriteError(fileName);
+    }
     const int fd =
         ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0) {

@@ -60,6 +60,8 @@ TEST(ProfileFileStorage, FailedWriteKeepsTheOldFileAndNamesIt) {
              std::filesystem::create_directory(name + ".tmp");
          },
          false},
+        {"write-protected file",
+         [](const TTestFolder&, const std::string& name) { ::chmod(name.c_str(), 0444); }, true},
         {"read-only folder",
          [](const TTestFolder& dir, const std::string&) {
              std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read |
