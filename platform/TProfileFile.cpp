@@ -58,7 +58,8 @@ std::string SingleLine(std::string_view s) {
     return out;
 }
 
-// A key cannot hold "=", which ends it; the first "=" of a line separates key and value.
+// A key cannot hold "=", which ends it (the first "=" of a line separates key and value),
+// nor start with "[", which would make its line a section header.
 std::string KeyText(std::string_view s) {
     std::string out = SingleLine(s);
     for (char& c : out) {
@@ -66,7 +67,11 @@ std::string KeyText(std::string_view s) {
             c = ' ';
         }
     }
-    return std::string(Trim(out));
+    std::string_view key = Trim(out);
+    while (!key.empty() && key.front() == '[') {
+        key = Trim(key.substr(1));
+    }
+    return std::string(key);
 }
 
 bool WriteAll(int fd, const char* data, std::size_t size) {

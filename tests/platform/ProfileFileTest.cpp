@@ -150,10 +150,12 @@ TEST(ProfileFileWrite, LineBreaksInNamesAndValuesCannotForgeLines) {
     TProfileFile file("[Victim]\r\nk=1\r\n");
     file.WriteValue("S", "k", "a\r\n[Victim]\r\nk=forged");
     file.WriteValue("Two\nLines", "x=y", "v");
+    file.WriteValue("Victim", "[Forged]", "2");
     EXPECT_EQ(file.ReadValue("Victim", "k"), "1");
     EXPECT_EQ(file.ReadValue("S", "k"), "a  [Victim]  k=forged");
     EXPECT_EQ(file.SectionNames(), (Names{"Victim", "S", "Two Lines"}));
     EXPECT_EQ(file.ReadValue("Two Lines", "x y"), "v");
+    EXPECT_EQ(file.ReadValue("Victim", "Forged]"), "2");
 }
 
 TEST(ProfileFileWrite, EraseRemovesEveryCopyOfASectionAndNothingElse) {
