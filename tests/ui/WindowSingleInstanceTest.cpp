@@ -1,0 +1,201 @@
+// The Qt platform pieces: a second start hands over to the first through a local socket, the
+// uninstaller entry is split and started without a shell, and web pages go to xdg-open as one
+// argument.
+#include "TScreenLayout.h"
+#include "TSingleInstance.h"
+#include "TUninstaller.h"
+#include "TWebPageOpener.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace sudoku {
+namespace {
+
+TEST(WindowSingleInstance, SecondStartHandsItsRequestToTheFirst) {
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    const QString first = runtime.filePath(QStringLiteral("first"));
+    const QString other = runtime.filePath(QStringLiteral("other"));
+    TSingleInstance running(first);
+    ASSERT_TRUE(running.Listen());
+    QSignalSpy shown(&running, &TSingleInstance::ShowRequested);
+    QSignalSpy closed(&running, &TSingleInstance::CloseRequested);
+
+    EXPECT_TRUE(TSingleInstance(first).HandOver(TSingleInstance::ShowRequest));
+    EXPECT_TRUE(shown.wait(2000));
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_TRUE(TSingleInstance(first).HandOver(TSingleInstance::CloseRequest));
+    EXPECT_TRUE(closed.wait(2000));
+    EXPECT_EQ(shown.count(), 1);
+
+    // Nobody listens under another name: that start becomes the running one.
+    TSingleInstance second(other);
+    EXPECT_FALSE(second.HandOver(TSingleInstance::ShowRequest, 200));
+    EXPECT_TRUE(second.Listen());
+}
+
+TEST(WindowSingleInstance, UnknownRequestsAreIgnored) {
+    QTemporaryDir runtime;
+    const QString name = runtime.filePath(QStringLiteral("s"));
+    TSingleInstance running(name);
+    ASSERT_TRUE(running.Listen());
+    QSignalSpy shown(&running, &TSingleInstance::ShowRequested);
+    QSignalSpy closed(&running, &TSingleInstance::CloseRequested);
+    EXPECT_TRUE(TSingleInstance(name).HandOver(QStringLiteral("format c:")));
+    QTest::qWait(100);
+    EXPECT_EQ(shown.count() + closed.count(), 0);
+}
+
+TEST(WindowSingleInstance, SocketLeftByACrashedCopyIsReplaced) {
+    QTemporaryDir runtime;
+    const QString name = runtime.filePath(QStringLiteral("stale"));
+    {
+        QFile stale(name);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    }
+    TSingleInstance fresh(name);
+    EXPECT_FALSE(fresh.HandOver(TSingleInstance::ShowRequest, 200));
+    EXPECT_TRUE(fresh.Listen());
+    QSignalSpy shown(&fresh, &TSingleInstance::ShowRequested);
+    EXPECT_TRUE(TSingleInstance(name).HandOver(TSingleInstance::ShowRequest));
+    EXPECT_TRUE(shown.wait(2000));
+}
+
+struct SplitCase {
+    const char* Command;
+    const char* Program;
+    const char* Parameters;
+};
+
+TEST(WindowUninstaller, SplitsTheRegisteredCommand) {
+    const SplitCase cases[] = {
+        {"\"/opt/sudoku atelier/uninstall\" --quiet", "/opt/sudoku atelier/uninstall", "--quiet"},
+        {"\"/opt/x/uninstall\"", "/opt/x/uninstall", ""},
+        {"/opt/x/uninstall \"/opt/x/log file\"", "/opt/x/uninstall", "\"/opt/x/log file\""},
+        {"/opt/x/uninstall --all", "/opt/x/uninstall --all", ""},
+        {"\"/opt/x/unterminated", "/opt/x/unterminated", ""},
+    };
+    for (const SplitCase& c : cases) {
+        const TUninstaller::TCommand parts =
+            TUninstaller::SplitCommand(QString::fromLatin1(c.Command));
+        EXPECT_EQ(parts.Program, QString::fromLatin1(c.Program)) << c.Command;
+        EXPECT_EQ(parts.Parameters, QString::fromLatin1(c.Parameters)) << c.Command;
+    }
+}
+
+// A script that writes its arguments, one a line, and its working folder into a file.
+QString WriteRecorder(const QDir& dir, const QString& name, const QString& output) {
+    const QString path = dir.filePath(name);
+    QFile script(path);
+    script.open(QIODevice::WriteOnly);
+    script.write(QStringLiteral("#!/bin/sh\npwd > '%1.tmp'\nfor a in \"$@\"; do echo \"$a\" >> "
+                                "'%1.tmp'; done\nmv '%1.tmp' '%1'\n")
+                     .arg(output)
+                     .toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+QStringList WaitForLines(const QString& file) {
+    for (int i = 0; i < 100 && !QFile::exists(file); ++i) {
+        QTest::qWait(20);
+    }
+    QFile out(file);
+    if (!out.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(out.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+TEST(WindowUninstaller, StartsTheRegisteredProgramInItsFolderOrNothing) {
+    QTemporaryDir dir;
+    const QString entry = dir.filePath(QStringLiteral("UninstallString"));
+    EXPECT_FALSE(TUninstaller::RunUninstaller(entry)) << "no entry: nothing starts";
+
+    QDir(dir.path()).mkdir(QStringLiteral("my app"));
+    const QDir appDir(dir.filePath(QStringLiteral("my app")));
+    const QString output = dir.filePath(QStringLiteral("ran"));
+    const QString program = WriteRecorder(appDir, QStringLiteral("uninstall"), output);
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("\"%1\" --quiet \"a b\"; touch %2/hacked\n")
+                   .arg(program, dir.path())
+                   .toUtf8());
+    file.close();
+    EXPECT_TRUE(TUninstaller::RunUninstaller(entry));
+    const QStringList lines = WaitForLines(output);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], appDir.absolutePath());
+    EXPECT_EQ(lines[1], QStringLiteral("--quiet"));
+    EXPECT_EQ(lines[2], QStringLiteral("a b;"));
+    EXPECT_EQ(lines[3], QStringLiteral("touch"));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("hacked")))) << "no shell ran";
+}
+
+TEST(WindowWebPage, AddressReachesTheOpenerAsOneArgument) {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("opened"));
+    WriteRecorder(QDir(dir.path()), QStringLiteral("xdg-open"), output);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8() + ':' + oldPath);
+    const QString address =
+        QStringLiteral("file:///tmp/help page/index.html?x=1;touch %1/hacked").arg(dir.path());
+    const bool started = TWebPageOpener::OpenWebPage(address);
+    const QStringList lines = WaitForLines(output);
+    qputenv("PATH", oldPath);
+    EXPECT_TRUE(started);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[1], address);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("hacked"))));
+    EXPECT_FALSE(TWebPageOpener::OpenWebPage(QString()));
+    EXPECT_EQ(TWebPageOpener::LocalPageAddress(QStringLiteral("/opt/a b/help.html")),
+              QStringLiteral("file:///opt/a b/help.html"));
+}
+
+struct LayoutCase {
+    int Mode;
+    int Current;
+    int Width;
+    int Height;
+    int Expected;
+};
+
+TEST(WindowScreenLayout, ChoosesTheLayoutForTheScreenAndSetting) {
+    const LayoutCase cases[] = {
+        {0, 0, 640, 480, 0},   {0, 2, 640, 480, 2},   {0, 0, 800, 600, 5},   {0, 0, 1024, 768, 6},
+        {0, 0, 1280, 1024, 4}, {0, 0, 1280, 800, 6},  {0, 0, 1920, 1080, 7}, {0, 0, 1024, 900, 3},
+        {0, 0, 900, 1200, 2},  {1, 4, 1920, 1080, 2}, {2, 4, 1920, 1080, 2}, {3, 0, 640, 480, 3},
+        {4, 0, 640, 480, 4},   {9, 5, 1920, 1080, 5},
+    };
+    for (const LayoutCase& c : cases) {
+        EXPECT_EQ(TScreenLayout::ChooseLayout(c.Mode, c.Current, c.Width, c.Height), c.Expected)
+            << c.Mode << " " << c.Width << "x" << c.Height;
+    }
+}
+
+TEST(WindowScreenLayout, ScaleValueRoundsHalvesToEven) {
+    const int sizes[] = {12, 10, 6, 4};
+    const int at125[] = {15, 12, 8, 5};
+    const int at16[] = {19, 16, 10, 6};
+    for (int i = 0; i < 4; ++i) {
+        for (int layout : {3, 6}) {
+            EXPECT_EQ(TScreenLayout::ScaleValue(sizes[i], layout), at125[i]) << sizes[i];
+        }
+        for (int layout : {4, 7}) {
+            EXPECT_EQ(TScreenLayout::ScaleValue(sizes[i], layout), at16[i]) << sizes[i];
+        }
+        for (int layout : {0, 2, 5}) {
+            EXPECT_EQ(TScreenLayout::ScaleValue(sizes[i], layout), sizes[i]);
+        }
+    }
+}
+
+} // namespace
+} // namespace sudoku
