@@ -37,4 +37,18 @@ BENCHMARK(BM_NewGameNineByNine)
 
 } // namespace
 
+#ifdef SUDOKU_BENCH_WINDOW
+#include <QApplication>
+// The window benchmark needs an application object; it runs headless.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+#else
 BENCHMARK_MAIN();
+#endif
