@@ -3,6 +3,9 @@
 #include "TGameMainForm.h"
 #include "TIntroForm.h"
 #include "TMainForm.h"
+#ifdef SUDOKU_GAME_FORM
+#include "TGameMainForm.h"
+#endif
 #include "TShellClock.h"
 #include "TSingleInstance.h"
 #include "TStartOptions.h"

@@ -5,8 +5,8 @@
 #include "TFormBuilder.h"
 #include "TPageLayout.h"
 #include "TPieGauge.h"
+#include "TSuDoKuGridWidget.h"
 
-#include <QFrame>
 #include <QLabel>
 
 namespace sudoku {
@@ -20,9 +20,7 @@ TEnterNDesignSheet::TEnterNDesignSheet(QWidget* parent, int layout) : QWidget(pa
 
     EnterNDesignHeaderLbl = form.Label(QStringLiteral("EnterNDesignHeaderLbl"), 610,
                                        QStringLiteral("Enter & Design"), L::Header(), 13, true);
-    auto* grid = new QFrame(this);
-    grid->setFrameShape(QFrame::Box);
-    grid->setAutoFillBackground(true);
+    auto* grid = new TSuDoKuGridWidget(this);
     form.Adopt(grid, QStringLiteral("EnterNDesignSuDoKuGrid"), 0, L::Grid());
     EnterNDesignSuDoKuGrid = grid;
     EnterNDesignDisplaySetImg =

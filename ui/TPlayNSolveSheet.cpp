@@ -5,8 +5,8 @@
 #include "TFormBuilder.h"
 #include "TPageLayout.h"
 #include "TPieGauge.h"
+#include "TSuDoKuGridWidget.h"
 
-#include <QFrame>
 #include <QLabel>
 
 namespace sudoku {
@@ -20,9 +20,7 @@ TPlayNSolveSheet::TPlayNSolveSheet(QWidget* parent, int layout) : QWidget(parent
 
     PlayNSolveHeaderLbl = form.Label(QStringLiteral("PlayNSolveHeaderLbl"), 510,
                                      QStringLiteral("Play & Solve"), L::Header(), 13, true);
-    auto* grid = new QFrame(this);
-    grid->setFrameShape(QFrame::Box);
-    grid->setAutoFillBackground(true);
+    auto* grid = new TSuDoKuGridWidget(this);
     form.Adopt(grid, QStringLiteral("PlayNSolveSuDoKuGrid"), 0, L::Grid());
     PlayNSolveSuDoKuGrid = grid;
     PlayNSolveDisplaySetImg =
