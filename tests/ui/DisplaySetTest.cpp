@@ -207,12 +207,6 @@ TEST_F(DisplaySetFolder, LargeGridStripUsesFixedSymbolsAcrossTheWidth) {
     }
 }
 
-TEST(DisplaySets, StripStepPerLayoutFactor) {
-    EXPECT_EQ(TDisplaySets::StripStep(1.0), 27);
-    EXPECT_EQ(TDisplaySets::StripStep(800.0 / 640.0), 33);
-    EXPECT_EQ(TDisplaySets::StripStep(1024.0 / 640.0), 43);
-}
-
 TEST(DisplaySets, ShippedPictureSetsAreCompleteBesideTheProgram) {
     TDisplaySets sets;
     sets.FillDisplaySetList(QCoreApplication::applicationDirPath() + QLatin1Char('/'));

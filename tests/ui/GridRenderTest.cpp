@@ -349,13 +349,19 @@ TEST(GridRender, CandidatesFormAMiniatureBox) {
 }
 
 TEST(GridRender, CandidatesOutsideTheGridSizeAreLeftOut) {
-    Scene withExtra;
-    withExtra.CellSize = 64;
-    withExtra.Set(0, 0, "1,12,0,x,");
-    Scene plain;
-    plain.CellSize = 64;
-    plain.Set(0, 0, "1,");
-    EXPECT_EQ(withExtra.Render(), plain.Render());
+    // One cell alone, so that an item drawn past the miniature box would show below it.
+    const auto drawOne = [](const std::string& text) {
+        Scene scene(3, 2);
+        scene.CellSize = 40;
+        scene.Set(0, 0, text);
+        QImage image(120, 120, QImage::Format_RGB32);
+        image.fill(Sentinel);
+        QPainter painter(&image);
+        const TGridRenderContext context{scene.Look, scene.Draw, scene.Cells, -1, -1};
+        SuDoKuGridDrawCell(painter, context, 0, 0, scene.Rect(0, 0));
+        return image;
+    };
+    EXPECT_EQ(drawOne("1,7,9,12,0,x,"), drawOne("1,"));
 }
 
 TEST(GridRender, SymbolsFollowTheDisplaySetAndLargeGridsUseFixedSymbols) {
