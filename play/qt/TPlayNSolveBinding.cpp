@@ -128,6 +128,21 @@ void TPlayNSolveBinding::Connect() {
     connect(Form.Pages, &QStackedWidget::currentChanged, this, [this](int index) {
         SuDoKuGridPopupMenu->SetPencilNotesOffered(index == TMainForm::pgPlayNSolve);
     });
+    // The aids take effect as soon as their boxes change, also during a game.
+    const TOptionsSheet& o = *Form.OptionsSheet;
+    const std::pair<QCheckBox*, TSolveOptions> aids[] = {
+        {o.OptionsShowRulerChkBox, soRuler},
+        {o.OptionsShowHintsChkBox, soHints},
+        {o.OptionsShowErrorsChkBox, soErrors},
+        {o.OptionsShowAlternativesChkBox, soAlternatives},
+        {o.OptionsTimeLimitedChkBox, soTimeLimited},
+    };
+    for (const auto& [box, bit] : aids)
+        if (box != nullptr)
+            connect(box, &QCheckBox::toggled, this, [this, bit = bit](bool checked) {
+                Aids = static_cast<TSolveOptions>(checked ? Aids | bit : Aids & ~bit);
+                Run([this] { GamePage->UpdateStatus(); });
+            });
     sheet.PlayNSolveDisplaySetImg->installEventFilter(this);
     sheet.PlayNSolveAlternativesImg->installEventFilter(this);
 }

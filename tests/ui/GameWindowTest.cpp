@@ -6,6 +6,7 @@
 #include "TBaseBtn.h"
 #include "TDialogAnswerer.h"
 #include "TGameMainForm.h"
+#include "TOptionsSheet.h"
 #include "TPieGauge.h"
 #include "TPlayNSolveBinding.h"
 #include "TPlayNSolveSheet.h"
@@ -20,6 +21,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QStackedWidget>
@@ -247,6 +249,16 @@ TEST_F(GameWindow, SymbolStripAndHintButton) {
     for (const auto& [oc, orow] : open)
         filled += State().CellText(oc, orow) == std::to_string(Solution(oc, orow)) ? 1 : 0;
     EXPECT_EQ(filled, 1);
+}
+
+TEST_F(GameWindow, AidBoxesTakeEffectDuringTheGame) {
+    Form->OptionsSheet->OptionsShowHintsChkBox->setChecked(true);
+    NewGame("S3X3");
+    EXPECT_TRUE(Sheet().PlayNSolveHintBtn->isEnabled());
+    Form->OptionsSheet->OptionsShowHintsChkBox->setChecked(false);
+    EXPECT_FALSE(Sheet().PlayNSolveHintBtn->isEnabled());
+    Form->OptionsSheet->OptionsShowHintsChkBox->setChecked(true);
+    EXPECT_TRUE(Sheet().PlayNSolveHintBtn->isEnabled());
 }
 
 TEST_F(GameWindow, PauseCoversTheGameAndRefusesKeys) {
