@@ -42,6 +42,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     HideBtn = form.Button(QStringLiteral("HideBtn"), 0, QStringLiteral("x"), QString(),
                           QRect(309, 2, 14, 14), K::Title);
 
+    ApplyDialogSkin(*HideBtn, TSkinKind::TitleButton);
     connect(CloseBtn, &TBaseBtn::OnClick, this, &QWidget::close);
     connect(HideBtn, &TBaseBtn::OnClick, this, &QWidget::close);
     connect(MarlbrookSBtn, &TBaseBtn::OnClick, this, [this] {

@@ -28,7 +28,7 @@ public:
     // The window colour, $F2FFFF in blue-green-red order.
     static QColor WindowColor() { return QColor(0xFF, 0xFF, 0xF2); }
     // Face colour of the drawn (unskinned) buttons.
-    static QColor FaceColor() { return QColor(0x2E, 0x5E, 0x7E); }
+    static QColor FaceColor() { return QColor(0xB0, 0x50, 0x36); }
 
     explicit TFormBuilder(QWidget* parent, int layout = 0) : Parent(parent), Layout(layout) {}
 

@@ -403,6 +403,9 @@ void TMainForm::ApplySkins() {
     for (TBaseBtn* button : {PlayNSolveBtn, EnterNDesignBtn, MySuDoKusBtn, OptionsBtn, QuitBtn}) {
         ApplySkin(*button, TSkinKind::LargeButton, ScreenLayout);
     }
+    for (TBaseBtn* button : {HelpBtn, InfoBtn, MinimizeBtn, HideBtn}) {
+        ApplySkin(*button, TSkinKind::TitleButton, ScreenLayout);
+    }
     for (TBaseBtn* button : findChildren<TBaseBtn*>()) {
         if (TScreenLayout::BaseGeometry(button).size() == QSize(85, 15)) {
             ApplySkin(*button, TSkinKind::SmallButton, ScreenLayout);

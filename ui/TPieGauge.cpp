@@ -1,6 +1,8 @@
 // A pie gauge filled clockwise from the top.
 #include "TPieGauge.h"
 
+#include "TFormBuilder.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -22,15 +24,22 @@ void TPieGauge::SetProgress(int value) {
     }
 }
 
+void TPieGauge::SetColor(const QColor& color) {
+    if (color != Fill) {
+        Fill = color;
+        update();
+    }
+}
+
 void TPieGauge::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const int side = std::min(width(), height()) - 2;
     const QRect disc((width() - side) / 2, (height() - side) / 2, side, side);
-    painter.setPen(QPen(QColor(0x2E, 0x5E, 0x7E), 1));
+    painter.setPen(QPen(TFormBuilder::FaceColor(), 1));
     painter.setBrush(Qt::white);
     painter.drawEllipse(disc);
-    painter.setBrush(QColor(0x2E, 0x5E, 0x7E));
+    painter.setBrush(Fill);
     // Qt counts angles in 1/16 degree, counter-clockwise from three o'clock.
     painter.drawPie(disc, 90 * 16, -Position * 360 * 16 / Max);
 }

@@ -3,6 +3,7 @@
 
 #include "TBaseBtn.h"
 #include "TFormBuilder.h"
+#include "TSkinPictures.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -31,6 +32,9 @@ TSkinnedDialog::TSkinnedDialog(QWidget* owner, int messageHeight)
                         QRect(140, 100, 120, 35), TFormBuilder::TButtonKind::Large);
     CancelBtn = form.Button(QStringLiteral("CancelBtn"), 0, QStringLiteral("Cancel"), QString(),
                             QRect(260, 100, 120, 35), TFormBuilder::TButtonKind::Large);
+    // Picture files in "I" beside the program first, then the built-in pictures.
+    ApplyDialogSkin(*OkBtn, TSkinKind::LargeButton);
+    ApplyDialogSkin(*CancelBtn, TSkinKind::LargeButton);
     connect(OkBtn, &TBaseBtn::OnClick, this, &QDialog::accept);
     connect(CancelBtn, &TBaseBtn::OnClick, this, &QDialog::reject);
 }
