@@ -2,6 +2,7 @@
 // animates it while the engine works.
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 namespace sudoku {
@@ -15,6 +16,9 @@ public:
     void SetMaxValue(int value);
     int Progress() const { return Position; }
     void SetProgress(int value); // kept within 0..MaxValue
+    // Colour of the filled part (black for the clock, red under a time limit).
+    QColor Color() const { return Fill; }
+    void SetColor(const QColor& color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -22,6 +26,7 @@ protected:
 private:
     int Max = 60;
     int Position = 0;
+    QColor Fill{0x2E, 0x5E, 0x7E};
 };
 
 } // namespace sudoku
