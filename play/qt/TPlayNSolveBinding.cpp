@@ -367,9 +367,11 @@ void TPlayNSolveBinding::ShowClock(const TClockFace& play, const TClockFace& des
     if (s.PlayNSolveTimeLbl->text() != Q(play.Caption))
         s.PlayNSolveTimeLbl->setText(Q(play.Caption));
     s.PlayNSolveGauge->SetProgress(play.GaugePosition);
+    s.PlayNSolveGauge->SetColor(play.GaugeRed ? QColor(Qt::red) : QColor(Qt::black));
     s.PlayNSolveGauge->setVisible(play.GaugeVisible);
     if (Form.EnterNDesignSheet != nullptr && Form.EnterNDesignSheet->EnterNDesignGauge) {
         Form.EnterNDesignSheet->EnterNDesignGauge->SetProgress(design.GaugePosition);
+        Form.EnterNDesignSheet->EnterNDesignGauge->SetColor(Qt::black);
         Form.EnterNDesignSheet->EnterNDesignGauge->setVisible(design.GaugeVisible);
         if (HasFlag(GamePage->State().SuDoKuState, sfThinking | sfDesigning) &&
             !design.Caption.empty())

@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimeEdit>
 #include <QTimer>
 
 #include <deque>
@@ -182,6 +183,7 @@ TEST_F(GameWindow, GridMenuHoldsEveryValueAndNoteItem) {
 }
 
 TEST_F(GameWindow, NewGamePlaysWithKeysAndUndoThroughTheWindow) {
+    Form->OptionsSheet->OptionsTimeLimitedChkBox->setChecked(false);
     NewGame("S3X3");
     ASSERT_EQ(Form->SuDoKuState, sfPlaying);
     EXPECT_EQ(Grid().ColCount(), 9);
@@ -213,6 +215,8 @@ TEST_F(GameWindow, NewGamePlaysWithKeysAndUndoThroughTheWindow) {
     Tick(65);
     EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Time 01:05");
     EXPECT_TRUE(Sheet().PlayNSolveGauge->isVisible());
+    EXPECT_EQ(Sheet().PlayNSolveGauge->Progress(), 1 + 2);
+    EXPECT_EQ(Sheet().PlayNSolveGauge->Color(), QColor(Qt::black));
     Screenshot("game-progress.png");
 
     Waited = 0;
@@ -259,6 +263,21 @@ TEST_F(GameWindow, AidBoxesTakeEffectDuringTheGame) {
     EXPECT_FALSE(Sheet().PlayNSolveHintBtn->isEnabled());
     Form->OptionsSheet->OptionsShowHintsChkBox->setChecked(true);
     EXPECT_TRUE(Sheet().PlayNSolveHintBtn->isEnabled());
+}
+
+TEST_F(GameWindow, TimeLimitTurnsThePieRedAndEndsTheGame) {
+    Form->OptionsSheet->OptionsTimeLimitedChkBox->setChecked(true);
+    Form->OptionsSheet->OptionsTimeLimitedTime->setTime(QTime(0, 30));
+    NewGame("S3X3");
+    Tick(15 * 60);
+    EXPECT_EQ(Sheet().PlayNSolveGauge->Color(), QColor(Qt::red));
+    EXPECT_EQ(Sheet().PlayNSolveGauge->Progress(), 30 + 2);
+    Tick(15 * 60);
+    EXPECT_EQ(Form->SuDoKuState, sfPlaying);
+    Tick(1);
+    EXPECT_EQ(Form->SuDoKuState, sfSolved);
+    Tick(1);
+    EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Puzzle Solution");
 }
 
 TEST_F(GameWindow, PauseCoversTheGameAndRefusesKeys) {
