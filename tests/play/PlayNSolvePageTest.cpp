@@ -93,7 +93,10 @@ TEST_F(PlayNSolveGame, NewNineByNineGivesTheLevelsCountOfGivens) {
         const int lowest =
             CarvingTargetIsReduced(9, level) ? target - CarvingSpread(9) + 1 : target;
         EXPECT_LE(empty, target);
-        EXPECT_GE(empty, lowest - 6) << "carving stopped far short of its target";
+        // Expert aims at more empty cells than a unique puzzle often allows; the carving
+        // then stops where no cell can go, still beyond what a Skilled game leaves open.
+        const int floor = level < ExpertLevel ? lowest : CarvingTarget(9, 2) - CarvingSpread(9) + 1;
+        EXPECT_GE(empty, floor) << "carving stopped short of its target";
         // The board shows exactly the givens, each one the solution's value.
         for (int row = 1; row <= 9; ++row)
             for (int col = 1; col <= 9; ++col) {
