@@ -1,6 +1,7 @@
 // The main window: creation, showing, page changes, title buttons, dragging and quitting.
 #include "TMainForm.h"
 
+#include "LanguageLocale.h"
 #include "TAboutBox.h"
 #include "TAppPaths.h"
 #include "TBaseBtn.h"
@@ -17,6 +18,7 @@
 #include "TSkinPictures.h"
 #include "TSystemShellClock.h"
 #include "TWebPageOpener.h"
+#include "TransLtr.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -153,6 +155,8 @@ void TMainForm::BuildControls() {
 
 void TMainForm::FormCreate() {
     ShellFlags |= shCreated;
+    AppDir = QString::fromStdString(TAppPaths::AppDir());
+    TransLtr::ChooseLanguageAtStart(LanguageLocale::FromProcess(), AppDir.toStdString());
     const QString caption =
         QString::fromLatin1(ProgramTitle) + QLatin1Char(' ') + QString::fromLatin1(ReleaseText);
     setWindowTitle(caption);
@@ -165,7 +169,6 @@ void TMainForm::FormCreate() {
                 }
             });
     UserName = QString::fromStdString(TLoginName::Current());
-    AppDir = QString::fromStdString(TAppPaths::AppDir());
     QDir::setCurrent(AppDir);
     AltF4Pressed = false;
     Dragging = false;
@@ -449,8 +452,8 @@ void TMainForm::SaveOptions() {}
 
 void TMainForm::TimerTimer() {}
 
-QString TMainForm::TranslateText(int, const QString& fallback) const {
-    return fallback;
+QString TMainForm::TranslateText(int number, const QString& fallback) const {
+    return QString::fromStdString(TransLtr::TranslateText(number, fallback.toStdString()));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -3,11 +3,13 @@
 // title buttons, and the names and tags of every control.
 #include "MainFormTestSupport.h"
 
+#include "LanguageFileWriter.h"
 #include "TAboutBox.h"
 #include "TBaseBtn.h"
 #include "TBkControl.h"
 #include "TFormBuilder.h"
 #include "TScreenLayout.h"
+#include "TransLtr.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -190,6 +193,32 @@ TEST_F(MainFormTest, QuitAtFirstActivationAsksOnceWhenStartedWithSlashS) {
     EXPECT_EQ(Answers->Questions, QStringList{QuitQuestion()});
     EXPECT_EQ(Form->ShellFlags & TMainForm::shQuitAtActivate, 0);
     EXPECT_NE(Form->ShellFlags & TMainForm::shCreated, 0);
+}
+
+TEST_F(MainFormTest, QuitQuestionComesFromTheLanguageInForce) {
+    QTemporaryDir dir;
+    const std::filesystem::path file = dir.filePath(QStringLiteral("SuDoku.lng")).toStdString();
+    LanguageFileWriter writer;
+    writer.AddTable("Contents", {"iCountry", "sCountry", "sLanguage"},
+                    {{"44", "English", "en"}, {"31", "Nederlands", "nl"}});
+    writer.AddTable(
+        "MainForm (Nederlands)", {"Tag", "Caption", "Hint"},
+        {{"1110", "Wilt u Sudoku Atelier echt sluiten?", ""}, {"22", "Ja", ""}, {"23", "Nee", ""}});
+    ASSERT_TRUE(writer.Write(file));
+    const auto oldFile = TransLtr::LanguageFileName();
+    const int oldLanguage = TransLtr::LngID();
+    TransLtr::SetLanguageFileName(file);
+    TransLtr::SetLngID(TransLtr::Dutch);
+    Answers->YesNo = {false};
+    Click(Form->QuitBtn);
+    TransLtr::SetLngID(oldLanguage);
+    TransLtr::SetLanguageFileName(oldFile);
+    ASSERT_EQ(Answers->Questions.size(), 1);
+    // A missing row keeps its English text.
+    EXPECT_EQ(Answers->Questions.front(),
+              QStringLiteral("Wilt u Sudoku Atelier echt sluiten?\n\nClick Yes to quit and No "
+                             "to continue."));
+    EXPECT_EQ(Answers->Captions.front(), QStringLiteral("Ja|Nee"));
 }
 
 struct DragCase {
