@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QStackedWidget>
@@ -278,6 +279,21 @@ TEST_F(GameWindow, TimeLimitTurnsThePieRedAndEndsTheGame) {
     EXPECT_EQ(Form->SuDoKuState, sfSolved);
     Tick(1);
     EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Puzzle Solution");
+}
+
+TEST_F(GameWindow, LetterSetChangesKeysMenuAndAlternatives) {
+    QComboBox* sets = Form->OptionsSheet->OptionsDisplaySetList;
+    if (sets->count() < 3)
+        sets->addItems({"123456789", "ABCDEFGHI", "SINGAPORE"});
+    NewGame("S3X3");
+    sets->setCurrentIndex(2);
+    EXPECT_EQ(Binding().GridMenu().Item("N11")->text(), "S");
+    EXPECT_EQ(Binding().GridMenu().Item("P92")->text(), "E  (Ctrl + E)");
+    const auto [c, r] = OpenCells().front();
+    Type(c, r, Qt::Key_E);
+    EXPECT_EQ(State().CellText(c, r), "9");
+    Type(c, r, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(State().CellText(c, r), "1,");
 }
 
 TEST_F(GameWindow, PauseCoversTheGameAndRefusesKeys) {
