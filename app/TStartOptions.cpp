@@ -16,6 +16,15 @@ TStartOptions TStartOptions::Parse(const QStringList& arguments) {
                 return options;
             }
             options.ScreenshotFile = arguments[++i];
+        } else if (argument == QStringLiteral("--screen-size")) {
+            bool ok = false;
+            const int size = arguments.value(i + 1).toInt(&ok);
+            if (!ok || size < 0 || size > 4) {
+                options.Error = QStringLiteral("--screen-size needs a number from 0 to 4");
+                return options;
+            }
+            options.ScreenSize = size;
+            ++i;
         } else if (argument == QStringLiteral("--page")) {
             bool ok = false;
             const int page = arguments.value(i + 1).toInt(&ok);

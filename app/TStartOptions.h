@@ -16,6 +16,7 @@ public:
     bool QuitAtStart = false; // first parameter "/s", any case
     QString ScreenshotFile;   // --screenshot FILE; empty when not asked for
     int Page = 0;             // --page N, 0..3
+    int ScreenSize = -1;      // --screen-size N, 0..4 as the Options list; -1 unchanged
     QString Error;            // a malformed option, for the usage message
 };
 

@@ -3,6 +3,7 @@
 #include "TGameMainForm.h"
 #include "TIntroForm.h"
 #include "TMainForm.h"
+#include "TOptionsSheet.h"
 #ifdef SUDOKU_GAME_FORM
 #include "TGameMainForm.h"
 #endif
@@ -12,6 +13,7 @@
 #include "TUninstaller.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QTextStream>
@@ -27,8 +29,11 @@ bool NoDisplay() {
 }
 
 // Shows the page asked for through its page button, lets the window settle and saves it.
-int WriteScreenshot(sudoku::TMainForm& form, const QString& fileName, int page) {
+int WriteScreenshot(sudoku::TMainForm& form, const QString& fileName, int page, int screenSize) {
     form.show();
+    if (screenSize >= 0) {
+        form.OptionsSheet->OptionsScreenModeList->setCurrentIndex(screenSize);
+    }
     QCoreApplication::processEvents();
     switch (page) {
     case sudoku::TMainForm::pgEnterNDesign:
@@ -68,7 +73,7 @@ int main(int argc, char* argv[]) {
     sudoku::TStartOptions options = sudoku::TStartOptions::Parse(app.arguments().mid(1));
     if (!options.Error.isEmpty()) {
         QTextStream(stderr) << options.Error << "\nUsage: sudoku-atelier [uninstall | /s] "
-                            << "[--screenshot FILE [--page 0-3]]\n";
+                            << "[--screenshot FILE [--page 0-3] [--screen-size 0-4]]\n";
         return 2;
     }
     if (headless && options.ScreenshotFile.isEmpty()) {
@@ -102,7 +107,7 @@ int main(int argc, char* argv[]) {
     }
     sudoku::TGameMainForm form(shellFlags);
     if (!options.ScreenshotFile.isEmpty()) {
-        return WriteScreenshot(form, options.ScreenshotFile, options.Page);
+        return WriteScreenshot(form, options.ScreenshotFile, options.Page, options.ScreenSize);
     }
     QObject::connect(instance.get(), &sudoku::TSingleInstance::ShowRequested, &form,
                      &sudoku::TMainForm::ShowRunning);

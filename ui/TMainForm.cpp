@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -134,6 +135,8 @@ void TMainForm::BuildControls() {
     Timer->setInterval(1000);
     connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
     connect(Pages, &QStackedWidget::currentChanged, this, &TMainForm::PagesPageChanged);
+    connect(OptionsSheet->OptionsScreenModeList, &QComboBox::currentIndexChanged, this,
+            &TMainForm::OptionsScreenModeListChange);
 
     connect(HelpBtn, &TBaseBtn::OnClick, this, &TMainForm::HelpBtnClick);
     connect(InfoBtn, &TBaseBtn::OnClick, this, &TMainForm::InfoBtnClick);
@@ -174,11 +177,12 @@ void TMainForm::FormCreate() {
     Dragging = false;
     DragStart = QPoint();
     ScaleUp(0);
-    ApplyOptions();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    if (ScreenLayout == TScreenLayout::slNone) {
+        // A screen too small for any layout keeps the base size, with the base skins.
+        ApplySkins();
     }
+    ApplyOptions();
+    CentreOnScreen();
     Timer->start();
     QCoreApplication::processEvents();
     UpdateStatus();
@@ -396,6 +400,22 @@ void TMainForm::ScaleUp(int mode) {
     ApplySkins();
 }
 
+void TMainForm::OptionsScreenModeListChange() {
+    int mode = OptionsSheet->OptionsScreenModeList->currentIndex();
+    if (mode < 0 || mode > 4) {
+        mode = 0;
+    }
+    ScaleUp(mode);
+    CentreOnScreen();
+}
+
+void TMainForm::CentreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
 int TMainForm::ScaleValue(int x) const {
     return TScreenLayout::ScaleValue(x, ScreenLayout);
 }
@@ -470,6 +490,14 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto* change = static_cast<const QWindowStateChangeEvent*>(event);
+        if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized()) {
+            // Restored from the task bar: bring the window to the front.
+            raise();
+            activateWindow();
+        }
+    }
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

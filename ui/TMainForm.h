@@ -75,7 +75,8 @@ public:
     void EnterNDesignBtnClick();
     void MySuDoKusBtnClick();
     void OptionsBtnClick();
-    void PagesPageChanged();
+    // After any page change; a page handler may extend it (and call this one).
+    virtual void PagesPageChanged();
     QString ActivePageName() const;
 
     // Title buttons, the maker's button and quitting.
@@ -93,6 +94,8 @@ public:
 
     // Screen size: Mode is the screen-size setting (0 Automatic .. 4 1024 x 768).
     void ScaleUp(int mode);
+    // The screen-size list of the Options page: apply the chosen size and centre the window.
+    void OptionsScreenModeListChange();
     int ScaleValue(int x) const;
 
     // Help page and home page shipped beside the program.
@@ -164,6 +167,7 @@ protected:
 private:
     void BuildControls();
     void ActivatePage(TPage page);
+    void CentreOnScreen();
     bool HandleWindowKey(const QKeyEvent& key);
     bool HandleDrag(QWidget* source, const QMouseEvent& mouse);
 

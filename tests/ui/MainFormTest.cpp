@@ -15,7 +15,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -351,6 +353,24 @@ TEST_F(MainFormTest, ScalingUpAndBackReturnsEveryControlToItsBaseGeometry) {
             EXPECT_EQ(widget->geometry(), base) << widget->objectName().toStdString();
         }
     }
+}
+
+TEST_F(MainFormTest, ScreenSizeListScalesAndCentresTheWindow) {
+    QComboBox* list = Form->findChild<QComboBox*>(QStringLiteral("OptionsScreenModeList"));
+    ASSERT_NE(list, nullptr);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    struct {
+        int Index;
+        QSize Size;
+    } const cases[] = {{4, {909, 648}}, {1, {568, 405}}, {3, {710, 506}}, {2, {568, 405}}};
+    for (const auto& c : cases) {
+        list->setCurrentIndex(c.Index);
+        EXPECT_EQ(Form->size(), c.Size) << c.Index;
+        EXPECT_EQ(Form->pos(), QPoint(screen.x() + (screen.width() - c.Size.width()) / 2,
+                                      screen.y() + (screen.height() - c.Size.height()) / 2))
+            << c.Index;
+    }
+    EXPECT_EQ(Form->ScreenLayout, TScreenLayout::slBase);
 }
 
 struct ControlCase {
