@@ -178,8 +178,10 @@ int TPlayNSolveBinding::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
 // ---- Entries -------------------------------------------------------------------------------
 
 void TPlayNSolveBinding::Run(const std::function<void()>& handler) {
-    ++Depth;
-    SyncFromForm();
+    // A nested entry (a tick inside a dialog or inside engine work) finds the page's own
+    // state current; only the outermost one takes the window's.
+    if (Depth++ == 0)
+        SyncFromForm();
     handler();
     SyncGrid();
     SyncToForm();

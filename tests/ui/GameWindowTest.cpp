@@ -32,6 +32,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -44,8 +45,10 @@ class QueuedAnswers : public TDialogAnswerer {
 public:
     std::deque<QString>* Names;
     std::deque<bool>* Answers;
-    QueuedAnswers(std::deque<QString>& names, std::deque<bool>& answers)
-        : Names(&names), Answers(&answers) {}
+    std::function<void()>* WhileOpen;
+    QueuedAnswers(std::deque<QString>& names, std::deque<bool>& answers,
+                  std::function<void()>& whileOpen)
+        : Names(&names), Answers(&answers), WhileOpen(&whileOpen) {}
     bool MsgDlg(const QString&, const QString&, const QString&) override {
         if (Answers->empty())
             return false;
@@ -54,6 +57,8 @@ public:
         return answer;
     }
     QString EditDlg(const QString&, const QString&, const QString&, const QString&) override {
+        if (*WhileOpen)
+            (*WhileOpen)();
         if (Names->empty())
             return {};
         QString name = Names->front();
@@ -91,7 +96,7 @@ protected:
 
     void Open() {
         Form = std::make_unique<TGameMainForm>(0);
-        Form->SetDialogAnswerer(std::make_unique<QueuedAnswers>(Names, Answers));
+        Form->SetDialogAnswerer(std::make_unique<QueuedAnswers>(Names, Answers, WhileDialog));
         Form->SetShellClock(std::make_unique<SteppedClock>(Moment, Waited));
         Form->Timer->stop(); // ticks come from the test
         Form->show();
@@ -150,6 +155,7 @@ protected:
     fs::path Dir;
     std::deque<QString> Names;
     std::deque<bool> Answers;
+    std::function<void()> WhileDialog;
     QDateTime Moment{QDate(2026, 12, 5), QTime(17, 45, 15)};
     int Waited = 0;
     std::unique_ptr<TGameMainForm> Form;
@@ -377,8 +383,15 @@ TEST_F(GameWindow, GameSurvivesPageChangesAndAProgramRestart) {
 
 TEST_F(GameWindow, SaveButtonStoresTheGameUnderTheAnsweredName) {
     NewGame("S2X3");
+    Tick(10);
     Names = {"Evening"};
+    // The clock ticks on while the name is asked for, but saving time is not played time.
+    WhileDialog = [this] { Tick(300); };
     Click(Sheet().PlayNSolveSaveBtn);
+    WhileDialog = nullptr;
+    EXPECT_EQ(Form->SuDoKuState, sfPlaying);
+    Tick(1);
+    EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Time 00:11");
     const std::string library = (Dir / "sudoku.dat").string();
     EXPECT_TRUE(SectionExistsInFile(library, Form->UserName.toStdString() + "@Evening"));
     EXPECT_EQ(Sheet().PlayNSolveFileNameLbl->text(), "Evening");
