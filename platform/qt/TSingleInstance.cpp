@@ -1,8 +1,11 @@
 // One running copy per user through a local socket.
 #include "TSingleInstance.h"
 
+#include "TLoginName.h"
+
 #include <QDir>
 #include <QLocalSocket>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace sudoku {
@@ -13,10 +16,9 @@ TSingleInstance::TSingleInstance(QString serverName, QObject* parent)
 }
 
 QString TSingleInstance::DefaultServerName() {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty()) {
-        user = QStringLiteral("default");
-    }
+    // One copy per login name; blanks and separators are kept out of the socket name.
+    QString user = QString::fromStdString(TLoginName::Current());
+    user.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) {
         dir = QDir::tempPath();
