@@ -3,6 +3,7 @@
 // argument.
 #include "TScreenLayout.h"
 #include "TSingleInstance.h"
+#include "TStartOptions.h"
 #include "TUninstaller.h"
 #include "TWebPageOpener.h"
 
@@ -194,6 +195,54 @@ TEST(WindowScreenLayout, ScaleValueRoundsHalvesToEven) {
         for (int layout : {0, 2, 5}) {
             EXPECT_EQ(TScreenLayout::ScaleValue(sizes[i], layout), sizes[i]);
         }
+    }
+}
+
+} // namespace
+} // namespace sudoku
+
+namespace sudoku {
+namespace {
+
+struct StartCase {
+    QStringList Arguments;
+    bool Uninstall;
+    bool QuitAtStart;
+    const char* Screenshot;
+    int Page;
+    int ScreenSize;
+    bool Error;
+};
+
+TEST(WindowStartOptions, ReadsTheFirstParameterAndTheScreenshotOptions) {
+    const StartCase cases[] = {
+        {{}, false, false, "", 0, -1, false},
+        {{"UNINSTALL"}, true, false, "", 0, -1, false},
+        {{"Uninstall", "x"}, true, false, "", 0, -1, false},
+        {{"x", "uninstall"}, false, false, "", 0, -1, false},
+        {{"/S"}, false, true, "", 0, -1, false},
+        {{"--screenshot", "a.png", "--page", "3"}, false, false, "a.png", 3, -1, false},
+        {{"--page", "2", "--screenshot", "b.png", "--screen-size", "4"},
+         false,
+         false,
+         "b.png",
+         2,
+         4,
+         false},
+        {{"--screenshot"}, false, false, "", 0, -1, true},
+        {{"--screenshot", "a.png", "--page", "4"}, false, false, "a.png", 0, -1, true},
+        {{"--page", "one"}, false, false, "", 0, -1, true},
+        {{"--screen-size", "5"}, false, false, "", 0, -1, true},
+    };
+    for (const StartCase& c : cases) {
+        const TStartOptions options = TStartOptions::Parse(c.Arguments);
+        const std::string line = c.Arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(options.Uninstall, c.Uninstall) << line;
+        EXPECT_EQ(options.QuitAtStart, c.QuitAtStart) << line;
+        EXPECT_EQ(options.ScreenshotFile, QString::fromLatin1(c.Screenshot)) << line;
+        EXPECT_EQ(options.Page, c.Page) << line;
+        EXPECT_EQ(options.ScreenSize, c.ScreenSize) << line;
+        EXPECT_EQ(!options.Error.isEmpty(), c.Error) << line;
     }
 }
 
