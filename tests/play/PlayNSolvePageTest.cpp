@@ -471,6 +471,23 @@ TEST_F(PlayNSolveGame, ChangedLoginSavesUnderTheOldUserAndSkipsTheTick) {
     EXPECT_EQ(View.PlayFace.Caption, "Time 06:00");
 }
 
+TEST_F(PlayNSolveGame, RecordOfAnUnknownShapeIsNotLoaded) {
+    const std::string library = (Dir / "sudoku.dat").string();
+    for (const auto& [cols, rows] : {std::pair{5, 5}, std::pair{0, 3}, std::pair{-2, 4}}) {
+        TSuDoKuFileData rec;
+        InitSuDoKuFileData(rec);
+        rec.Name = "Default User@Odd";
+        rec.Nc = cols;
+        rec.Nr = rows;
+        rec.M1 = std::string(2 * 25 * 25, '1');
+        rec.S = 1;
+        WriteSuDoKuFileData(library, rec.Name, rec);
+        Page->PlayNSolveLoad(library, rec.Name);
+        EXPECT_EQ(State().SuDoKuState, 0) << cols << " x " << rows;
+        EXPECT_EQ(N(), 9);
+    }
+}
+
 TEST_F(PlayNSolveGame, MissingLastGameLeavesAnEmptyPage) {
     Page->RestoreLastGame();
     EXPECT_EQ(State().SuDoKuState, 0);
