@@ -8,6 +8,7 @@
 #include "TBaseBtn.h"
 #include "TBkControl.h"
 #include "TFormBuilder.h"
+#include "TMySuDoKusSheet.h"
 #include "TScreenLayout.h"
 #include "TransLtr.h"
 
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -122,6 +124,8 @@ const QuitWay QuitWays[] = {
     {"quit button", [](TMainForm& f) { QTest::mouseClick(f.QuitBtn, Qt::LeftButton); }},
     {"x button", [](TMainForm& f) { QTest::mouseClick(f.HideBtn, Qt::LeftButton); }},
     {"Insert key", [](TMainForm& f) { QTest::keyClick(&f, Qt::Key_Insert); }},
+    {"Insert key in a page control",
+     [](TMainForm& f) { QTest::keyClick(f.MySuDoKusSheet->MySuDoKusList, Qt::Key_Insert); }},
     {"Alt+F4", [](TMainForm& f) { QTest::keyClick(&f, Qt::Key_F4, Qt::AltModifier); }},
     {"window manager close", [](TMainForm& f) { f.close(); }},
 };
@@ -147,6 +151,16 @@ TEST_F(MainFormTest, EveryWayOfQuittingAsksAndNoKeepsEverything) {
     }
     EXPECT_TRUE(Form->Calls.isEmpty()) << Form->Calls.join(QLatin1Char(';')).toStdString();
     EXPECT_TRUE(Clock->Delays.empty());
+}
+
+TEST_F(MainFormTest, InsertWithAModifierAndF4WithoutAltDoNotQuit) {
+    QTest::keyClick(Form.get(), Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(Form.get(), Qt::Key_Insert, Qt::ControlModifier);
+    QTest::keyClick(Form.get(), Qt::Key_F4);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Answers->Questions.isEmpty());
+    EXPECT_FALSE(Form->AltF4Pressed);
+    EXPECT_TRUE(Form->isVisible());
 }
 
 TEST_F(MainFormTest, YesHidesShowsTheFarewellForTwoSecondsThenClosesAndSaves) {
