@@ -4,9 +4,6 @@
 #include "TIntroForm.h"
 #include "TMainForm.h"
 #include "TOptionsSheet.h"
-#ifdef SUDOKU_GAME_FORM
-#include "TGameMainForm.h"
-#endif
 #include "TShellClock.h"
 #include "TSingleInstance.h"
 #include "TStartOptions.h"
