@@ -2,7 +2,6 @@
 // program rates a puzzle designed by hand.
 #include "Levels.h"
 #include "TCommandContext.h"
-#include "TPuzzleLine.h"
 #include "TPuzzleReader.h"
 
 #include <ostream>
@@ -35,51 +34,13 @@ void PrintRateHelp(std::ostream& out) {
 } // namespace
 
 int RateCommand(TCommandContext& context) {
-    TBoxShape shape = BoxShapes[0];
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < context.Args.size(); ++i) {
-        const std::string& arg = context.Args[i];
-        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            files.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--help" || arg == "-h") {
-            PrintRateHelp(context.Out);
-            return ExitOk;
-        } else if (arg == "--shape" || arg.rfind("--shape=", 0) == 0) {
-            std::string name;
-            if (arg == "--shape") {
-                if (i + 1 >= context.Args.size()) {
-                    context.Err << "sudoku-engine rate: --shape needs a shape such as 3x3\n";
-                    return ExitBadArguments;
-                }
-                name = context.Args[++i];
-            } else {
-                name = arg.substr(8);
-            }
-            const auto named = TPuzzleLine::ParseShape(name);
-            if (!named) {
-                context.Err << "sudoku-engine rate: unknown shape '" << name
-                            << "' (try --help for the list)\n";
-                return ExitBadArguments;
-            }
-            shape = *named;
-        } else {
-            context.Err << "sudoku-engine rate: unknown option '" << arg << "' (try --help)\n";
-            return ExitBadArguments;
-        }
-    }
-
-    TPuzzleReader reader(shape, context.Err);
-    const bool allGood =
-        reader.ReadAll(files, context.In, [&](TSuDoKuGrid& grid, const TSuDoKuValues& givens) {
-            TSuDoKuStrings texts{};
-            grid.ValuesToStrings(givens, texts);
-            const int level = RatePuzzle(grid, texts);
-            context.Out << level << ' ' << LevelName(level) << '\n';
-        });
-    return allGood ? ExitOk : ExitBadInput;
+    return TPuzzleReader::RunCommand(context, "rate", PrintRateHelp,
+                                     [&](TSuDoKuGrid& grid, const TSuDoKuValues& givens) {
+                                         TSuDoKuStrings texts{};
+                                         grid.ValuesToStrings(givens, texts);
+                                         const int level = RatePuzzle(grid, texts);
+                                         context.Out << level << ' ' << LevelName(level) << '\n';
+                                     });
 }
 
 } // namespace sudoku::cli

@@ -39,45 +39,8 @@ void PrintSolveHelp(std::ostream& out) {
 } // namespace
 
 int SolveCommand(TCommandContext& context) {
-    TBoxShape shape = BoxShapes[0];
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < context.Args.size(); ++i) {
-        const std::string& arg = context.Args[i];
-        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            files.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--help" || arg == "-h") {
-            PrintSolveHelp(context.Out);
-            return ExitOk;
-        } else if (arg == "--shape" || arg.rfind("--shape=", 0) == 0) {
-            std::string name;
-            if (arg == "--shape") {
-                if (i + 1 >= context.Args.size()) {
-                    context.Err << "sudoku-engine solve: --shape needs a shape such as 3x3\n";
-                    return ExitBadArguments;
-                }
-                name = context.Args[++i];
-            } else {
-                name = arg.substr(8);
-            }
-            const auto named = TPuzzleLine::ParseShape(name);
-            if (!named) {
-                context.Err << "sudoku-engine solve: unknown shape '" << name
-                            << "' (try --help for the list)\n";
-                return ExitBadArguments;
-            }
-            shape = *named;
-        } else {
-            context.Err << "sudoku-engine solve: unknown option '" << arg << "' (try --help)\n";
-            return ExitBadArguments;
-        }
-    }
-
-    TPuzzleReader reader(shape, context.Err);
-    const bool allGood =
-        reader.ReadAll(files, context.In, [&](TSuDoKuGrid& grid, const TSuDoKuValues& givens) {
+    return TPuzzleReader::RunCommand(
+        context, "solve", PrintSolveHelp, [&](TSuDoKuGrid& grid, const TSuDoKuValues& givens) {
             grid.MaxSolutions = 10;
             TSuDoKuSolver solver(grid);
             TSuDoKuValues v{};
@@ -88,7 +51,6 @@ int SolveCommand(TCommandContext& context) {
             context.Out << (found > grid.MaxSolutions ? "10+" : std::to_string(found)) << ' '
                         << TPuzzleLine::Format(grid, v) << '\n';
         });
-    return allGood ? ExitOk : ExitBadInput;
 }
 
 } // namespace sudoku::cli

@@ -22,6 +22,45 @@ std::string_view Trim(std::string_view text) {
 
 } // namespace
 
+int TPuzzleReader::RunCommand(TCommandContext& context, std::string_view command,
+                              void (*printHelp)(std::ostream&), const THandler& handle) {
+    const auto complain = [&](const std::string& text) {
+        context.Err << "sudoku-engine " << command << ": " << text << "\n";
+        return ExitBadArguments;
+    };
+    TBoxShape shape = BoxShapes[0];
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < context.Args.size(); ++i) {
+        const std::string& arg = context.Args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            files.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            printHelp(context.Out);
+            return ExitOk;
+        } else if (arg == "--shape" || arg.rfind("--shape=", 0) == 0) {
+            std::string name;
+            if (arg == "--shape") {
+                if (i + 1 >= context.Args.size())
+                    return complain("--shape needs a shape such as 3x3");
+                name = context.Args[++i];
+            } else {
+                name = arg.substr(8);
+            }
+            const auto named = TPuzzleLine::ParseShape(name);
+            if (!named)
+                return complain("unknown shape '" + name + "' (try --help for the list)");
+            shape = *named;
+        } else {
+            return complain("unknown option '" + arg + "' (try --help)");
+        }
+    }
+    TPuzzleReader reader(shape, context.Err);
+    return reader.ReadAll(files, context.In, handle) ? ExitOk : ExitBadInput;
+}
+
 bool TPuzzleReader::ReadAll(const std::vector<std::string>& files, std::istream& in,
                             const THandler& handle) {
     if (files.empty())

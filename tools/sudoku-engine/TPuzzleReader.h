@@ -2,11 +2,13 @@
 // reports each malformed line on the error stream and hands every good one on.
 #pragma once
 
+#include "TCommandContext.h"
 #include "TSuDoKuGrid.h"
 
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sudoku::cli {
@@ -18,6 +20,12 @@ public:
 
     TPuzzleReader(const TBoxShape& defaultShape, std::ostream& err)
         : DefaultShape(defaultShape), Err(err) {}
+
+    // The whole of a subcommand that reads puzzle lines: takes [--shape WxH] [--help]
+    // [FILE...] from the context's arguments, then hands every good line to handle. Returns
+    // the exit status; command names the subcommand in error lines.
+    static int RunCommand(TCommandContext& context, std::string_view command,
+                          void (*printHelp)(std::ostream&), const THandler& handle);
 
     // Every file in turn ("-" is standard input), or standard input when there is none.
     // False when any file could not be read or any line was malformed.

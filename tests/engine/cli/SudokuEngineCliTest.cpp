@@ -1,9 +1,11 @@
-// Runs the built sudoku-engine program on puzzle lines, files and bad arguments, and checks
-// what it prints and its exit status.
+// Runs the built sudoku-engine program (solve, generate and rate) on puzzle lines, files and
+// bad arguments, and checks what it prints and its exit status.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -28,12 +30,13 @@ std::string Slurp(const fs::path& path) {
     return text.str();
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
+// Splits at line ends, or at blanks when words is set.
+std::vector<std::string> Split(const std::string& text, bool words = false) {
+    std::vector<std::string> parts;
     std::stringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
+    for (std::string part; words ? bool(stream >> part) : bool(std::getline(stream, part));)
+        parts.push_back(part);
+    return parts;
 }
 
 class SudokuEngineCli : public ::testing::Test {
@@ -59,11 +62,8 @@ protected:
                                     in.string() + "' > '" + (Dir / "out.txt").string() + "' 2> '" +
                                     (Dir / "err.txt").string() + "'";
         const int raw = std::system(command.c_str());
-        TRun run;
-        run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.Out = Slurp(Dir / "out.txt");
-        run.Err = Slurp(Dir / "err.txt");
-        return run;
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(Dir / "out.txt"),
+                Slurp(Dir / "err.txt")};
     }
 
     fs::path Dir;
@@ -103,27 +103,22 @@ TEST_F(SudokuEngineCli, SolvesAndCountsWithTheCapOfTen) {
         EXPECT_EQ(run.Out, c.expected + "\n") << c.line;
         EXPECT_EQ(run.Err, "") << c.line;
     }
-}
-
-TEST_F(SudokuEngineCli, LettersForValuesAboveNine) {
-    // A complete 16 x 16 grid of 4 x 4 boxes in lower case comes back in upper case.
+    // A complete 16 x 16 grid in lower case letters comes back in upper case.
     std::string line;
     for (int row = 0; row < 16; ++row)
         for (int col = 0; col < 16; ++col) {
             const int value = (row % 4 * 4 + row / 4 + col) % 16 + 1;
-            line +=
-                value <= 9 ? static_cast<char>('0' + value) : static_cast<char>('q' + value - 10);
+            line += static_cast<char>(value <= 9 ? '0' + value : 'q' + value - 10);
         }
     std::string upper = line;
     for (char& c : upper)
-        if (c >= 'q')
-            c = static_cast<char>(c - 'q' + 'Q');
-    const TRun run = Run("solve --shape 4x4", line + "\n");
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, "1 " + upper + "\n");
+        c = static_cast<char>(std::toupper(c));
+    const TRun big = Run("solve --shape 4x4", line + "\n");
+    EXPECT_EQ(big.Status, 0);
+    EXPECT_EQ(big.Out, "1 " + upper + "\n");
 }
 
-TEST_F(SudokuEngineCli, MalformedLinesAreReportedAndTheOthersSolved) {
+TEST_F(SudokuEngineCli, MalformedLinesAreReportedAndTheOthersUsed) {
     const std::string input = Full9 + "\n" +                   // line 1: good
                               "\n" +                           // line 2: blank, skipped
                               Full9.substr(1) + "\n" +         // line 3: one short
@@ -133,9 +128,9 @@ TEST_F(SudokuEngineCli, MalformedLinesAreReportedAndTheOthersSolved) {
                               "  " + Opened(18) + "\r\n";      // line 7: good, blanks around
     const TRun run = Run("solve", input);
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(Lines(run.Out),
+    EXPECT_EQ(Split(run.Out),
               (std::vector<std::string>{"1 " + Full9, "8 456789123123456789" + Full9.substr(18)}));
-    const std::vector<std::string> errors = Lines(run.Err);
+    const std::vector<std::string> errors = Split(run.Err);
     ASSERT_EQ(errors.size(), 4u) << run.Err;
     const std::vector<std::pair<std::string, std::string>> expected{
         {"line 3", "wrong length"},
@@ -147,6 +142,11 @@ TEST_F(SudokuEngineCli, MalformedLinesAreReportedAndTheOthersSolved) {
             << errors[i];
         EXPECT_NE(errors[i].find(expected[i].second), std::string::npos) << errors[i];
     }
+    // rate goes on past a malformed line in the same way.
+    const TRun rated = Run("rate", Opened(60) + "\n12\n" + Opened(50) + "\n");
+    EXPECT_EQ(rated.Status, 1);
+    EXPECT_EQ(Split(rated.Out), (std::vector<std::string>{"3 Expert", "1 Normal"}));
+    EXPECT_EQ(Split(rated.Err).size(), 1U) << rated.Err;
 }
 
 TEST_F(SudokuEngineCli, FilesAreReadInTurnAndNamedInErrors) {
@@ -155,8 +155,8 @@ TEST_F(SudokuEngineCli, FilesAreReadInTurnAndNamedInErrors) {
     const TRun run = Run("solve '" + first.string() + "' '" + (Dir / "missing.txt").string() +
                          "' '" + second.string() + "'");
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(Lines(run.Out).size(), 2u) << run.Out;
-    const std::vector<std::string> errors = Lines(run.Err);
+    EXPECT_EQ(Split(run.Out).size(), 2u) << run.Out;
+    const std::vector<std::string> errors = Split(run.Err);
     ASSERT_EQ(errors.size(), 2u) << run.Err;
     EXPECT_NE(errors[0].find("missing.txt"), std::string::npos);
     EXPECT_NE(errors[1].find("second.txt, line 3: wrong length"), std::string::npos);
@@ -170,27 +170,121 @@ TEST_F(SudokuEngineCli, FilesAreReadInTurnAndNamedInErrors) {
     // "-" reads standard input among the files.
     const TRun mixed = Run("solve '" + first.string() + "' -", Opened(18) + "\n");
     EXPECT_EQ(mixed.Status, 0);
-    EXPECT_EQ(Lines(mixed.Out).size(), 2u);
+    EXPECT_EQ(Split(mixed.Out).size(), 2u);
+}
+
+TEST_F(SudokuEngineCli, SeededRunsRepeatAndPrintSoundPuzzlesWithTheirGrids) {
+    struct Case {
+        std::string Args;
+        std::size_t Count;
+        std::string Shape;
+        std::string Level; // what rate must say of the puzzles, unless carving stopped short
+    };
+    const std::vector<Case> cases{
+        {"--seed 5 --count 4", 4, "3x3", "1 Normal"},
+        {"--seed 6 --count 3 --level rookie", 3, "3x3", "0 Rookie"},
+        {"--seed=7 --count=3 --level=Skilled", 3, "3x3", "2 Skilled"},
+        {"--seed 8 --count 2 --level 3", 2, "3x3", ""},
+        {"--seed 9 --count 3 --shape 2x2 --level 0", 3, "2x2", ""},
+        {"--seed 10 --count 2 --shape 4x4 --level expert", 2, "4x4", "3 Expert"},
+        {"--seed 11 --count 2 --shape 2x3", 2, "2x3", ""},
+    };
+    for (const Case& c : cases) {
+        const TRun run = Run("generate --with-solution " + c.Args);
+        ASSERT_EQ(run.Status, 0) << c.Args << ": " << run.Err;
+        EXPECT_EQ(run.Err, "");
+        EXPECT_EQ(run.Out, Run("generate --with-solution " + c.Args).Out)
+            << c.Args << ": a seed repeats the run";
+        const std::vector<std::string> lines = Split(run.Out);
+        EXPECT_EQ(lines.size(), c.Count) << c.Args;
+        std::string puzzles;
+        std::string solved;
+        for (const std::string& line : lines) {
+            const std::vector<std::string> words = Split(line, true);
+            ASSERT_EQ(words.size(), 2U) << line;
+            const std::string& puzzle = words[0];
+            const std::string& grid = words[1];
+            ASSERT_EQ(puzzle.size(), grid.size());
+            for (std::size_t i = 0; i < puzzle.size(); ++i)
+                EXPECT_TRUE(puzzle[i] == '.' || puzzle[i] == grid[i]) << puzzle << " " << grid;
+            puzzles += puzzle + "\n";
+            solved += "1 " + grid + "\n";
+        }
+        // The program's own solver finds each printed grid as the one (valid) solution.
+        EXPECT_EQ(Run("solve --shape " + c.Shape, puzzles).Out, solved) << c.Args;
+        for (const std::string& rated : Split(Run("rate --shape " + c.Shape, puzzles).Out))
+            EXPECT_TRUE(c.Level.empty() || rated == c.Level) << c.Args << ": " << rated;
+    }
+    // Without --with-solution only the puzzle is printed, the same one.
+    std::string firstWords;
+    for (const std::string& line : Split(Run("generate --seed 5 --count 4 --with-solution").Out))
+        firstWords += Split(line, true)[0] + "\n";
+    const TRun plain = Run("generate --seed 5 --count 4");
+    EXPECT_EQ(plain.Out, firstWords);
+    EXPECT_NE(plain.Out, Run("generate --seed 6 --count 4").Out) << "another seed, other puzzles";
+}
+
+TEST_F(SudokuEngineCli, RatesByEmptyCellsWithTheBands) {
+    std::string input;
+    for (std::size_t empty : {0, 46, 47, 51, 52, 57, 60, 66, 67, 70})
+        input += Opened(empty) + "\n";
+    const TRun run = Run("rate", input);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(Split(run.Out), (std::vector<std::string>{
+                                  "0 Rookie", "0 Rookie", "1 Normal", "1 Normal", "2 Skilled",
+                                  "3 Expert", "3 Expert", "3 Expert", "0 Rookie", "0 Rookie"}));
+    // 4 x 4: bands 9, 10, 11 and 13 empty cells; a shape prefix on the line counts too.
+    const TRun small = Run("rate --shape 2x2", "1234341221434321\n.........1234321\n"
+                                               "2x2:..........234321\n3x3:" +
+                                                   Opened(60) + "\n");
+    EXPECT_EQ(small.Status, 0) << small.Err;
+    EXPECT_EQ(Split(small.Out),
+              (std::vector<std::string>{"0 Rookie", "0 Rookie", "1 Normal", "3 Expert"}));
 }
 
 TEST_F(SudokuEngineCli, BadArgumentsGiveOneLineAndStatusTwo) {
-    for (const std::string args :
-         {"", "frobnicate", "solve --shape", "solve --shape 9x9", "solve --shape=3x", "solve -x"}) {
+    for (const std::string args : {"",
+                                   "frobnicate",
+                                   "solve --shape",
+                                   "solve --shape 9x9",
+                                   "solve --shape=3x",
+                                   "solve -x",
+                                   "generate --level 4",
+                                   "generate --level hard",
+                                   "generate --level",
+                                   "generate --count 0",
+                                   "generate --count -3",
+                                   "generate --count 2x",
+                                   "generate --seed -1",
+                                   "generate --seed 4294967296",
+                                   "generate --shape 9x9",
+                                   "generate --shape",
+                                   "generate extra",
+                                   "generate --with-solution=yes",
+                                   "rate --shape 1x9",
+                                   "rate --bogus"}) {
         const TRun run = Run(args, Full9 + "\n");
         EXPECT_EQ(run.Status, 2) << args;
         EXPECT_EQ(run.Out, "") << args;
-        EXPECT_EQ(Lines(run.Err).size(), 1u) << args << ": " << run.Err;
+        EXPECT_EQ(Split(run.Err).size(), 1u) << args << ": " << run.Err;
     }
 }
 
 TEST_F(SudokuEngineCli, HelpDescribesTheForm) {
-    const TRun general = Run("--help");
-    EXPECT_EQ(general.Status, 0);
-    EXPECT_NE(general.Out.find("solve"), std::string::npos);
-    const TRun solve = Run("solve --help");
-    EXPECT_EQ(solve.Status, 0);
-    for (const char* part : {"--shape WxH", "10+", "\"Q\" to \"W\"", "standard input", "3x3"})
-        EXPECT_NE(solve.Out.find(part), std::string::npos) << part;
+    struct Case {
+        std::string Args;
+        std::vector<std::string> Parts;
+    };
+    for (const Case& c :
+         {Case{"--help", {"solve", "generate", "rate"}},
+          {"solve --help", {"--shape WxH", "10+", "\"Q\" to \"W\"", "standard input", "3x3"}},
+          {"generate --help", {"--with-solution", "--seed"}},
+          {"rate --help", {"--shape WxH", "standard input"}}}) {
+        const TRun run = Run(c.Args);
+        EXPECT_EQ(run.Status, 0) << c.Args;
+        for (const std::string& part : c.Parts)
+            EXPECT_NE(run.Out.find(part), std::string::npos) << c.Args << ": " << part;
+    }
 }
 
 } // namespace
