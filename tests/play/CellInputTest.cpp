@@ -3,99 +3,90 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace sudoku {
 namespace {
 
-struct KeyCase {
-    int Key;
-    int DisplaySet;
-    int GridSize;
-    TKeyAction Expected;
-};
+constexpr TKeyAction Value(int v) {
+    return {TKeyKind::Value, v};
+}
+constexpr TKeyAction None{};
+constexpr TKeyAction Clear{TKeyKind::Clear, 0};
 
-TEST(CellInputKeyTable, MapsEveryDisplaySet) {
-    const TKeyAction none{};
-    const auto value = [](int v) { return TKeyAction{TKeyKind::Value, v}; };
-    const TKeyAction clear{TKeyKind::Clear, 0};
-    const KeyCase cases[] = {
-        {'1', 0, 9, value(1)},
-        {'9', 2, 9, value(9)},
-        {'0', 0, 9, none},
-        {vk::Delete, 1, 9, clear},
-        {vk::Back, 0, 16, clear},
-        {vk::Space, 2, 9, clear},
-        {vk::Clear, 3, 9, clear},
-        {vk::Numpad1, 0, 9, value(1)},
-        {vk::Numpad9, 3, 9, value(9)},
-        {vk::Numpad1 + 4, 1, 9, value(5)},
-        {vk::Numpad1, 2, 9, none},
-        {vk::Numpad1 + 2, 2, 16, value(3)},
-        {'Q', 0, 9, value(10)},
-        {'W', 0, 16, value(16)},
-        {'T', 3, 9, value(13)},
-        {'Q', 1, 9, none},
-        {'A', 1, 9, value(1)},
-        {'I', 1, 9, value(9)},
-        {'J', 1, 9, none},
-        {'S', 2, 9, value(1)},
-        {'I', 2, 9, value(2)},
-        {'E', 2, 9, value(9)},
-        {'R', 2, 9, value(8)},
-        {'Q', 2, 9, none},
-        {'S', 2, 16, value(12)},
-        {'A', 1, 16, none},
-        {'R', 0, 4, value(11)},
-        {'X', 0, 16, none},
+TEST(CellInput, KeyTableOfEveryDisplaySet) {
+    // Each key gives the value beside it, 0 for no action, or Cleared.
+    constexpr int Cleared = -1;
+    struct Case {
+        int DisplaySet, GridSize;
+        std::vector<int> Keys, Expected;
+    };
+    const Case cases[] = {
+        {0, 9, {'1', '0', 'Q', vk::Numpad1}, {1, 0, 10, 1}},
+        {0, 16, {'W', 'X', vk::Back}, {16, 0, Cleared}},
+        {0, 4, {'R'}, {11}},
+        {1, 9, {'A', 'I', 'J', 'Q', vk::Delete, vk::Numpad1 + 4}, {1, 9, 0, 0, Cleared, 5}},
+        {1, 16, {'A'}, {0}},
+        {2, 9, {'9', 'S', 'I', 'E'}, {9, 1, 2, 9}},
+        {2, 9, {'R', 'Q', vk::Space, vk::Numpad1}, {8, 0, Cleared, 0}},
+        {2, 16, {'S', vk::Numpad1 + 2}, {12, 3}},
+        {3, 9, {'T', vk::Clear, vk::Numpad9}, {13, Cleared, 9}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TCellInput::KeyToAction(c.Key, false, c.DisplaySet, c.GridSize), c.Expected)
-            << "key " << c.Key << " set " << c.DisplaySet << " N " << c.GridSize;
+        for (std::size_t i = 0; i < c.Keys.size(); ++i) {
+            const int v = c.Expected[i];
+            EXPECT_EQ(TCellInput::KeyToAction(c.Keys[i], false, c.DisplaySet, c.GridSize),
+                      v == Cleared ? Clear
+                      : v == 0     ? None
+                                   : Value(v))
+                << "key " << c.Keys[i] << " set " << c.DisplaySet << " N " << c.GridSize;
+        }
+    // Ctrl keeps the mapping (notes) but not the pause key.
+    EXPECT_EQ(TCellInput::KeyToAction('S', true, 2, 9), Value(1));
+    EXPECT_EQ(TCellInput::KeyToAction(vk::Pause, false, 0, 9), (TKeyAction{TKeyKind::Pause, 0}));
+    EXPECT_EQ(TCellInput::KeyToAction(vk::Pause, true, 0, 9), None);
+    // The strip and the menu send values as keys; every value must come back.
+    for (int v = 1; v <= 16; ++v)
+        EXPECT_EQ(TCellInput::KeyToAction(TCellInput::ValueKey(v), false, 0, 16), Value(v));
+    EXPECT_EQ(TCellInput::ValueKey(0), 0);
+    EXPECT_EQ(TCellInput::ValueKey(17), 0);
 }
 
-TEST(CellInputKeyTable, CtrlKeepsTheMappingButNotPause) {
-    EXPECT_EQ(TCellInput::KeyToAction('S', true, 2, 9), (TKeyAction{TKeyKind::Value, 1}));
-    EXPECT_EQ(TCellInput::KeyToAction(vk::Pause, false, 0, 9).Kind, TKeyKind::Pause);
-    EXPECT_EQ(TCellInput::KeyToAction(vk::Pause, true, 0, 9).Kind, TKeyKind::None);
-}
-
-struct ApplyCase {
-    const char* Text;
-    TKeyAction Action;
-    bool Ctrl;
-    const char* Expected;
-};
-
-TEST(CellInputApply, ValuesNotesAndClearing) {
-    const auto value = [](int v) { return TKeyAction{TKeyKind::Value, v}; };
-    const TKeyAction clear{TKeyKind::Clear, 0};
-    const ApplyCase cases[] = {
-        {"", value(5), false, "5"},
-        {"3,7,", value(5), false, "5"},     // a value replaces the notes
-        {"3", value(5), true, "5,"},        // Ctrl drops the value, then adds the note
-        {"5,", value(5), true, ""},         // Ctrl twice leaves the cell empty
-        {"3,7,1,", value(7), true, "3,1,"}, // notes keep the order they were added in
-        {"3,7,", value(1), true, "3,7,1,"},
-        {"11,1,", value(1), true, "11,"}, // exact token: 11 is not 1
-        {"1,11,", value(1), true, "11,"},
-        {"11,", value(1), true, "11,1,"},
-        {"11,1,", value(11), true, "1,"},
-        {"16,", value(6), true, "16,6,"},
-        {"3,7,", clear, true, ""},
-        {"4", clear, false, ""},
-        {"", clear, false, ""},
+TEST(CellInput, ValuesNotesAndClearing) {
+    struct Case {
+        const char* Text;
+        TKeyAction Action;
+        bool Ctrl;
+        const char* Expected;
+    };
+    const Case cases[] = {
+        {"", Value(5), false, "5"},
+        {"3,7,", Value(5), false, "5"},     // a value replaces the notes
+        {"3", Value(5), true, "5,"},        // Ctrl drops the value, then adds the note
+        {"5,", Value(5), true, ""},         // Ctrl twice leaves the cell empty
+        {"3,7,1,", Value(7), true, "3,1,"}, // notes keep the order they were added in
+        {"3,7,", Value(1), true, "3,7,1,"},
+        {"11,1,", Value(1), true, "11,"}, // exact token: 11 is not 1
+        {"1,11,", Value(1), true, "11,"},
+        {"11,", Value(1), true, "11,1,"},
+        {"11,1,", Value(11), true, "1,"},
+        {"16,", Value(6), true, "16,6,"},
+        {"3,7,", Clear, true, ""},
+        {"4", Clear, false, ""},
+        {"", Clear, false, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TCellInput::ApplyAction(c.Text, c.Action, c.Ctrl), c.Expected)
             << "text '" << c.Text << "' value " << c.Action.Value << " ctrl " << c.Ctrl;
 }
 
-TEST(CellInputMenu, ItemsBecomeKeys) {
-    struct MenuCase {
+TEST(CellInput, MenuItemsBecomeKeys) {
+    struct Case {
         const char* Name;
         int Key;
         bool Ctrl;
     };
-    const MenuCase cases[] = {
+    const Case cases[] = {
         {"N01", vk::Delete, false}, {"N11", '1', false},       {"N91", '9', false},
         {"NA1", 'Q', false},        {"NG1", 'W', false},       {"P12", '1', true},
         {"PG2", 'W', true},         {"P02", vk::Delete, true}, {"X11", 0, false},
@@ -110,13 +101,13 @@ TEST(CellInputMenu, ItemsBecomeKeys) {
     }
 }
 
-TEST(CellInputStrip, SymbolUnderTheClick) {
-    struct StripCase {
+TEST(CellInput, StripSymbolUnderTheClick) {
+    struct Case {
         int X, Width, GridSize;
         double Scale;
         int Symbol;
     };
-    const StripCase cases[] = {
+    const Case cases[] = {
         {0, 255, 9, 1.0, 1},    {26, 255, 9, 1.0, 1},  {27, 255, 9, 1.0, 2},
         {250, 255, 9, 1.0, 0},  {242, 255, 9, 1.0, 9}, {33, 318, 9, 1.25, 2},
         {100, 255, 4, 1.0, 4},  {0, 256, 16, 1.0, 1},  {255, 256, 16, 1.0, 16},
@@ -125,15 +116,6 @@ TEST(CellInputStrip, SymbolUnderTheClick) {
     for (const auto& c : cases)
         EXPECT_EQ(TCellInput::StripSymbolAt(c.X, c.Width, c.GridSize, c.Scale), c.Symbol)
             << "x " << c.X << " N " << c.GridSize;
-}
-
-TEST(CellInputStrip, ValuesSentAsKeysRoundTrip) {
-    for (int v = 1; v <= 16; ++v) {
-        const TKeyAction action = TCellInput::KeyToAction(TCellInput::ValueKey(v), false, 0, 16);
-        EXPECT_EQ(action, (TKeyAction{TKeyKind::Value, v}));
-    }
-    EXPECT_EQ(TCellInput::ValueKey(0), 0);
-    EXPECT_EQ(TCellInput::ValueKey(17), 0);
 }
 
 } // namespace

@@ -15,9 +15,8 @@ constexpr double Second = 1.0 / 86400;
 constexpr double Start = 46361.5; // a moment in December 2026
 
 const auto Unsolved = [] { return false; };
-const auto Solved = [] { return true; };
 
-TEST(GameClockFormat, MinutesAndSecondsWithinTheHour) {
+TEST(GameClock, MinutesAndSecondsWithinTheHour) {
     struct Case {
         double Played;
         const char* Text;
@@ -35,7 +34,7 @@ TEST(GameClockFormat, MinutesAndSecondsWithinTheHour) {
         EXPECT_EQ(TGameClock::FormatMinutesSeconds(c.Played), c.Text) << c.Played;
 }
 
-TEST(GameClockTick, AccumulatesPlayedTimeOnlyWhileTheClockRuns) {
+TEST(GameClock, AccumulatesPlayedTimeOnlyWhileTheClockRuns) {
     struct Case {
         TSuDoKuState State;
         double ExpectedTpt;
@@ -62,76 +61,61 @@ TEST(GameClockTick, AccumulatesPlayedTimeOnlyWhileTheClockRuns) {
     }
 }
 
-TEST(GameClockTick, SeventyFiveMinutesShowFifteenAndABlackPie) {
-    TGameClock clock;
-    TPlayTimes times{Start, Start, 0, 0};
-    clock.Tick(sfPlaying, false, Start + 75 * Minute, times, Unsolved);
-    EXPECT_EQ(clock.PlayFace.Caption, "Time 15:00");
-    EXPECT_TRUE(clock.PlayFace.GaugeVisible);
-    EXPECT_FALSE(clock.PlayFace.GaugeRed);
-    EXPECT_EQ(clock.PlayFace.GaugePosition, 15 + 2);
-}
-
-TEST(GameClockTick, ThirtyMinuteLimitShowsTheSolutionOneTickAfterItPasses) {
-    TGameClock clock;
-    TPlayTimes times{Start, Start, 0, 30 * Minute};
-    std::vector<TTickOutcome> outcomes;
-    std::vector<int> positions;
-    // Ticks at 15 min, exactly 30 min, then one second later.
-    for (double at : {15 * Minute, 30 * Minute, 30 * Minute + Second}) {
-        outcomes.push_back(clock.Tick(sfPlaying, true, Start + at, times, Unsolved));
-        positions.push_back(clock.PlayFace.GaugePosition);
-        EXPECT_TRUE(clock.PlayFace.GaugeRed);
+TEST(GameClock, FaceShowsTimeLimitPauseAndEnd) {
+    // The pie runs from 2: minutes of the hour, or 60 steps over the time limit.
+    struct Case {
+        const char* Name;
+        TSuDoKuState State;
+        bool Limited, Solved;
+        double Limit, Played;
+        TClockFace Face;
+        TTickOutcome Outcome = TTickOutcome::Nothing;
+    };
+    const Case cases[] = {
+        {"75 minutes", sfPlaying, false, false, 0, 75 * Minute, {true, 17, false, "Time 15:00"}},
+        {"zero limit", sfPlaying, true, false, 0, 90 * Minute, {true, 32, false, "Time 30:00"}},
+        {"half the limit",
+         sfPlaying,
+         true,
+         false,
+         30 * Minute,
+         15 * Minute,
+         {true, 32, true, "Time 15:00"}},
+        {"at the limit",
+         sfPlaying,
+         true,
+         false,
+         30 * Minute,
+         30 * Minute,
+         {true, 62, true, "Time 30:00"}},
+        {"a second past",
+         sfPlaying,
+         true,
+         false,
+         30 * Minute,
+         30 * Minute + Second,
+         {true, 62, true, "Time 30:01"},
+         TTickOutcome::TimeLimitPassed},
+        {"paused", sfPlaying | sfPaused, false, false, 0, Minute, {false, 20, false, "Before"}},
+        {"solved", sfSolved, false, true, 0, Minute, {false, 20, false, "Puzzle Solved!"}},
+        {"solution", sfSolved, false, false, 0, Minute, {false, 20, false, "Puzzle Solution"}},
+        {"idle", 0, false, false, 0, Minute, {false, 20, false, "Before"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TGameClock clock;
+        clock.PlayFace = {true, 20, false, "Before"};
+        TPlayTimes times{Start, Start, 0, c.Limit};
+        const bool solved = c.Solved;
+        EXPECT_EQ(
+            clock.Tick(c.State, c.Limited, Start + c.Played, times, [solved] { return solved; }),
+            c.Outcome);
+        EXPECT_EQ(clock.PlayFace.Caption, c.Face.Caption);
+        EXPECT_EQ(clock.PlayFace, c.Face);
     }
-    EXPECT_EQ(outcomes, (std::vector<TTickOutcome>{TTickOutcome::Nothing, TTickOutcome::Nothing,
-                                                   TTickOutcome::TimeLimitPassed}));
-    EXPECT_EQ(positions[0], 32);
-    EXPECT_GE(positions[1], 61); // the pie is full at the limit
 }
 
-TEST(GameClockTick, ZeroLimitBehavesAsNoLimit) {
-    TGameClock clock;
-    TPlayTimes times{Start, Start, 0, 0};
-    EXPECT_EQ(clock.Tick(sfPlaying, true, Start + 90 * Minute, times, Unsolved),
-              TTickOutcome::Nothing);
-    EXPECT_FALSE(clock.PlayFace.GaugeRed);
-    EXPECT_EQ(clock.PlayFace.GaugePosition, 30 + 2);
-}
-
-TEST(GameClockTick, PausedHidesThePieAndKeepsTheCaption) {
-    TGameClock clock;
-    clock.PlayFace = {true, 20, false, "Pausing"};
-    TPlayTimes times{Start, Start, 5 * Minute, 0};
-    clock.Tick(sfPlaying | sfPaused, false, Start + Minute, times, Unsolved);
-    EXPECT_FALSE(clock.PlayFace.GaugeVisible);
-    EXPECT_EQ(clock.PlayFace.Caption, "Pausing");
-    EXPECT_DOUBLE_EQ(times.Tpt, 5 * Minute);
-}
-
-TEST(GameClockTick, FinishedCaptionDependsOnTheBoard) {
-    TGameClock clock;
-    TPlayTimes times;
-    clock.Tick(sfSolved, false, Start, times, Solved);
-    EXPECT_EQ(clock.PlayFace.Caption, "Puzzle Solved!");
-    clock.Tick(sfSolved, false, Start, times, Unsolved);
-    EXPECT_EQ(clock.PlayFace.Caption, "Puzzle Solution");
-    EXPECT_FALSE(clock.PlayFace.GaugeVisible);
-}
-
-TEST(GameClockTick, IdleClearsTheCaption) {
-    TGameClock clock;
-    clock.PlayFace = {true, 10, false, "Time 01:00"};
-    clock.DesignFace.GaugeVisible = true;
-    TPlayTimes times;
-    clock.Tick(0, false, Start, times, Unsolved);
-    // With no flag the seventh step already hides the play gauge; the caption stays.
-    EXPECT_FALSE(clock.PlayFace.GaugeVisible);
-    EXPECT_EQ(clock.PlayFace.Caption, "Time 01:00");
-    clock.Tick(sfDesigning, false, Start, times, Unsolved);
-    EXPECT_FALSE(clock.DesignFace.GaugeVisible);
-}
-
-TEST(GameClockThinking, AnimationCyclesCaptionAndPie) {
+TEST(GameClock, ThinkingAnimationCyclesCaptionAndPie) {
     TGameClock clock;
     clock.PlayFace.Caption = "Time ";
     TPlayTimes times;
@@ -151,7 +135,7 @@ TEST(GameClockThinking, AnimationCyclesCaptionAndPie) {
     EXPECT_TRUE(clock.PlayFace.GaugeVisible);
 }
 
-TEST(GameClockThinking, DesignPageAnimatesItsOwnFace) {
+TEST(GameClock, DesignPageAnimatesAndHidesItsOwnFace) {
     TGameClock clock([](int tag, const std::string& english) {
         return tag == 677 ? std::string("Denke") : english;
     });
@@ -160,6 +144,8 @@ TEST(GameClockThinking, DesignPageAnimatesItsOwnFace) {
     EXPECT_EQ(clock.DesignFace.Caption, "Denke");
     EXPECT_TRUE(clock.DesignFace.GaugeVisible);
     EXPECT_FALSE(clock.PlayFace.GaugeVisible);
+    clock.Tick(sfDesigning, false, Start, times, Unsolved);
+    EXPECT_FALSE(clock.DesignFace.GaugeVisible);
 }
 
 } // namespace

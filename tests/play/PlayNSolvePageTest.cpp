@@ -17,6 +17,7 @@ namespace sudoku {
 namespace {
 
 namespace fs = std::filesystem;
+using TCell = std::pair<int, int>;
 constexpr double Minute = 1.0 / 1440;
 
 class PlayNSolveGame : public ::testing::Test {
@@ -33,41 +34,45 @@ protected:
 
     std::unique_ptr<TPlayNSolvePage> MakePage(FakePlayNSolveView& view) {
         auto page = std::make_unique<TPlayNSolvePage>(
-            view, TPlayNSolveFiles{(Dir / "sudoku.dat").string(), (Dir / "sudokus.ini").string()},
-            "Default User");
+            view, TPlayNSolveFiles{Library(), (Dir / "sudokus.ini").string()}, "Default User");
         page->SetRandom(Random);
         return page;
     }
+    std::string Library() const { return (Dir / "sudoku.dat").string(); }
 
     TPlayState& State() { return Page->State(); }
     int N() { return State().GridSize(); }
+    std::string Text(TCell cell) { return State().CellText(cell.first, cell.second); }
 
-    void Key(int col, int row, int key, bool ctrl = false) {
-        View.Col = col;
-        View.Row = row;
-        Page->SuDoKuGridSelectCell(col, row);
+    void NewGame(const char* shape = "S3X3") { Page->SuDoKuGridsPopupMenuClick(shape); }
+    // Moves the window's selection and tells the page, as a click on the cell does.
+    void Select(TCell cell) {
+        View.Col = cell.first;
+        View.Row = cell.second;
+        Page->SuDoKuGridSelectCell(cell.first, cell.second);
+    }
+    void Key(TCell cell, int key, bool ctrl = false) {
+        Select(cell);
         Page->SuDoKuGridKeyUp(key, ctrl);
     }
+    void Menu(TCell cell, const char* item) {
+        Select(cell);
+        Page->SuDoKuGridPopupMenuClick(item);
+    }
 
-    std::vector<std::pair<int, int>> OpenCells() {
-        std::vector<std::pair<int, int>> cells;
+    std::vector<TCell> Cells(bool given) {
+        std::vector<TCell> cells;
         for (int row = 1; row <= N(); ++row)
             for (int col = 1; col <= N(); ++col)
-                if (!State().IsGiven(col, row))
+                if (State().IsGiven(col, row) == given)
                     cells.emplace_back(col, row);
         return cells;
     }
-    int Solution(int col, int row) { return State().SolutionValues[CellIndex(col, row)]; }
-    // A value that is not the cell's solution.
-    int Wrong(int col, int row) { return Solution(col, row) % N() + 1; }
-
-    int Givens() {
-        int count = 0;
-        for (int row = 1; row <= N(); ++row)
-            for (int col = 1; col <= N(); ++col)
-                count += State().GivenStrings[CellIndex(col, row)].empty() ? 0 : 1;
-        return count;
-    }
+    std::vector<TCell> OpenCells() { return Cells(false); }
+    int Solution(TCell cell) { return State().SolutionValues[CellIndex(cell.first, cell.second)]; }
+    // The key of the cell's solution value, and of a value that is not.
+    int Right(TCell cell) { return '0' + Solution(cell); }
+    int Wrong(TCell cell) { return '0' + Solution(cell) % N() + 1; }
 
     void Tick(double minutes) {
         View.Clock += minutes * Minute;
@@ -84,32 +89,30 @@ TEST_F(PlayNSolveGame, NewNineByNineGivesTheLevelsCountOfGivens) {
     for (int level = 0; level < LevelCount; ++level) {
         SCOPED_TRACE(level);
         View.Level = level;
-        Page->SuDoKuGridsPopupMenuClick("S3X3");
+        NewGame();
         ASSERT_EQ(State().SuDoKuState, sfPlaying);
         EXPECT_EQ(State().PlayNSolveStatus, psInProgress);
         EXPECT_EQ(View.GridSize, 9);
-        const int empty = 81 - Givens();
+        const int empty = static_cast<int>(OpenCells().size());
         const int target = CarvingTarget(9, level);
-        const int lowest =
-            CarvingTargetIsReduced(9, level) ? target - CarvingSpread(9) + 1 : target;
         EXPECT_LE(empty, target);
         // Expert aims at more empty cells than a unique puzzle often allows; the carving
         // then stops where no cell can go, still beyond what a Skilled game leaves open.
-        const int floor = level < ExpertLevel ? lowest : CarvingTarget(9, 2) - CarvingSpread(9) + 1;
+        const int floor = level == ExpertLevel ? CarvingTarget(9, 2) - CarvingSpread(9) + 1
+                          : CarvingTargetIsReduced(9, level) ? target - CarvingSpread(9) + 1
+                                                             : target;
         EXPECT_GE(empty, floor) << "carving stopped short of its target";
         // The board shows exactly the givens, each one the solution's value.
-        for (int row = 1; row <= 9; ++row)
-            for (int col = 1; col <= 9; ++col) {
-                const std::string& given = State().GivenStrings[CellIndex(col, row)];
-                EXPECT_EQ(State().CellText(col, row), given);
-                if (!given.empty()) {
-                    EXPECT_EQ(given, std::to_string(Solution(col, row)));
-                }
-            }
+        for (int index = 0; index < 81; ++index) {
+            const TCell cell{index % 9 + 1, index / 9 + 1};
+            const std::string& given = State().GivenStrings[CellIndex(cell.first, cell.second)];
+            EXPECT_EQ(Text(cell), given);
+            EXPECT_TRUE(given.empty() || given == std::to_string(Solution(cell)));
+        }
         EXPECT_EQ(Page->Record().L, level);
         EXPECT_EQ(Page->Record().O, orGenerated);
         EXPECT_EQ(Page->Record().Name.rfind("Default User@December 5 2026 12:00:00", 0), 0u);
-        EXPECT_EQ(View.LevelCaption, std::string("Level ") + View.OptionsLevelText(level));
+        EXPECT_EQ(View.LevelCaption, "Level " + View.OptionsLevelText(level));
         EXPECT_EQ(View.FileName, "December 5 2026 12:00:00");
         EXPECT_TRUE(State().MoveHistory.IsEmpty());
         EXPECT_TRUE(View.Enabled[TPlayControl::Solution]);
@@ -126,12 +129,12 @@ TEST_F(PlayNSolveGame, ThinkingAnimatesAndRefusesClicksWhileGenerating) {
         ++ticks;
         seen = State().SuDoKuState;
         Page->MainTimerTime();
-        Page->PlayNSolveNewBtnClick();           // refused: still one generation
-        Page->SuDoKuGridsPopupMenuClick("S4X4"); // refused: the shape stays
+        Page->PlayNSolveNewBtnClick(); // refused: still one generation
+        NewGame("S4X4");               // refused: the shape stays
         Page->PlayNSolveRestartBtnClick();
     };
     View.Level = 3;
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
+    NewGame();
     EXPECT_EQ(seen, sfThinking);
     EXPECT_GE(ticks, 1);
     EXPECT_EQ(View.GridSize, 9);
@@ -141,102 +144,88 @@ TEST_F(PlayNSolveGame, ThinkingAnimatesAndRefusesClicksWhileGenerating) {
 }
 
 TEST_F(PlayNSolveGame, KeysMenuAndStripChangeCellsAndCountEntries) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
+    NewGame();
     const auto open = OpenCells();
-    const auto [c1, r1] = open[0];
-    const auto [c2, r2] = open[1];
-    const auto [c3, r3] = open[2];
-
-    Key(c1, r1, '0' + Wrong(c1, r1));
-    EXPECT_EQ(State().CellText(c1, r1), std::to_string(Wrong(c1, r1)));
-    Key(c1, r1, '0' + Wrong(c1, r1)); // the same value again: no change
+    const TCell a = open[0], b = open[1], c = open[2];
+    Key(a, Wrong(a));
+    EXPECT_EQ(Text(a), std::string(1, static_cast<char>(Wrong(a))));
+    Key(a, Wrong(a)); // the same value again: no change
     EXPECT_EQ(Page->Record().Sn, 1);
-    EXPECT_EQ(State().MoveHistory.Text(), std::to_string(c1) + "," + std::to_string(r1) + "=|");
+    EXPECT_EQ(State().MoveHistory.Text(),
+              std::to_string(a.first) + "," + std::to_string(a.second) + "=|");
     EXPECT_TRUE(View.Enabled[TPlayControl::Undo]);
 
     // Ctrl on a cell holding a value drops it and starts the notes.
-    Key(c1, r1, '5', true);
-    EXPECT_EQ(State().CellText(c1, r1), "5,");
-    Key(c1, r1, vk::Numpad1 + 2, true);
-    EXPECT_EQ(State().CellText(c1, r1), "5,3,");
-    Key(c1, r1, '5', true);
-    EXPECT_EQ(State().CellText(c1, r1), "3,");
+    const std::pair<int, const char*> notes[] = {
+        {'5', "5,"}, {vk::Numpad1 + 2, "5,3,"}, {'5', "3,"}};
+    for (const auto& [key, text] : notes) {
+        Key(a, key, true);
+        EXPECT_EQ(Text(a), text);
+    }
+    const std::pair<const char*, const char*> items[] = {{"N71", "7"}, {"P22", "2,"}, {"N01", ""}};
+    for (const auto& [item, text] : items) {
+        Menu(b, item);
+        EXPECT_EQ(Text(b), text) << item;
+    }
 
-    View.Col = c2;
-    View.Row = r2;
-    Page->SuDoKuGridPopupMenuClick("N71");
-    EXPECT_EQ(State().CellText(c2, r2), "7");
-    Page->SuDoKuGridPopupMenuClick("P22");
-    EXPECT_EQ(State().CellText(c2, r2), "2,");
-    Page->SuDoKuGridPopupMenuClick("N01");
-    EXPECT_EQ(State().CellText(c2, r2), "");
-
-    View.Col = c3;
-    View.Row = r3;
+    Select(c);
     Page->DisplaySetImgMouseUp(27 * 3 + 5, 255, 1.0, false, false); // the fourth symbol
-    EXPECT_EQ(State().CellText(c3, r3), "4");
+    EXPECT_EQ(Text(c), "4");
     Page->DisplaySetImgMouseUp(27 * 5 + 1, 255, 1.0, false, true);
-    EXPECT_EQ(State().CellText(c3, r3), "6,");
+    EXPECT_EQ(Text(c), "6,");
     // Shift highlights without touching the cell; the next status update forgets it.
     Page->DisplaySetImgMouseUp(27 * 8, 255, 1.0, true, false);
     EXPECT_EQ(State().HighlightValue, 9);
-    EXPECT_EQ(State().CellText(c3, r3), "6,");
+    EXPECT_EQ(Text(c), "6,");
     Page->SuDoKuGridMouseUp();
     EXPECT_EQ(State().HighlightValue, 0);
 
     EXPECT_EQ(Page->Record().Sn, 9);
-    EXPECT_EQ(State().AlternativeStrings[CellIndex(c3, r3)].empty(), false);
+    EXPECT_FALSE(State().AlternativeStrings[CellIndex(c.first, c.second)].empty());
 }
 
 TEST_F(PlayNSolveGame, GivensPausedAndFinishedGamesIgnoreKeys) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
-    int gc = 0, gr = 0;
-    for (int row = 1; row <= 9 && gc == 0; ++row)
-        for (int col = 1; col <= 9 && gc == 0; ++col)
-            if (State().IsGiven(col, row)) {
-                gc = col;
-                gr = row;
-            }
-    const std::string given = State().CellText(gc, gr);
-    Key(gc, gr, vk::Delete);
-    Key(gc, gr, '1', true);
-    Key(gc, gr, vk::Pause); // not even the pause key on a given
-    EXPECT_EQ(State().CellText(gc, gr), given);
+    NewGame();
+    const TCell given = Cells(true).front();
+    const std::string text = Text(given);
+    Key(given, vk::Delete);
+    Key(given, '1', true);
+    Key(given, vk::Pause); // not even the pause key on a given
+    EXPECT_EQ(Text(given), text);
     EXPECT_FALSE(View.PopupAllowed);
     EXPECT_FALSE(HasFlag(State().SuDoKuState, sfPaused));
 
-    const auto [oc, orow] = OpenCells().front();
-    Page->SuDoKuGridSelectCell(oc, orow);
+    const TCell open = OpenCells().front();
+    Select(open);
     EXPECT_TRUE(View.PopupAllowed);
-    Key(oc, orow, vk::Pause);
+    Key(open, vk::Pause);
     EXPECT_EQ(State().SuDoKuState, sfPlaying | sfPaused);
-    Key(oc, orow, '3');
-    View.Col = oc;
-    View.Row = orow;
-    Page->SuDoKuGridPopupMenuClick("N31");
-    EXPECT_EQ(State().CellText(oc, orow), "");
+    Key(open, '3');
+    Menu(open, "N31");
+    EXPECT_EQ(Text(open), "");
     EXPECT_FALSE(View.PopupAllowed);
     EXPECT_FALSE(View.Enabled[TPlayControl::Undo]);
 
     Page->PlayNSolvePauseBtnClick();
     Page->PlayNSolveSolutionBtnClick();
-    Key(oc, orow, '3');
-    EXPECT_EQ(State().CellText(oc, orow), "");
+    Key(open, '3');
+    EXPECT_EQ(Text(open), "");
     EXPECT_EQ(Page->Record().Sn, 0);
 }
 
 TEST_F(PlayNSolveGame, UndoRestoresNotesExactlyAndTakesNoRealTime) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
-    const auto [c, r] = OpenCells().front();
+    NewGame();
+    const TCell cell = OpenCells().front();
     for (int key : {'3', '7', '1'})
-        Key(c, r, key, true);
-    ASSERT_EQ(State().CellText(c, r), "3,7,1,");
-    Key(c, r, '5');
+        Key(cell, key, true);
+    ASSERT_EQ(Text(cell), "3,7,1,");
+    Key(cell, '5');
     const int entries = Page->Record().Sn;
     std::vector<std::string> shown;
-    View.OnRepaint = [&] { shown.push_back(State().CellText(c, r)); };
+    View.OnRepaint = [&] { shown.push_back(Text(cell)); };
     Page->PlayNSolveUndoBtnClick();
-    EXPECT_EQ(State().CellText(c, r), "3,7,1,");
+    EXPECT_EQ(Text(cell), "3,7,1,");
+    // The blink replay goes through the window's repaint and its delay, not a real wait.
     EXPECT_EQ(View.DelayedMs, 4 * (100 + 200));
     ASSERT_EQ(shown.size(), 8u);
     EXPECT_EQ(shown[0], "5");
@@ -244,52 +233,59 @@ TEST_F(PlayNSolveGame, UndoRestoresNotesExactlyAndTakesNoRealTime) {
     EXPECT_EQ(Page->Record().Sn, entries);
     for (int i = 0; i < 3; ++i)
         Page->PlayNSolveUndoBtnClick();
-    EXPECT_EQ(State().CellText(c, r), "");
+    EXPECT_EQ(Text(cell), "");
     EXPECT_FALSE(View.Enabled[TPlayControl::Undo]);
     Page->PlayNSolveUndoBtnClick(); // nothing left: nothing changes
-    EXPECT_EQ(State().CellText(c, r), "");
+    EXPECT_EQ(Text(cell), "");
 }
 
-TEST_F(PlayNSolveGame, HintFillsAnOpenCellAndUndoTakesItBack) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
+TEST_F(PlayNSolveGame, HintFillsTheOpenCellAndErrorsMarkDuringOneRepaint) {
+    NewGame();
+    std::vector<TSuDoKuState> states;
+    View.OnRepaint = [&] { states.push_back(State().SuDoKuState); };
+    Page->PlayNSolveErrorsBtnClick();
+    ASSERT_EQ(states.size(), 1u);
+    EXPECT_TRUE(HasFlag(states[0], sfShowErrors));
+    EXPECT_FALSE(HasFlag(State().SuDoKuState, sfShowErrors));
+    EXPECT_EQ(Page->Record().Se, 1);
+    View.OnRepaint = nullptr;
+
     // Every open cell but one holds a value, the last one notes: the hint must pick it.
     const auto open = OpenCells();
     for (std::size_t i = 0; i + 1 < open.size(); ++i)
         State().SetCellText(open[i].first, open[i].second,
-                            std::to_string(Wrong(open[i].first, open[i].second)));
-    const auto [c, r] = open.back();
-    Key(c, r, '1', true);
-    Key(c, r, '2', true);
-    const std::string notes = State().CellText(c, r);
+                            std::string(1, static_cast<char>(Wrong(open[i]))));
+    const TCell cell = open.back();
+    Key(cell, '1', true);
+    Key(cell, '2', true);
+    const std::string notes = Text(cell);
     const int entries = Page->Record().Sn;
     Page->PlayNSolveHintBtnClick();
-    EXPECT_EQ(State().CellText(c, r), std::to_string(Solution(c, r)));
+    EXPECT_EQ(Text(cell), std::to_string(Solution(cell)));
     EXPECT_EQ(Page->Record().Sh, 1);
     EXPECT_EQ(Page->Record().Sn, entries);
     EXPECT_EQ(View.DelayedMs, 4 * 300);
     EXPECT_FALSE(HasFlag(State().SuDoKuState, sfHinting));
-
     Page->PlayNSolveUndoBtnClick();
-    EXPECT_EQ(State().CellText(c, r), notes);
-    EXPECT_EQ(Page->Record().Sh, 1);
+    EXPECT_EQ(Text(cell), notes);
 
     // With no open cell left the hint changes nothing.
-    State().SetCellText(c, r, std::to_string(Wrong(c, r)));
+    const std::string wrong(1, static_cast<char>(Wrong(cell)));
+    State().SetCellText(cell.first, cell.second, wrong);
     const std::string history = State().MoveHistory.Text();
     Page->PlayNSolveHintBtnClick();
-    EXPECT_EQ(State().CellText(c, r), std::to_string(Wrong(c, r)));
+    EXPECT_EQ(Text(cell), wrong);
     EXPECT_EQ(State().MoveHistory.Text(), history);
     EXPECT_EQ(Page->Record().Sh, 1);
 }
 
 TEST_F(PlayNSolveGame, FinishingTheGridEndsTheGameAndTheNextTickSaysSolved) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
+    NewGame();
     const auto open = OpenCells();
     for (std::size_t i = 0; i + 1 < open.size(); ++i)
-        Key(open[i].first, open[i].second, '0' + Solution(open[i].first, open[i].second));
+        Key(open[i], Right(open[i]));
     EXPECT_EQ(State().SuDoKuState, sfPlaying);
-    const auto [c, r] = open.back();
-    Key(c, r, '0' + Solution(c, r));
+    Key(open.back(), Right(open.back()));
     EXPECT_EQ(State().SuDoKuState, sfSolved);
     EXPECT_EQ(State().PlayNSolveStatus, psOver);
     EXPECT_FALSE(View.Enabled[TPlayControl::Hint]);
@@ -299,37 +295,27 @@ TEST_F(PlayNSolveGame, FinishingTheGridEndsTheGameAndTheNextTickSaysSolved) {
     EXPECT_FALSE(View.PlayFace.GaugeVisible);
 }
 
-TEST_F(PlayNSolveGame, ErrorsMarkDuringOneRepaintAndCount) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
-    std::vector<TSuDoKuState> states;
-    View.OnRepaint = [&] { states.push_back(State().SuDoKuState); };
-    Page->PlayNSolveErrorsBtnClick();
-    ASSERT_EQ(states.size(), 1u);
-    EXPECT_TRUE(HasFlag(states[0], sfShowErrors));
-    EXPECT_FALSE(HasFlag(State().SuDoKuState, sfShowErrors));
-    EXPECT_EQ(Page->Record().Se, 1);
-}
-
 TEST_F(PlayNSolveGame, SolutionKeepsEntriesDropsNotesAndRestartResetsTheClock) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
+    NewGame();
     const auto open = OpenCells();
-    Key(open[0].first, open[0].second, '0' + Wrong(open[0].first, open[0].second));
-    Key(open[1].first, open[1].second, '4', true);
-    Key(open[2].first, open[2].second, '0' + Solution(open[2].first, open[2].second));
+    const auto play = [&] {
+        Key(open[0], Wrong(open[0]));
+        Key(open[1], '4', true);
+    };
+    play();
+    Key(open[2], Right(open[2]));
     Tick(10);
     Page->PlayNSolveRestartBtnClick(); // during play the time played stays
     EXPECT_NEAR(Page->Record().Tpt, 10 * Minute, 1e-9);
-    EXPECT_EQ(State().CellText(open[2].first, open[2].second), "");
+    EXPECT_EQ(Text(open[2]), "");
     EXPECT_EQ(Page->Record().Sr, 1);
 
-    Key(open[0].first, open[0].second, '0' + Wrong(open[0].first, open[0].second));
-    Key(open[1].first, open[1].second, '4', true);
+    play();
     Tick(5);
-    EXPECT_TRUE(Page->SolutionsPopupClick() == false);
+    EXPECT_FALSE(Page->SolutionsPopupClick());
     EXPECT_EQ(State().SuDoKuState, sfSolved);
-    EXPECT_EQ(State().CellText(open[0].first, open[0].second),
-              std::to_string(Wrong(open[0].first, open[0].second)));
-    EXPECT_EQ(State().CellText(open[1].first, open[1].second), "");
+    EXPECT_EQ(Text(open[0]), std::string(1, static_cast<char>(Wrong(open[0]))));
+    EXPECT_EQ(Text(open[1]), "");
     EXPECT_GT(State().SuDoKuGridErrorCount(), 0);
     EXPECT_TRUE(State().MoveHistory.IsEmpty());
     EXPECT_FALSE(View.Enabled[TPlayControl::Undo]);
@@ -342,26 +328,25 @@ TEST_F(PlayNSolveGame, SolutionKeepsEntriesDropsNotesAndRestartResetsTheClock) {
     EXPECT_EQ(Page->Record().Tpt, 0);
     EXPECT_EQ(Page->Record().Tpts, View.Clock);
     EXPECT_EQ(Page->Record().Sr, 2);
-    for (const auto& [c, r] : open)
-        EXPECT_EQ(State().CellText(c, r), "");
+    for (const TCell& cell : open)
+        EXPECT_EQ(Text(cell), "");
     Tick(2);
     EXPECT_EQ(View.PlayFace.Caption, "Time 02:00");
 }
 
 TEST_F(PlayNSolveGame, ClockShowsMinutesOfTheHourAndHonoursTheTimeLimit) {
     View.Checks = soHints | soErrors;
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
+    NewGame();
     Tick(75);
     EXPECT_EQ(View.PlayFace.Caption, "Time 15:00");
     EXPECT_FALSE(View.PlayFace.GaugeRed);
 
     View.Checks = soHints | soTimeLimited;
     View.TimeLimit = 2.0 + 30 * Minute; // the picker's day part is dropped
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
+    NewGame();
     EXPECT_NEAR(Page->Record().Tptm, 30 * Minute, 1e-9);
     Tick(29);
     EXPECT_TRUE(View.PlayFace.GaugeRed);
-    EXPECT_EQ(State().SuDoKuState, sfPlaying);
     Tick(1);
     EXPECT_EQ(State().SuDoKuState, sfPlaying); // exactly at the limit the game goes on
     Tick(1.0 / 60);
@@ -370,8 +355,11 @@ TEST_F(PlayNSolveGame, ClockShowsMinutesOfTheHourAndHonoursTheTimeLimit) {
     EXPECT_EQ(View.PlayFace.Caption, "Puzzle Solution");
 }
 
-TEST_F(PlayNSolveGame, PauseFreezesTheClock) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
+TEST_F(PlayNSolveGame, PausedGameLeftOnPageChangeComesBackPausedWithOneMorePause) {
+    NewGame();
+    const TCell cell = OpenCells().front();
+    Key(cell, '2', true);
+    Key(cell, '9', true);
     Tick(3);
     Page->PlayNSolvePauseBtnClick();
     EXPECT_EQ(View.PlayFace.Caption, "Pausing");
@@ -385,14 +373,7 @@ TEST_F(PlayNSolveGame, PauseFreezesTheClock) {
     Tick(1);
     EXPECT_EQ(View.PlayFace.Caption, "Time 04:00");
     EXPECT_EQ(Page->Record().Sp, 1);
-}
 
-TEST_F(PlayNSolveGame, PausedGameLeftOnPageChangeComesBackPausedWithOneMorePause) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
-    const auto [c, r] = OpenCells().front();
-    Key(c, r, '2', true);
-    Key(c, r, '9', true);
-    Tick(4);
     Page->PlayNSolvePauseBtnClick();
     const TSuDoKuStrings cells = State().Cells;
     const std::string history = State().MoveHistory.Text();
@@ -400,7 +381,7 @@ TEST_F(PlayNSolveGame, PausedGameLeftOnPageChangeComesBackPausedWithOneMorePause
     EXPECT_EQ(State().SuDoKuState, 0);
     Page->RestoreLastGame();
     EXPECT_EQ(State().SuDoKuState, sfPlaying | sfPaused);
-    EXPECT_EQ(Page->Record().Sp, 2);
+    EXPECT_EQ(Page->Record().Sp, 3);
     EXPECT_EQ(State().Cells, cells);
     EXPECT_EQ(State().MoveHistory.Text(), history);
     EXPECT_EQ(View.PlayFace.Caption, "Pausing");
@@ -410,17 +391,14 @@ TEST_F(PlayNSolveGame, PausedGameLeftOnPageChangeComesBackPausedWithOneMorePause
 
 TEST_F(PlayNSolveGame, GameSurvivesClosingAndReopening) {
     View.Level = 2;
-    Page->SuDoKuGridsPopupMenuClick("S2X3");
+    NewGame("S2X3");
     const auto open = OpenCells();
-    Key(open[0].first, open[0].second, '3', true);
-    Key(open[0].first, open[0].second, '1', true);
-    Key(open[1].first, open[1].second, '0' + Solution(open[1].first, open[1].second));
+    Key(open[0], '3', true);
+    Key(open[0], '1', true);
+    Key(open[1], Right(open[1]));
     Tick(7);
     Page->SaveLastGame(); // the game part of saving the settings at close
     EXPECT_EQ(State().SuDoKuState, sfPlaying);
-    const TSuDoKuFileData saved = Page->Record();
-    const TSuDoKuStrings cells = State().Cells;
-    const TSuDoKuValues solution = State().SolutionValues;
 
     FakePlayNSolveView reopened;
     reopened.Clock = View.Clock + 60;
@@ -429,13 +407,13 @@ TEST_F(PlayNSolveGame, GameSurvivesClosingAndReopening) {
     EXPECT_EQ(page->State().SuDoKuState, sfPlaying);
     EXPECT_EQ(page->State().GridSize(), 6);
     EXPECT_EQ(reopened.GridSize, 6);
-    EXPECT_EQ(page->State().Cells, cells);
-    EXPECT_EQ(page->State().SolutionValues, solution);
+    EXPECT_EQ(page->State().Cells, State().Cells);
+    EXPECT_EQ(page->State().SolutionValues, State().SolutionValues);
     EXPECT_EQ(page->Record().Sn, 3);
-    EXPECT_EQ(page->Record().Name, saved.Name);
+    EXPECT_EQ(page->Record().Name, Page->Record().Name);
     EXPECT_NEAR(page->Record().Tpt, 7 * Minute, 1.0 / 86400);
     EXPECT_EQ(reopened.LevelCaption, "Level Skilled");
-    EXPECT_EQ(reopened.FileName, DisplayNameOf(saved.Name));
+    EXPECT_EQ(reopened.FileName, DisplayNameOf(Page->Record().Name));
     // The clock goes on from the stored time, not from when the program was closed.
     reopened.Clock += Minute;
     page->MainTimerTime();
@@ -449,7 +427,7 @@ TEST_F(PlayNSolveGame, GameSurvivesClosingAndReopening) {
 }
 
 TEST_F(PlayNSolveGame, ChangedLoginSavesUnderTheOldUserAndSkipsTheTick) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
+    NewGame();
     std::string login = "Default User";
     std::vector<std::string> savedFor;
     Page->CurrentLoginName = [&login] { return login; };
@@ -471,24 +449,7 @@ TEST_F(PlayNSolveGame, ChangedLoginSavesUnderTheOldUserAndSkipsTheTick) {
     EXPECT_EQ(View.PlayFace.Caption, "Time 06:00");
 }
 
-TEST_F(PlayNSolveGame, RecordOfAnUnknownShapeIsNotLoaded) {
-    const std::string library = (Dir / "sudoku.dat").string();
-    for (const auto& [cols, rows] : {std::pair{5, 5}, std::pair{0, 3}, std::pair{-2, 4}}) {
-        TSuDoKuFileData rec;
-        InitSuDoKuFileData(rec);
-        rec.Name = "Default User@Odd";
-        rec.Nc = cols;
-        rec.Nr = rows;
-        rec.M1 = std::string(2 * 25 * 25, '1');
-        rec.S = 1;
-        WriteSuDoKuFileData(library, rec.Name, rec);
-        Page->PlayNSolveLoad(library, rec.Name);
-        EXPECT_EQ(State().SuDoKuState, 0) << cols << " x " << rows;
-        EXPECT_EQ(N(), 9);
-    }
-}
-
-TEST_F(PlayNSolveGame, MissingLastGameLeavesAnEmptyPage) {
+TEST_F(PlayNSolveGame, MissingLastGameOrUnknownShapeLeavesAnEmptyPage) {
     Page->RestoreLastGame();
     EXPECT_EQ(State().SuDoKuState, 0);
     EXPECT_FALSE(View.Enabled[TPlayControl::Pause]);
@@ -500,131 +461,122 @@ TEST_F(PlayNSolveGame, MissingLastGameLeavesAnEmptyPage) {
     EXPECT_EQ(State().SuDoKuState, 0);
     EXPECT_EQ(Page->Record().Sr + Page->Record().Sh + Page->Record().Sp, 0);
     EXPECT_TRUE(View.Enabled[TPlayControl::New]);
+
+    for (const auto& [cols, rows] : {TCell{5, 5}, TCell{0, 3}, TCell{-2, 4}}) {
+        TSuDoKuFileData rec;
+        InitSuDoKuFileData(rec);
+        rec.Name = "Default User@Odd";
+        rec.Nc = cols;
+        rec.Nr = rows;
+        rec.M1 = std::string(2 * 25 * 25, '1');
+        rec.S = 1;
+        WriteSuDoKuFileData(Library(), rec.Name, rec);
+        Page->PlayNSolveLoad(Library(), rec.Name);
+        EXPECT_EQ(State().SuDoKuState, 0) << cols << " x " << rows;
+        EXPECT_EQ(N(), 9);
+    }
 }
 
 TEST_F(PlayNSolveGame, SaveAsksForANameAndGuardsExistingRecords) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
-    const std::string library = (Dir / "sudoku.dat").string();
+    NewGame();
     const std::string shown = DisplayNameOf(Page->Record().Name);
+    const auto stored = [this](const std::string& name) {
+        TSuDoKuFileData rec;
+        EXPECT_TRUE(ReadSuDoKuFileData(Library(), "Default User@" + name, rec)) << name;
+        return rec;
+    };
 
     // Cancelled: nothing written.
     Page->PlayNSolveSaveBtnClick();
     EXPECT_EQ(View.EditDefaults.back(), shown);
-    EXPECT_FALSE(fs::exists(library));
+    EXPECT_FALSE(fs::exists(Library()));
 
     // The name it already has: written under it without a question.
     View.EditAnswers = {"  " + shown + " "};
     Page->PlayNSolveSaveBtnClick();
-    EXPECT_TRUE(SectionExistsInFile(library, "Default User@" + shown));
+    EXPECT_TRUE(SectionExistsInFile(Library(), "Default User@" + shown));
 
     // A new name: the record takes it.
     View.EditAnswers = {"Morning game"};
     Page->PlayNSolveSaveBtnClick();
-    EXPECT_TRUE(SectionExistsInFile(library, "Default User@Morning game"));
+    EXPECT_TRUE(SectionExistsInFile(Library(), "Default User@Morning game"));
     EXPECT_EQ(Page->Record().Name, "Default User@Morning game");
     EXPECT_EQ(View.FileName, "Morning game");
 
-    // An existing name answered "No": nothing written, the name stays.
-    const auto [c, r] = OpenCells().front();
-    Key(c, r, '0' + Wrong(c, r));
-    View.EditAnswers = {shown};
-    View.MsgAnswers = {false};
-    Page->PlayNSolveSaveBtnClick();
-    EXPECT_EQ(View.Prompts.back(), "\"" + shown + "\" already exists, overwrite existing SuDoKu?");
-    EXPECT_EQ(Page->Record().Name, "Default User@Morning game");
-    TSuDoKuFileData stored;
-    ASSERT_TRUE(ReadSuDoKuFileData(library, "Default User@" + shown, stored));
-    EXPECT_EQ(stored.Sn, 0);
-
-    // Answered "Yes": overwritten.
-    View.EditAnswers = {shown};
-    View.MsgAnswers = {true};
-    Page->PlayNSolveSaveBtnClick();
-    ASSERT_TRUE(ReadSuDoKuFileData(library, "Default User@" + shown, stored));
-    EXPECT_EQ(stored.Sn, 1);
-    EXPECT_EQ(stored.M3, State().Grid().StringsToHex(State().Cells));
+    // An existing name answered "No": nothing written, the name stays; "Yes" overwrites.
+    const TCell cell = OpenCells().front();
+    Key(cell, Wrong(cell));
+    for (const bool overwrite : {false, true}) {
+        View.EditAnswers = {shown};
+        View.MsgAnswers = {overwrite};
+        Page->PlayNSolveSaveBtnClick();
+        EXPECT_EQ(View.Prompts.back(),
+                  "\"" + shown + "\" already exists, overwrite existing SuDoKu?");
+        EXPECT_EQ(stored(shown).Sn, overwrite ? 1 : 0);
+        EXPECT_EQ(Page->Record().Name, "Default User@" + (overwrite ? shown : "Morning game"));
+    }
+    EXPECT_EQ(stored(shown).M3, State().Grid().StringsToHex(State().Cells));
 
     // A name that would break the file's section headers is refused.
     View.EditAnswers = {"bad]name"};
     Page->PlayNSolveSaveBtnClick();
-    EXPECT_FALSE(SectionExistsInFile(library, "Default User@bad]name"));
+    EXPECT_FALSE(SectionExistsInFile(Library(), "Default User@bad]name"));
     EXPECT_FALSE(HasFlag(State().SuDoKuState, sfSaving));
-}
 
-TEST_F(PlayNSolveGame, UnwritableLibraryReportsAndEndsTheSave) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
-    fs::create_directories(Dir / "sudoku.dat"); // a folder where the file should be
+    // A folder where the library should be: reported, and the clock is not stuck in saving.
+    fs::remove(Library());
+    fs::create_directories(Library());
     View.EditAnswers = {"Somewhere"};
     Page->PlayNSolveSaveBtnClick();
     ASSERT_EQ(View.Errors.size(), 1u);
     EXPECT_EQ(View.Errors[0].rfind("Unable to write to ", 0), 0u);
     EXPECT_NE(Page->Record().Name, "Default User@Somewhere");
-    EXPECT_EQ(State().SuDoKuState, sfPlaying); // the clock is not stuck in saving
+    EXPECT_EQ(State().SuDoKuState, sfPlaying);
 }
 
 TEST_F(PlayNSolveGame, SixteenBySixteenIsPlayableWithQToW) {
-    Page->SuDoKuGridsPopupMenuClick("S4X4");
+    NewGame("S4X4");
     ASSERT_EQ(N(), 16);
     EXPECT_EQ(View.GridSize, 16);
     const auto open = OpenCells();
     const char letters[] = "QRSTUVW";
     for (int i = 0; i < 7; ++i) {
-        Key(open[i].first, open[i].second, letters[i]);
-        EXPECT_EQ(State().CellText(open[i].first, open[i].second), std::to_string(10 + i));
+        Key(open[i], letters[i]);
+        EXPECT_EQ(Text(open[i]), std::to_string(10 + i));
     }
-    const auto [c, r] = open[7];
-    Key(c, r, 'R', true);
-    Key(c, r, '1', true);
-    EXPECT_EQ(State().CellText(c, r), "11,1,");
-    Key(c, r, '1', true);
-    EXPECT_EQ(State().CellText(c, r), "11,");
-    View.Col = c;
-    View.Row = r;
-    Page->SuDoKuGridPopupMenuClick("PG2");
-    EXPECT_EQ(State().CellText(c, r), "11,16,");
+    const TCell cell = open[7];
+    const std::pair<int, const char*> notes[] = {{'R', "11,"}, {'1', "11,1,"}, {'1', "11,"}};
+    for (const auto& [key, text] : notes) {
+        Key(cell, key, true);
+        EXPECT_EQ(Text(cell), text);
+    }
+    Menu(cell, "PG2");
+    EXPECT_EQ(Text(cell), "11,16,");
     EXPECT_EQ(Page->Record().Sn, 11);
 
     // The strip of a 16-symbol grid divides its width by 16.
-    const auto [c2, r2] = open[8];
-    View.Col = c2;
-    View.Row = r2;
+    Select(open[8]);
     Page->DisplaySetImgMouseUp(15 * 20 + 3, 320, 1.0, false, false);
-    EXPECT_EQ(State().CellText(c2, r2), "16");
+    EXPECT_EQ(Text(open[8]), "16");
 
     // Alternatives of a 16-symbol grid are shown with the fixed symbols.
-    View.Aids |= soAlternatives;
-    const auto [c3, r3] = open[9];
-    Page->SuDoKuGridSelectCell(c3, r3);
-    View.Col = c3;
-    View.Row = r3;
-    Page->SuDoKuGridSelectCell(c3, r3);
+    Select(open[9]);
     EXPECT_EQ(View.Alternatives.Caption.rfind("Alternatives\n", 0), 0u);
-    EXPECT_EQ(View.Alternatives.Caption.find_first_of("0"), std::string::npos);
+    EXPECT_EQ(View.Alternatives.Caption.find('0'), std::string::npos);
 }
 
 TEST_F(PlayNSolveGame, AlternativesAreCountedForOpenCellsOnly) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
-    int gc = 0, gr = 0;
-    for (int row = 1; row <= 9 && gc == 0; ++row)
-        for (int col = 1; col <= 9 && gc == 0; ++col)
-            if (State().IsGiven(col, row)) {
-                gc = col;
-                gr = row;
-            }
+    NewGame();
     const int before = Page->Record().Sa;
-    View.Col = gc;
-    View.Row = gr;
-    Page->SuDoKuGridSelectCell(gc, gr);
+    Select(Cells(true).front());
     EXPECT_EQ(View.Alternatives.Caption, "Alternatives");
     EXPECT_EQ(Page->Record().Sa, before);
 
-    const auto [c, r] = OpenCells().front();
-    View.Col = c;
-    View.Row = r;
-    Page->SuDoKuGridSelectCell(c, r);
+    const TCell open = OpenCells().front();
+    Select(open);
     EXPECT_EQ(Page->Record().Sa, before + 1);
     EXPECT_EQ(View.Alternatives.Caption,
-              "Alternatives\n" + State().AlternativeStrings[CellIndex(c, r)]);
+              "Alternatives\n" + State().AlternativeStrings[CellIndex(open.first, open.second)]);
 }
 
 // Cells of a solved 9 x 9 grid whose two values can swap without breaking any unit: two rows
@@ -646,7 +598,7 @@ TEST_F(PlayNSolveGame, PuzzleWithSeveralSolutionsOffersThemInAMenu) {
     // its solution, the page must offer both.
     std::vector<int> rectangle;
     for (int attempt = 0; attempt < 30 && rectangle.empty(); ++attempt) {
-        Page->SuDoKuGridsPopupMenuClick("S3X3");
+        NewGame();
         rectangle = SwappableRectangle(State().SolutionValues);
     }
     ASSERT_FALSE(rectangle.empty());
@@ -660,20 +612,16 @@ TEST_F(PlayNSolveGame, PuzzleWithSeveralSolutionsOffersThemInAMenu) {
     rec.Name = "Default User@Open";
     rec.M2 = grid.StringsToHex(givens);
     rec.S = 1;
-    const std::string library = (Dir / "sudoku.dat").string();
-    WriteSuDoKuFileData(library, rec.Name, rec);
+    WriteSuDoKuFileData(Library(), rec.Name, rec);
 
-    Page->PlayNSolveLoad(library, rec.Name);
+    Page->PlayNSolveLoad(Library(), rec.Name);
     ASSERT_EQ(State().SuDoKuState, sfPlaying);
     EXPECT_EQ(Page->Solver().Solutions(), 2);
     EXPECT_EQ(View.SolutionsMenu, 2);
     EXPECT_TRUE(View.Enabled[TPlayControl::Solution]);
     EXPECT_TRUE(Page->SolutionsPopupClick()); // opens the menu instead of acting
-    EXPECT_EQ(State().SuDoKuState, sfPlaying);
-
-    Page->SolutionsPopupMenuClick("Solution_x");
-    Page->SolutionsPopupMenuClick("Solution_3");
-    Page->SolutionsPopupMenuClick("Solution_0");
+    for (const char* refused : {"Solution_x", "Solution_3", "Solution_0"})
+        Page->SolutionsPopupMenuClick(refused);
     EXPECT_EQ(State().SuDoKuState, sfPlaying);
 
     Page->SolutionsPopupMenuClick("Solution_2");
@@ -685,17 +633,17 @@ TEST_F(PlayNSolveGame, PuzzleWithSeveralSolutionsOffersThemInAMenu) {
     EXPECT_EQ(View.PlayFace.Caption, "Puzzle Solution");
 
     // A new shape empties the menu.
-    Page->SuDoKuGridsPopupMenuClick("S2X2");
+    NewGame("S2X2");
     EXPECT_EQ(View.SolutionsMenu, 0);
     EXPECT_EQ(View.SolutionCaption, "Solution");
 }
 
 TEST_F(PlayNSolveGame, ShapeChosenOnTheDesignPageLeavesThePlayGameAlone) {
-    Page->SuDoKuGridsPopupMenuClick("S3X3");
+    NewGame();
     Page->LeavePage();
     View.PlayShowing = false;
     View.DesignShowing = true;
-    Page->SuDoKuGridsPopupMenuClick("S4X4");
+    NewGame("S4X4");
     EXPECT_EQ(View.NewDesigns, 1);
     EXPECT_EQ(State().SuDoKuState, 0);
     TSuDoKuFileData last;
@@ -704,7 +652,7 @@ TEST_F(PlayNSolveGame, ShapeChosenOnTheDesignPageLeavesThePlayGameAlone) {
     // An unknown item gives 3 x 3.
     View.PlayShowing = true;
     View.DesignShowing = false;
-    Page->SuDoKuGridsPopupMenuClick("S9X9");
+    NewGame("S9X9");
     EXPECT_EQ(N(), 9);
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace sudoku {
@@ -36,60 +37,46 @@ TUndoHooks Recorder(ReplayLog& log, const TPlayState& state, int col, int row) {
             [&log](int ms) { log.Waits.push_back(ms); }};
 }
 
-TEST(PlayState, ChangePushesOnlyOnRealChange) {
+TEST(PlayState, ChangePushesOnlyOnRealChangeAndUndoWalksBackInOrder) {
     TPlayState state = SolvedFourByFour();
-    state.SetCellText(2, 3, "");
-    EXPECT_TRUE(state.ChangeCell(2, 3, "4"));
-    EXPECT_EQ(state.MoveHistory.Text(), "2,3=|");
-    EXPECT_FALSE(state.ChangeCell(2, 3, "4"));
-    EXPECT_EQ(state.MoveHistory.Text(), "2,3=|");
+    state.SetCellText(1, 1, "");
+    ASSERT_TRUE(state.ChangeCell(1, 1, "2,"));
+    EXPECT_EQ(state.MoveHistory.Text(), "1,1=|");
+    EXPECT_FALSE(state.ChangeCell(1, 1, "2,"));
     EXPECT_FALSE(state.ChangeCell(5, 1, "1"));
     EXPECT_FALSE(state.ChangeCell(0, 1, "1"));
-    EXPECT_EQ(state.MoveHistory.Text(), "2,3=|");
+    EXPECT_EQ(state.MoveHistory.Text(), "1,1=|");
+    ASSERT_TRUE(state.ChangeCell(1, 1, "2,3,"));
+    ASSERT_TRUE(state.ChangeCell(1, 1, "1"));
+    for (const char* text : {"2,3,", "2,", ""}) {
+        ASSERT_TRUE(state.Undo({}));
+        EXPECT_EQ(state.CellText(1, 1), text);
+    }
+    EXPECT_FALSE(state.Undo({}));
 }
 
 TEST(PlayState, UndoRestoresPreviousTextsExactlyWithBlinkReplay) {
-    const char* previousTexts[] = {"", "3,7,1,", "2", "1,4,"};
-    for (const char* previous : previousTexts) {
+    for (const char* previous : {"", "3,7,1,", "2", "1,4,"}) {
         SCOPED_TRACE(previous);
         TPlayState state = SolvedFourByFour();
         state.SetCellText(4, 2, previous);
         ASSERT_TRUE(state.ChangeCell(4, 2, "3"));
-
         ReplayLog log;
         EXPECT_TRUE(state.Undo(Recorder(log, state, 4, 2)));
         EXPECT_EQ(state.CellText(4, 2), previous);
         EXPECT_TRUE(state.MoveHistory.IsEmpty());
-
-        std::vector<std::string> shown;
-        std::vector<int> waits;
+        ReplayLog expected;
         for (int blink = 0; blink < 4; ++blink) {
-            shown.insert(shown.end(), {"3", previous});
-            waits.insert(waits.end(), {100, 200});
+            expected.Shown.insert(expected.Shown.end(), {"3", previous});
+            expected.Waits.insert(expected.Waits.end(), {100, 200});
         }
-        EXPECT_EQ(log.Shown, shown);
-        EXPECT_EQ(log.Waits, waits);
+        EXPECT_EQ(log.Shown, expected.Shown);
+        EXPECT_EQ(log.Waits, expected.Waits);
     }
-}
-
-TEST(PlayState, UndoWalksBackSeveralChangesInOrder) {
-    TPlayState state = SolvedFourByFour();
-    state.SetCellText(1, 1, "");
-    ASSERT_TRUE(state.ChangeCell(1, 1, "2,"));
-    ASSERT_TRUE(state.ChangeCell(1, 1, "2,3,"));
-    ASSERT_TRUE(state.ChangeCell(1, 1, "1"));
-    const TUndoHooks quiet;
-    const char* expected[] = {"2,3,", "2,", ""};
-    for (const char* text : expected) {
-        ASSERT_TRUE(state.Undo(quiet));
-        EXPECT_EQ(state.CellText(1, 1), text);
-    }
-    EXPECT_FALSE(state.Undo(quiet));
 }
 
 TEST(PlayState, UndoOfEmptyOrDamagedHistoryChangesNothing) {
-    const char* histories[] = {"", "no bar", "x,1=5|", "17,1=5|", "1,0=5|"};
-    for (const char* history : histories) {
+    for (const char* history : {"", "no bar", "x,1=5|", "17,1=5|", "1,0=5|"}) {
         SCOPED_TRACE(history);
         TPlayState state = SolvedFourByFour();
         state.MoveHistory.SetText(history);
@@ -97,62 +84,59 @@ TEST(PlayState, UndoOfEmptyOrDamagedHistoryChangesNothing) {
         ReplayLog log;
         EXPECT_FALSE(state.Undo(Recorder(log, state, 1, 1)));
         EXPECT_EQ(state.Cells, before);
-        EXPECT_TRUE(log.Shown.empty());
-        EXPECT_TRUE(log.Waits.empty());
+        EXPECT_TRUE(log.Shown.empty() && log.Waits.empty());
     }
+}
+
+TEST(PlayState, ChangeAndUndoRecomputeTheAlternatives) {
+    TPlayState state = SolvedFourByFour();
+    ASSERT_TRUE(state.ChangeCell(1, 1, ""));
+    // Each emptied cell has one candidate left, the value the rest of its row forces.
+    EXPECT_EQ(TextToValue(state.AlternativeStrings[CellIndex(1, 1)]), 1);
+    ASSERT_TRUE(state.ChangeCell(2, 1, ""));
+    EXPECT_EQ(TextToValue(state.AlternativeStrings[CellIndex(2, 1)]), 2);
+    state.AlternativeStrings[CellIndex(2, 1)] = "stale";
+    ASSERT_TRUE(state.Undo({}));
+    EXPECT_EQ(state.CellText(2, 1), "2");
+    EXPECT_NE(state.AlternativeStrings[CellIndex(2, 1)], "stale");
 }
 
 TEST(PlayState, GridChecks) {
     struct Case {
         const char* Name;
-        std::vector<std::pair<int, std::string>> Changes; // column of row 1, new text
-        bool Full;
-        bool Solved;
+        const char* EveryCell; // written into all 16 cells first, unless null
+        std::vector<std::tuple<int, int, std::string>> Changes; // col, row, text
+        bool Full, Solved;
         int Errors;
     };
     const std::vector<Case> cases = {
-        {"solved", {}, true, true, 0},
-        {"one empty", {{1, ""}}, false, false, 1},
-        {"one wrong", {{2, "3"}}, true, false, 1},
-        {"notes count as filled", {{1, "1,"}, {3, "3,4,"}}, true, false, 2},
-        {"value above grid size", {{4, "16"}}, true, false, 1},
-        {"fixed form is not the decimal text", {{1, "$01"}}, true, false, 1},
+        {"solved", nullptr, {}, true, true, 0},
+        {"one empty", nullptr, {{1, 1, ""}}, false, false, 1},
+        {"one wrong", nullptr, {{2, 1, "3"}}, true, false, 1},
+        {"notes count as filled", nullptr, {{1, 1, "1,"}, {3, 1, "3,4,"}}, true, false, 2},
+        {"every cell holds notes", "1,2,", {}, true, false, 16},
+        {"value above grid size", nullptr, {{4, 1, "16"}}, true, false, 1},
+        {"fixed form is not the decimal text", nullptr, {{1, 1, "$01"}}, true, false, 1},
+        {"cells outside the grid", nullptr, {{5, 5, ""}, {16, 16, "9"}}, true, true, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         TPlayState state = SolvedFourByFour();
-        for (const auto& [col, text] : c.Changes)
-            state.SetCellText(col, 1, text);
+        for (int index = 0; c.EveryCell && index < 16; ++index)
+            state.SetCellText(index % 4 + 1, index / 4 + 1, c.EveryCell);
+        for (const auto& [col, row, text] : c.Changes)
+            state.Cells[CellIndex(col, row)] = text;
         EXPECT_EQ(state.SuDoKuGridIsFull(), c.Full);
         EXPECT_EQ(state.SuDoKuGridIsSolved(), c.Solved);
         EXPECT_EQ(state.SuDoKuGridErrorCount(), c.Errors);
     }
 }
 
-TEST(PlayState, EveryCellHoldingNotesIsFullButNotSolved) {
-    TPlayState state = SolvedFourByFour();
-    for (int col = 1; col <= 4; ++col)
-        for (int row = 1; row <= 4; ++row)
-            state.SetCellText(col, row, "1,2,");
-    EXPECT_TRUE(state.SuDoKuGridIsFull());
-    EXPECT_FALSE(state.SuDoKuGridIsSolved());
-    EXPECT_EQ(state.SuDoKuGridErrorCount(), 16);
-}
-
-TEST(PlayState, ChecksIgnoreCellsOutsideTheGrid) {
-    TPlayState state = SolvedFourByFour();
-    state.Cells[CellIndex(5, 5)] = "";
-    state.Cells[CellIndex(16, 16)] = "9";
-    EXPECT_TRUE(state.SuDoKuGridIsFull());
-    EXPECT_TRUE(state.SuDoKuGridIsSolved());
-}
-
 TEST(PlayState, CompletionTestEndsOnlyAPlayableCorrectGame) {
     struct Case {
         const char* Name;
         TSuDoKuState State;
-        bool Correct;
-        bool Ends;
+        bool Correct, Ends;
     };
     const Case cases[] = {
         {"playing and correct", sfPlaying, true, true},
@@ -179,7 +163,7 @@ TEST(PlayState, CompletionTestEndsOnlyAPlayableCorrectGame) {
     }
 }
 
-TEST(PlayState, GivensMatchTheirSolutionValue) {
+TEST(PlayState, GivensMatchTheirSolutionAndANewShapeClearsTheGame) {
     TPlayState state = SolvedFourByFour();
     state.GivenStrings[CellIndex(1, 1)] = "1";
     state.GivenStrings[CellIndex(2, 1)] = "3";
@@ -187,38 +171,13 @@ TEST(PlayState, GivensMatchTheirSolutionValue) {
     EXPECT_FALSE(state.IsGiven(2, 1));
     EXPECT_FALSE(state.IsGiven(3, 1));
     EXPECT_FALSE(state.IsGiven(0, 1));
-}
 
-TEST(PlayState, SettingAShapeClearsTheGame) {
-    TPlayState state = SolvedFourByFour();
     ASSERT_TRUE(state.ChangeCell(1, 1, ""));
     state.SetBoxShape(4, 2);
     EXPECT_EQ(state.GridSize(), 8);
     EXPECT_TRUE(state.MoveHistory.IsEmpty());
     EXPECT_EQ(state.CellText(2, 1), "");
     EXPECT_EQ(state.SolutionValues[CellIndex(2, 1)], 0);
-}
-
-} // namespace
-} // namespace sudoku
-
-namespace sudoku {
-namespace {
-
-TEST(PlayState, ChangeAndUndoRecomputeTheAlternatives) {
-    TPlayState state = SolvedFourByFour();
-    ASSERT_TRUE(state.ChangeCell(1, 1, ""));
-    // The emptied cell has one candidate left, the value the rest of its row forces.
-    EXPECT_EQ(TextToValue(state.AlternativeStrings[CellIndex(1, 1)]), 1);
-
-    ASSERT_TRUE(state.ChangeCell(2, 1, ""));
-    const std::string both = state.AlternativeStrings[CellIndex(2, 1)];
-    EXPECT_EQ(TextToValue(both), 2) << both;
-
-    state.AlternativeStrings[CellIndex(2, 1)] = "stale";
-    ASSERT_TRUE(state.Undo({}));
-    EXPECT_EQ(state.CellText(2, 1), "2");
-    EXPECT_NE(state.AlternativeStrings[CellIndex(2, 1)], "stale");
 }
 
 } // namespace

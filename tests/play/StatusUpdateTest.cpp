@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace sudoku {
 namespace {
 
@@ -16,53 +20,47 @@ TStatusInput Input(TSuDoKuState state, bool history = true) {
     return in;
 }
 
-TEST(StatusUpdateControls, TableByState) {
-    struct Case {
-        const char* Name;
-        TSuDoKuState State;
-        // grid, new, pause, restart, undo, hint, errors, solution, alternatives label
-        bool Grid, New, Pause, Restart, Undo, Hint, Errors, Solution, Alt;
-    };
-    const Case cases[] = {
-        {"idle", 0, true, true, false, false, false, false, false, false, false},
-        {"playing", sfPlaying, true, true, true, true, true, true, true, true, true},
-        {"paused", sfPlaying | sfPaused, false, true, true, true, false, false, false, true, false},
-        {"solved", sfSolved, true, true, false, true, false, false, false, false, false},
-        {"thinking", sfThinking, false, false, false, false, false, false, false, false, false},
-        {"loading", sfPlaying | sfLoading, false, false, false, false, false, false, false, false,
-         false},
-        {"saving", sfPlaying | sfSaving, true, true, true, true, true, true, true, true, true},
-        {"restarting", sfRestarting, false, true, false, false, false, false, false, false, false},
-        {"hinting", sfPlaying | sfHinting, true, true, true, true, true, true, true, true, true},
-        {"validating", sfPlaying | sfValidating, false, false, false, false, false, false, false,
-         false, false},
-    };
-    for (const auto& c : cases) {
-        const TPlayNSolveControls got = TStatusUpdate::Controls(Input(c.State));
-        SCOPED_TRACE(c.Name);
-        EXPECT_EQ(got.GridEnabled, c.Grid);
-        EXPECT_EQ(got.New, c.New);
-        EXPECT_EQ(got.Pause, c.Pause);
-        EXPECT_EQ(got.Restart, c.Restart);
-        EXPECT_EQ(got.Undo, c.Undo);
-        EXPECT_EQ(got.Hint, c.Hint);
-        EXPECT_EQ(got.Errors, c.Errors);
-        EXPECT_EQ(got.Solution, c.Solution);
-        EXPECT_EQ(got.AlternativesLbl, c.Alt);
-    }
+// The enabled controls as letters: Grid, New, Pause, Restart, Undo, Hint, Errors, sOlution,
+// Alternatives label; '-' where disabled.
+std::string Enabled(const TPlayNSolveControls& c) {
+    const std::pair<bool, char> controls[] = {
+        {c.GridEnabled, 'G'}, {c.New, 'N'},      {c.Pause, 'P'},
+        {c.Restart, 'R'},     {c.Undo, 'U'},     {c.Hint, 'H'},
+        {c.Errors, 'E'},      {c.Solution, 'O'}, {c.AlternativesLbl, 'A'}};
+    std::string letters;
+    for (const auto& [enabled, letter] : controls)
+        letters += enabled ? letter : '-';
+    return letters;
 }
 
-TEST(StatusUpdateControls, OptionsHistoryAndSolutionSource) {
+TEST(StatusUpdate, ControlsByState) {
+    const std::pair<TSuDoKuState, const char*> cases[] = {
+        {0, "GN-------"},
+        {sfPlaying, "GNPRUHEOA"},
+        {sfPlaying | sfPaused, "-NPR---O-"},
+        {sfSolved, "GN-R-----"},
+        {sfThinking, "---------"},
+        {sfPlaying | sfLoading, "---------"},
+        {sfPlaying | sfSaving, "GNPRUHEOA"},
+        {sfRestarting, "-N-------"},
+        {sfPlaying | sfHinting, "GNPRUHEOA"},
+        {sfPlaying | sfValidating, "---------"},
+    };
+    for (const auto& [state, expected] : cases)
+        EXPECT_EQ(Enabled(TStatusUpdate::Controls(Input(state))), expected) << "state " << state;
+    // Saving needs a game and no engine work.
+    EXPECT_FALSE(TStatusUpdate::Controls(Input(0)).Save);
+    EXPECT_TRUE(TStatusUpdate::Controls(Input(sfPlaying)).Save);
+    EXPECT_TRUE(TStatusUpdate::Controls(Input(sfSolved)).Save);
+    EXPECT_FALSE(TStatusUpdate::Controls(Input(sfPlaying | sfThinking)).Save);
+}
+
+TEST(StatusUpdate, ControlsFollowOptionsHistoryAndSolutionSource) {
     TStatusInput in = Input(sfPlaying, false);
-    EXPECT_FALSE(TStatusUpdate::Controls(in).Undo);
-    in.Hints = false;
-    in.Errors = false;
-    in.Alternatives = false;
-    const auto off = TStatusUpdate::Controls(in);
-    EXPECT_FALSE(off.Hint);
-    EXPECT_FALSE(off.Errors);
-    EXPECT_FALSE(off.AlternativesLbl);
-    EXPECT_FALSE(off.ShowCellAlternatives);
+    EXPECT_EQ(Enabled(TStatusUpdate::Controls(in)), "GNPR-HEOA");
+    in.Hints = in.Errors = in.Alternatives = false;
+    EXPECT_EQ(Enabled(TStatusUpdate::Controls(in)), "GNPR---O-");
+    EXPECT_FALSE(TStatusUpdate::Controls(in).ShowCellAlternatives);
 
     // Without a stored solution "Solution" needs more than one solver solution.
     in.SolutionUsable = false;
@@ -72,14 +70,7 @@ TEST(StatusUpdateControls, OptionsHistoryAndSolutionSource) {
     }
 }
 
-TEST(StatusUpdateControls, SaveNeedsAGameAndNoEngineWork) {
-    EXPECT_FALSE(TStatusUpdate::Controls(Input(0)).Save);
-    EXPECT_TRUE(TStatusUpdate::Controls(Input(sfPlaying)).Save);
-    EXPECT_TRUE(TStatusUpdate::Controls(Input(sfSolved)).Save);
-    EXPECT_FALSE(TStatusUpdate::Controls(Input(sfPlaying | sfThinking)).Save);
-}
-
-TEST(StatusUpdateDisplayName, TextAfterTheFirstAt) {
+TEST(StatusUpdate, DisplayNameIsTheTextAfterTheFirstAt) {
     EXPECT_EQ(TStatusUpdate::DisplayName("Default User@December 5 2026 17:45:15"),
               "December 5 2026 17:45:15");
     EXPECT_EQ(TStatusUpdate::DisplayName("ann@my@game"), "my@game");
@@ -87,7 +78,7 @@ TEST(StatusUpdateDisplayName, TextAfterTheFirstAt) {
     EXPECT_EQ(TStatusUpdate::DisplayName(""), "");
 }
 
-TEST(StatusUpdateAlternatives, EveryDisplaySetCase) {
+TEST(StatusUpdate, AlternativesInEveryDisplaySet) {
     struct Case {
         const char* List;
         int GridSize;
@@ -114,7 +105,7 @@ TEST(StatusUpdateAlternatives, EveryDisplaySetCase) {
     }
 }
 
-TEST(StatusUpdateAlternatives, PictureSetSkipsMissingPictures) {
+TEST(StatusUpdate, AlternativesPictureSetSkipsMissingPictures) {
     std::vector<bool> hasPicture(10, true);
     hasPicture[4] = false;
     const auto d =
