@@ -180,11 +180,11 @@ TEST(LanguageFileWriterTest, RefusesRowsThatDoNotFitTheTable) {
     ASSERT_TRUE(reader.OpenBytes(writer.Bytes()));
     EXPECT_EQ(reader.RowCount("T"), 0);
 
-    test::TemporaryFolder folder;
-    const auto file = folder.Path() / "out.lng";
+    test::TTestFolder folder;
+    const auto file = folder.File("out.lng");
     ASSERT_TRUE(writer.Write(file));
     EXPECT_TRUE(reader.Open(file));
-    EXPECT_FALSE(writer.Write(folder.Path() / "missing-folder" / "out.lng"));
+    EXPECT_FALSE(writer.Write(folder.File("missing-folder/out.lng")));
 }
 
 } // namespace

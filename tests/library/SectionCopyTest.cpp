@@ -2,7 +2,6 @@
 #include "../platform/TestFolder.h"
 #include "TSectionCopy.h"
 #include "TSuDoKuFileData.h"
-#include "TWriteError.h"
 
 #include <gtest/gtest.h>
 
@@ -90,20 +89,6 @@ TEST(SectionCopy, NothingToCopyLeavesTheTargetAlone) {
     WriteSuDoKuFileData(source, "U@a", Puzzle("U@a", 1));
     CopySections(source, target, {{"U@missing", "U@missing", {}}, {"U@a", "U@a", {}}});
     EXPECT_EQ(ReadSectionNamesOfFile(target), Names{"U@a"});
-}
-
-TEST(SectionCopy, FailedCopyChangesNothingInTheTarget) {
-    TTestFolder dir;
-    const std::string source = dir.File("sudoku.dat");
-    const std::string target = dir.File("sudoku.bak");
-    WriteSuDoKuFileData(source, "U@a", Puzzle("U@a", 1));
-    WriteSuDoKuFileData(source, "U@b", Puzzle("U@b", 2));
-    WriteSuDoKuFileData(target, "U@a", Puzzle("U@a", 9));
-    const std::string before = TTestFolder::Contents(target);
-    std::filesystem::create_directory(target + ".tmp");
-    EXPECT_THROW(CopySections(source, target, {{"U@a", "U@a", {}}, {"U@b", "U@b", {}}}),
-                 TWriteError);
-    EXPECT_EQ(TTestFolder::Contents(target), before);
 }
 
 } // namespace

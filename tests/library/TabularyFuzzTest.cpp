@@ -41,33 +41,23 @@ Bytes CompiledLanguageFile() {
     return bytes;
 }
 
+// A column of every type (named by its letter), three rows of values.
 Bytes EveryTypeFile() {
     TabularyTestFile file;
     file.Tables.push_back(TabularyTestFile::TextTable("Letters", {"L"}, {{"a"}, {"b"}}, 1));
-    TestTable table{"All",
-                    {{"b", 0},
-                     {"s", 1},
-                     {"d", 2},
-                     {"i", 3},
-                     {"c", 4},
-                     {"e", 5},
-                     {"u", 6},
-                     {"n", 7},
-                     {"t", 8},
-                     {"r", 9},
-                     {"l", 10, 0, 3, 1},
-                     {"y", 11},
-                     {"f", 12},
-                     {"x", 13, 5},
-                     {"w", 14}},
-                    {},
-                    -1};
+    TestTable table{"All", {}, {}, -1};
+    for (std::uint8_t type = 0; type <= 14; ++type) {
+        const bool list = type == 10;
+        table.Columns.push_back({std::string(1, static_cast<char>('a' + type)), type,
+                                 type == 13 ? 5u : 0u, list ? 3u : 0u, list ? 1u : 0u});
+    }
     for (std::uint64_t row = 0; row < 3; ++row) {
-        table.Rows.push_back({Cell::Int(row, 1), Cell::Int(row, 1), Cell::Double(row * 0.5),
-                              Cell::Int(row, 4), Cell::Int(row * 5000, 8), Cell::Int(row << 62, 10),
-                              Cell::Int(row, 4), Cell::Int(row, 4), Cell::Double(40000.0 + row),
+        table.Rows.push_back({Cell::Int(row, 1), Cell::Int(row, 1), Cell::Raw(row * 0.5),
+                              Cell::Int(row, 4), Cell::Int(row * 5000, 8),
+                              Cell::Extended(row << 62, 0x3FFF), Cell::Int(row, 4),
+                              Cell::Int(row, 4), Cell::Raw(40000.0 + row),
                               Bytes{129, 0, 0, 0, 0, 0}, Cell::List({1, 2, 0}), Cell::Int(row, 1),
-                              Cell::Single(2.5f), Cell::Text("row", 5), Cell::Int(0x41 + row, 2)});
+                              Cell::Raw(2.5f), Cell::Text("row", 5), Cell::Int(0x41 + row, 2)});
     }
     file.Tables.push_back(table);
     return file.Build();
@@ -93,6 +83,24 @@ void Exercise(const TTabularyObject& reader, std::size_t fileSize) {
     }
 }
 
+// Opens the bytes and, when they open, reads everything; true when nothing fatal failed.
+bool OpenAndExercise(Bytes bytes, int iteration, int* opened = nullptr) {
+    const std::size_t size = bytes.size();
+    TTabularyObject reader;
+    if (reader.OpenBytes(std::move(bytes))) {
+        if (opened != nullptr) {
+            ++*opened;
+        }
+        Exercise(reader, size);
+    }
+    if (::testing::Test::HasFatalFailure()) {
+        const char* shift = std::getenv("SUDOKU_FUZZ_SEED");
+        ADD_FAILURE() << "iteration " << iteration << " of seed shift " << (shift ? shift : "0");
+        return false;
+    }
+    return true;
+}
+
 void Mutate(Bytes& bytes, std::mt19937& random) {
     std::uniform_int_distribution<int> kind(0, 5);
     auto at = [&] {
@@ -109,13 +117,9 @@ void Mutate(Bytes& bytes, std::mt19937& random) {
             break;
         case 2: { // an extreme 32-bit number, as counts, widths and positions are
             const std::size_t where = at();
-            const std::uint32_t values[] = {0,
-                                            1,
-                                            0x7FFFFFFF,
-                                            0x80000000,
-                                            0xFFFFFFFF,
-                                            static_cast<std::uint32_t>(bytes.size()),
-                                            static_cast<std::uint32_t>(random())};
+            const auto size = static_cast<std::uint32_t>(bytes.size());
+            const auto any = static_cast<std::uint32_t>(random());
+            const std::uint32_t values[] = {0, 1, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, size, any};
             const std::uint32_t value = values[random() % 7];
             for (std::size_t i = 0; i < 4 && where + i < bytes.size(); ++i) {
                 bytes[where + i] = static_cast<std::uint8_t>(value >> (8 * i));
@@ -146,15 +150,8 @@ TEST(TabularyFuzz, MutatedFilesOpenOrAreRefusedAndStayInBounds) {
     for (int iteration = 0; iteration < 4000; ++iteration) {
         Bytes bytes = seeds[static_cast<std::size_t>(iteration) % seeds.size()];
         Mutate(bytes, random);
-        const std::size_t size = bytes.size();
-        TTabularyObject reader;
-        if (reader.OpenBytes(std::move(bytes))) {
-            ++opened;
-            Exercise(reader, size);
-        }
-        if (HasFatalFailure()) {
-            FAIL() << "iteration " << iteration << " of seed shift "
-                   << (std::getenv("SUDOKU_FUZZ_SEED") ? std::getenv("SUDOKU_FUZZ_SEED") : "0");
+        if (!OpenAndExercise(std::move(bytes), iteration, &opened)) {
+            return;
         }
     }
     EXPECT_GT(opened, 100) << "the mutations should leave many files readable";
@@ -174,21 +171,15 @@ TEST(TabularyFuzz, RandomBytesWithAValidHeaderStayInBounds) {
             bytes[0] = static_cast<std::uint8_t>(random() % 6);
             bytes[1] = bytes[2] = bytes[3] = 0;
         }
-        const std::size_t size = bytes.size();
-        TTabularyObject reader;
-        if (reader.OpenBytes(std::move(bytes))) {
-            Exercise(reader, size);
-        }
-        if (HasFatalFailure()) {
-            FAIL() << "iteration " << iteration << " of seed shift "
-                   << (std::getenv("SUDOKU_FUZZ_SEED") ? std::getenv("SUDOKU_FUZZ_SEED") : "0");
+        if (!OpenAndExercise(std::move(bytes), iteration)) {
+            return;
         }
     }
 }
 
 // The translation side on damaged files: defaults or texts, never a failure.
 TEST(TabularyFuzz, TranslationOfMutatedFilesFallsBackOrTranslates) {
-    test::TemporaryFolder folder;
+    test::TTestFolder folder;
     std::mt19937 random(Seed(4242));
     const Bytes seed = CompiledLanguageFile();
     for (int iteration = 0; iteration < 300; ++iteration) {

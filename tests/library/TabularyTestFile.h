@@ -2,13 +2,12 @@
 // writer, so that every column type, size and descriptor field can be set by hand.
 #pragma once
 
+#include "../platform/TestFolder.h"
+
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 namespace sudoku::test {
@@ -38,15 +37,17 @@ struct Cell {
         Append(bytes, value, size);
         return bytes;
     }
-    static Bytes Double(double value) {
+    // The bytes of a float or double as they lie in memory.
+    template <class Real> static Bytes Raw(Real value) {
         std::uint64_t raw = 0;
-        std::memcpy(&raw, &value, sizeof raw);
-        return Int(raw, 8);
+        std::memcpy(&raw, &value, sizeof value);
+        return Int(raw, sizeof value);
     }
-    static Bytes Single(float value) {
-        std::uint32_t raw = 0;
-        std::memcpy(&raw, &value, sizeof raw);
-        return Int(raw, 4);
+    // 80-bit: 64-bit mantissa with explicit leading bit, 15-bit exponent and sign on top.
+    static Bytes Extended(std::uint64_t mantissa, std::uint16_t signAndExponent) {
+        Bytes bytes = Int(mantissa, 8);
+        Append(bytes, signAndExponent, 2);
+        return bytes;
     }
     static Bytes Text(std::string_view text, std::size_t width) {
         Bytes bytes(text.begin(), text.end());
@@ -150,36 +151,6 @@ public:
         }
         return table;
     }
-};
-
-// A folder of its own under the temporary directory, removed with everything in it.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        static int counter = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("sudoku-lang-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(path_);
-    }
-    ~TemporaryFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(path_, error);
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-
-    std::filesystem::path Write(const std::string& name, const Bytes& bytes) const {
-        const std::filesystem::path file = path_ / name;
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        return file;
-    }
-
-private:
-    std::filesystem::path path_;
 };
 
 } // namespace sudoku::test

@@ -46,10 +46,10 @@ protected:
         return Compile({english, us, dutch, bare});
     }
 
-    test::TemporaryFolder folder_;
+    test::TTestFolder folder_;
 };
 
-TEST_F(TransLtrTest, TranslatesByNumberOrKeepsTheDefault) {
+TEST_F(TransLtrTest, TranslatesByNumberFirstRowWinsOrKeepsTheDefault) {
     const auto file = StandardFile();
     struct Case {
         int LngID;
@@ -58,7 +58,7 @@ TEST_F(TransLtrTest, TranslatesByNumberOrKeepsTheDefault) {
         const char* Expected;
     };
     const std::vector<Case> cases = {
-        {44, "MainForm", 720, "Rename"},
+        {44, "MainForm", 720, "Rename"},   // the first of two rows of 720
         {44, "MainForm", 725, "default"},  // no row for the number
         {44, "MainForm", 575, ""},         // an empty caption replaces the default
         {44, "AboutBox", 10, "Close"},     // another window's section
@@ -75,21 +75,17 @@ TEST_F(TransLtrTest, TranslatesByNumberOrKeepsTheDefault) {
         EXPECT_EQ(TransLtr::TranslateText(c.Number, c.Section, file, "default"), c.Expected)
             << "language " << c.LngID << " " << c.Section << " " << c.Number;
     }
-}
-
-TEST_F(TransLtrTest, FirstRowOfATagWins) {
-    LanguageTable table;
-    ASSERT_TRUE(table.Open(StandardFile(), "MainForm", 44));
+    LanguageTable table; // the first of two rows of a tag wins, with its hint
+    ASSERT_TRUE(table.Open(file, "MainForm", 44));
     EXPECT_EQ(table.CurrentTable(), "MainForm (English)");
     const auto text = table.Lookup(720);
     ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(text->Caption, "Rename");
     EXPECT_EQ(text->Hint, "Rename current SuDoku");
     EXPECT_FALSE(table.Lookup(721).has_value());
 }
 
 TEST_F(TransLtrTest, MissingOrForeignFileLeavesTheDefaults) {
-    const auto missing = folder_.Path() / "none.lng";
+    const auto missing = folder_.File("none.lng");
     EXPECT_EQ(TransLtr::TranslateText(720, "MainForm", missing, "Rename"), "Rename");
     const auto foreign = folder_.Write("foreign.lng", test::Bytes(400, 'x'));
     EXPECT_EQ(TransLtr::TranslateText(720, "MainForm", foreign, "Rename"), "Rename");
@@ -150,19 +146,15 @@ TEST_F(TransLtrTest, ListControlsTakeItemsOnlyWithoutARowOfTheirOwn) {
 }
 
 TEST_F(TransLtrTest, LanguageListOffersSortedNamesWithoutVariants) {
-    LanguageDefinition a{44, "English", "en", {}};
-    LanguageDefinition b{1, "English (US)", "en_US", {}};
-    LanguageDefinition c{31, "Nederlands", "nl", {}};
-    LanguageDefinition d{33,
-                         "fran\xC3\xA7"
-                         "ais",
-                         "fr",
-                         {}};
-    LanguageDefinition e{49, "Deutsch", "de", {}};
-    LanguageDefinition f{55, "Broken", "bb", {}};
     std::vector<std::uint8_t> bytes;
     std::vector<std::string> errors;
-    ASSERT_TRUE(LanguageCompiler::Compile({a, b, c, d, e, f}, bytes, errors));
+    ASSERT_TRUE(LanguageCompiler::Compile({{44, "English", "en", {}},
+                                           {1, "English (US)", "en_US", {}},
+                                           {31, "Nederlands", "nl", {}},
+                                           {33, "fran\u00E7ais", "fr", {}},
+                                           {49, "Deutsch", "de", {}},
+                                           {55, "Broken", "bb", {}}},
+                                          bytes, errors));
     // A number that is not decimal, as a foreign file might hold: patch "55" into "5x".
     const std::string needle = "55";
     auto at = std::search(bytes.begin(), bytes.end(), needle.begin(), needle.end());
@@ -173,9 +165,7 @@ TEST_F(TransLtrTest, LanguageListOffersSortedNamesWithoutVariants) {
     LanguageList list;
     ASSERT_TRUE(list.Load(file));
     EXPECT_EQ(list.Names(), (std::vector<std::string>{"Broken", "Deutsch", "English",
-                                                      "fran\xC3\xA7"
-                                                      "ais",
-                                                      "Nederlands"}));
+                                                      "fran\u00E7ais", "Nederlands"}));
     EXPECT_EQ(list.SelectedIndex(31), 4);
     EXPECT_EQ(list.SelectedIndex(44), 2);
     EXPECT_EQ(list.SelectedIndex(1), -1) << "the en_US row is not offered";
@@ -186,7 +176,7 @@ TEST_F(TransLtrTest, LanguageListOffersSortedNamesWithoutVariants) {
     EXPECT_EQ(list.LanguageIdFor("Broken", 31), 31) << "a number that is not decimal";
 
     LanguageList missing;
-    EXPECT_FALSE(missing.Load(folder_.Path() / "none.lng"));
+    EXPECT_FALSE(missing.Load(folder_.File("none.lng")));
     EXPECT_TRUE(missing.Names().empty());
     EXPECT_EQ(missing.SelectedIndex(44), -1);
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 namespace sudoku::test {
@@ -40,6 +41,11 @@ public:
     static void Put(const std::string& fileName, const std::string& text) {
         std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
         out << text;
+    }
+    // Writes text or bytes to a file of the folder and gives its path.
+    template <class Data> std::string Write(const std::string& name, const Data& data) const {
+        Put(File(name), std::string(data.begin(), data.end()));
+        return File(name);
     }
 
 private:
