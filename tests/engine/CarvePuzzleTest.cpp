@@ -3,6 +3,7 @@
 // cap restored afterwards.
 #include "GeneratorTestSupport.h"
 #include "Levels.h"
+#include "RandomStateMaker.h"
 #include "TSuDoKuGenerator.h"
 
 #include <gtest/gtest.h>
@@ -18,10 +19,6 @@ namespace {
 using testing::IsSoundGame;
 using testing::TScriptedRandom;
 
-std::size_t Index(int col, int row) {
-    return static_cast<std::size_t>(CellIndex(col, row));
-}
-
 // A complete grid of the shape made by the generator itself.
 TSuDoKuValues MakeGrid(int boxCols, int boxRows, std::uint32_t seed) {
     TSuDoKuGrid grid(boxCols, boxRows);
@@ -32,16 +29,6 @@ TSuDoKuValues MakeGrid(int boxCols, int boxRows, std::uint32_t seed) {
     TSuDoKuStrings s{};
     generator.GenerateUntilSuccess(v, s, 0, false, [&] { random.Seed(++seed); });
     return v;
-}
-
-int EmptyCells(const TSuDoKuGrid& grid, const TSuDoKuStrings& s) {
-    int empty = 0;
-    for (int col = 1; col <= grid.GridSize; ++col) {
-        for (int row = 1; row <= grid.GridSize; ++row) {
-            empty += s[Index(col, row)].empty() ? 1 : 0;
-        }
-    }
-    return empty;
 }
 
 struct TRecorder {
@@ -65,16 +52,11 @@ struct TRecorder {
 
 TEST(CarvePuzzle, RefusesGridsThatAreNotCompleteSudokusAndLeavesTextsAlone) {
     const TSuDoKuValues sound = MakeGrid(3, 3, 3);
-    TSuDoKuValues cyclic{}; // every row and column holds 1..9, the boxes do not
-    for (int row = 1; row <= 9; ++row) {
-        for (int col = 1; col <= 9; ++col) {
-            cyclic[Index(col, row)] = static_cast<std::uint8_t>((col + row - 2) % 9 + 1);
-        }
-    }
+    const TSuDoKuValues cyclic = RandomStateMaker::Cyclic(9);
     TSuDoKuValues hole = sound;
-    hole[Index(5, 5)] = 0;
+    hole[CellIndex(5, 5)] = 0;
     TSuDoKuValues changed = sound;
-    changed[Index(1, 1)] = static_cast<std::uint8_t>(changed[Index(1, 1)] % 9 + 1);
+    changed[CellIndex(1, 1)] = static_cast<std::uint8_t>(changed[CellIndex(1, 1)] % 9 + 1);
     TSuDoKuValues empty{};
     struct Case {
         const char* Name;
@@ -107,7 +89,7 @@ TEST(CarvePuzzle, RefusesGridsThatAreNotCompleteSudokusAndLeavesTextsAlone) {
 // Four cells a b / b a on two rows and two columns, spread over two boxes: with all four
 // empty the puzzle has two solutions whatever else is given.
 struct TRectangle {
-    std::array<std::size_t, 4> Cells;
+    std::array<int, 4> Cells;
 };
 
 std::optional<TRectangle> FindDeadlyRectangle(const TSuDoKuGrid& grid, const TSuDoKuValues& v) {
@@ -116,10 +98,10 @@ std::optional<TRectangle> FindDeadlyRectangle(const TSuDoKuGrid& grid, const TSu
         for (int r2 = r1 + 1; r2 <= n && (r2 - 1) / grid.BoxRows == (r1 - 1) / grid.BoxRows; ++r2) {
             for (int c1 = 1; c1 <= n; ++c1) {
                 for (int c2 = c1 + 1; c2 <= n; ++c2) {
-                    if (v[Index(c1, r1)] == v[Index(c2, r2)] &&
-                        v[Index(c2, r1)] == v[Index(c1, r2)]) {
-                        return TRectangle{
-                            {Index(c1, r1), Index(c2, r1), Index(c1, r2), Index(c2, r2)}};
+                    if (v[CellIndex(c1, r1)] == v[CellIndex(c2, r2)] &&
+                        v[CellIndex(c2, r1)] == v[CellIndex(c1, r2)]) {
+                        return TRectangle{{CellIndex(c1, r1), CellIndex(c2, r1), CellIndex(c1, r2),
+                                           CellIndex(c2, r2)}};
                     }
                 }
             }
@@ -141,35 +123,36 @@ TEST(CarvePuzzle, RemovalThatMakesThePuzzleAmbiguousIsUndoneAndNotRetriedAtOnce)
     }
     ASSERT_TRUE(rectangle.has_value());
 
-    std::vector<std::size_t> preference(rectangle->Cells.begin(), rectangle->Cells.end());
+    std::vector<int> preference(rectangle->Cells.begin(), rectangle->Cells.end());
     for (int row = 1; row <= 9; ++row) {
         for (int col = 1; col <= 9; ++col) {
-            if (std::find(preference.begin(), preference.end(), Index(col, row)) ==
+            if (std::find(preference.begin(), preference.end(), CellIndex(col, row)) ==
                 preference.end()) {
-                preference.push_back(Index(col, row));
+                preference.push_back(CellIndex(col, row));
             }
         }
     }
     TSuDoKuStrings shadow;
     grid.ValuesToStrings(complete, shadow);
-    std::set<std::size_t> marked;
-    std::vector<std::size_t> picks;
+    std::set<int> marked;
+    std::vector<int> picks;
     bool targetDrawn = false;
     TScriptedRandom random([&](int n) {
         if (!targetDrawn) {
             targetDrawn = true;
             return 0; // no reduction: the target is 46
         }
-        std::vector<std::size_t> open;
+        std::vector<int> open;
         for (int row = 1; row <= 9; ++row) {
             for (int col = 1; col <= 9; ++col) {
-                if (!shadow[Index(col, row)].empty() && marked.count(Index(col, row)) == 0) {
-                    open.push_back(Index(col, row));
+                if (!shadow[CellIndex(col, row)].empty() &&
+                    marked.count(CellIndex(col, row)) == 0) {
+                    open.push_back(CellIndex(col, row));
                 }
             }
         }
         EXPECT_EQ(static_cast<int>(open.size()), n) << "open cells after " << picks.size();
-        for (const std::size_t cell : preference) {
+        for (const int cell : preference) {
             const auto at = std::find(open.begin(), open.end(), cell);
             if (at != open.end()) {
                 picks.push_back(cell);
@@ -211,7 +194,7 @@ TEST(CarvePuzzle, RemovalThatMakesThePuzzleAmbiguousIsUndoneAndNotRetriedAtOnce)
         << "a later success makes it eligible again";
     EXPECT_EQ(s[cells[3]], std::to_string(complete[cells[3]]));
     EXPECT_TRUE(IsSoundGame(grid, complete, s, 0));
-    EXPECT_EQ(static_cast<int>(recorder.Texts.size()), EmptyCells(grid, s));
+    EXPECT_EQ(static_cast<int>(recorder.Texts.size()), grid.CountEmptyStrings(s));
 }
 
 // Every successful removal is reported once with the level's text, or with the Fiendish text
@@ -244,7 +227,7 @@ TEST(CarvePuzzle, ProgressReportsEachRemovalAndTheGuessingPhase) {
             EXPECT_EQ(recorder.Begins, 1);
             EXPECT_EQ(recorder.Ends, 1);
             EXPECT_TRUE(IsSoundGame(grid, complete, s, c.Level));
-            EXPECT_EQ(static_cast<int>(recorder.Texts.size()), EmptyCells(grid, s));
+            EXPECT_EQ(static_cast<int>(recorder.Texts.size()), grid.CountEmptyStrings(s));
             const auto firstFiendish =
                 std::find(recorder.Fiendish.begin(), recorder.Fiendish.end(), true) -
                 recorder.Fiendish.begin();
@@ -252,7 +235,7 @@ TEST(CarvePuzzle, ProgressReportsEachRemovalAndTheGuessingPhase) {
                 const bool fiendish = static_cast<std::ptrdiff_t>(i) >= firstFiendish;
                 EXPECT_EQ(recorder.Fiendish[i], fiendish) << i;
                 EXPECT_EQ(recorder.Texts[i], fiendish ? FiendishText : LevelTargetText(c.Level));
-                EXPECT_EQ(EmptyCells(grid, recorder.Puzzles[i]), static_cast<int>(i) + 1);
+                EXPECT_EQ(grid.CountEmptyStrings(recorder.Puzzles[i]), static_cast<int>(i) + 1);
             }
             if (firstFiendish < static_cast<std::ptrdiff_t>(recorder.Texts.size())) {
                 ++fiendishCarvings;

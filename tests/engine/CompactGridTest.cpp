@@ -22,6 +22,9 @@ TEST(CompactGrid, ReadsTextsAndKeepsOnlyThePassForms) {
         {"$05", 3, 3, TCellKind::Fixed, 5, true},
         {"$10", 4, 4, TCellKind::Fixed, 16, true},
         {"10,16", 4, 4, TCellKind::Numbers, 0, true},
+        {"9,10", 4, 4, TCellKind::Numbers, 0, true},
+        {"1,2,3,4,5,6,7", 3, 3, TCellKind::Numbers, 0, true},
+        {"10,11,12,13,14,15,16", 4, 4, TCellKind::Numbers, 0, true},
         {"16", 4, 4, TCellKind::Numbers, 16, true},
         // Everything else is kept as a raw text with the value it reads as.
         {"1,4,", 3, 3, TCellKind::Raw, 0, false},
@@ -49,35 +52,16 @@ TEST(CompactGrid, ReadsTextsAndKeepsOnlyThePassForms) {
         EXPECT_EQ(cell.Value, c.value) << c.text;
         EXPECT_EQ(cell.Value, grid.CellValue(c.text)) << c.text;
         EXPECT_EQ(TCompactGrid::CellText(cell) == c.text, c.sameTextBack) << c.text;
+        // The length of a list counts its digits and commas, as the text's length does.
+        EXPECT_EQ(cell.HasComma(), c.kind == TCellKind::Numbers && c.value == 0) << c.text;
+        if (cell.HasComma()) {
+            EXPECT_EQ(cell.ListLength(), static_cast<int>(std::string(c.text).size())) << c.text;
+        }
         // Store writes the pass forms and leaves raw texts alone.
         TSuDoKuStrings out{};
         out[CellIndex(2, 3)] = "before";
         compact.Store(cells, out);
         EXPECT_EQ(out[CellIndex(2, 3)], c.sameTextBack ? c.text : "before") << c.text;
-    }
-}
-
-TEST(CompactGrid, ListLengthCountsDigitsAndCommas) {
-    struct Case {
-        const char* text;
-        int length;
-    };
-    const TSuDoKuGrid grid(4, 4);
-    const TCompactGrid compact(grid);
-    for (Case c : {Case{"1,2", 3},
-                   {"1,2,3", 5},
-                   {"10,11", 5},
-                   {"9,10", 4},
-                   {"1,2,3,4,5,6,7", 13},
-                   {"10,11,12,13,14,15,16", 20}}) {
-        TSuDoKuStrings s{};
-        s[0] = c.text;
-        TCompactGrid::TCells cells;
-        compact.Load(s, cells);
-        ASSERT_EQ(cells[0].Kind, TCellKind::Numbers) << c.text;
-        EXPECT_TRUE(cells[0].HasComma());
-        EXPECT_EQ(cells[0].ListLength(), c.length) << c.text;
-        EXPECT_EQ(cells[0].ListLength(), static_cast<int>(std::string(c.text).size()));
     }
 }
 

@@ -36,8 +36,8 @@ TEST_P(EngineMatchesReference, Alternatives) {
     RandomStateMaker maker(shape.BoxCols, shape.BoxRows,
                            1000u + shape.BoxCols * 17u + shape.BoxRows);
     const int n = grid.GridSize;
-    const int cases = CasesFor(n, 300, 120);
-    for (int c = 0; c < cases; ++c) {
+    for (int c = 0; c < CasesFor(n, 300, 120); ++c) {
+        SCOPED_TRACE(std::string(shape.ItemName) + " case " + std::to_string(c));
         const Kind kind = static_cast<Kind>(c % static_cast<int>(Kind::Count));
         TSuDoKuStrings s = maker.Puzzle(kind, maker.Unit());
         TSuDoKuValues v = maker.Below(2) ? maker.Noise() : TSuDoKuValues{};
@@ -47,9 +47,9 @@ TEST_P(EngineMatchesReference, Alternatives) {
         for (int pass = 1; pass <= 3; ++pass) {
             const bool result = ComputeAlternatives(grid, v, s);
             const bool expected = ref.ComputeAlternatives(rv, rs);
-            ASSERT_EQ(result, expected) << shape.ItemName << " case " << c << " pass " << pass;
-            ASSERT_EQ(v, rv) << shape.ItemName << " case " << c << " pass " << pass;
-            ASSERT_EQ(s, rs) << shape.ItemName << " case " << c << " pass " << pass;
+            ASSERT_EQ(result, expected) << "pass " << pass;
+            ASSERT_EQ(v, rv) << "pass " << pass;
+            ASSERT_EQ(s, rs) << "pass " << pass;
         }
         // The single-box routines on the state reached, for a random box and value.
         const int boxCol = 1 + maker.Below(grid.BoxesAcross);
@@ -61,8 +61,24 @@ TEST_P(EngineMatchesReference, Alternatives) {
                   ref.AlternativesForValue(rv, rs, boxCol, boxRow, value));
         FixSingles(grid, s, boxCol, boxRow);
         ref.FixSingles(rs, boxCol, boxRow);
-        ASSERT_EQ(s, rs) << shape.ItemName << " case " << c;
+        ASSERT_EQ(s, rs);
     }
+}
+
+// Solves the same state with both engines (the reference with the same cap, node budget and
+// pass limit) and asserts that results, solution lists, values and texts agree.
+void ExpectSameSolve(TSuDoKuGrid& grid, TSuDoKuSolver& solver, reference::ReferenceEngine& ref,
+                     TSuDoKuValues v, TSuDoKuStrings s, bool allowGuess) {
+    ref.MaxSolutions = grid.MaxSolutions;
+    ref.NodeBudget = solver.NodeLimit;
+    ref.MaxPasses = solver.PassLimit;
+    TSuDoKuValues rv = v;
+    TSuDoKuStrings rs = s;
+    const bool result = solver.SolveSuDoKu(v, s, allowGuess, false);
+    ASSERT_EQ(result, ref.SolveSuDoKu(rv, rs, allowGuess));
+    ASSERT_EQ(solver.SolutionList(), ref.SolutionList);
+    ASSERT_EQ(v, rv);
+    ASSERT_EQ(s, rs);
 }
 
 TEST_P(EngineMatchesReference, Solver) {
@@ -73,10 +89,9 @@ TEST_P(EngineMatchesReference, Solver) {
     RandomStateMaker maker(shape.BoxCols, shape.BoxRows,
                            2000u + shape.BoxCols * 17u + shape.BoxRows);
     const int n = grid.GridSize;
-    const int cases = CasesFor(n, 200, 24);
     const int caps[] = {0, 1, 10};
     int seen[5] = {};
-    for (int c = 0; c < cases; ++c) {
+    for (int c = 0; c < CasesFor(n, 200, 24); ++c) {
         const Kind kind = static_cast<Kind>(c % static_cast<int>(Kind::Count));
         // Keep between about 15 % and 85 % of the cells: around the emptiness limit and up
         // to puzzles that reasoning finishes alone.
@@ -85,19 +100,13 @@ TEST_P(EngineMatchesReference, Solver) {
         if (maker.Below(2))
             grid.StringsToValues(s, v);
         MarkOutside(n, v, s);
-        grid.MaxSolutions = ref.MaxSolutions = caps[maker.Below(3)];
+        grid.MaxSolutions = caps[maker.Below(3)];
         const bool allowGuess = maker.Below(4) != 0;
-        TSuDoKuValues rv = v;
-        TSuDoKuStrings rs = s;
-        const bool result = solver.SolveSuDoKu(v, s, allowGuess, false);
-        const bool expected = ref.SolveSuDoKu(rv, rs, allowGuess);
-        const std::string where = std::string(shape.ItemName) + " case " + std::to_string(c) +
-                                  " cap " + std::to_string(grid.MaxSolutions) +
-                                  (allowGuess ? " guessing" : " reasoning only");
-        ASSERT_EQ(result, expected) << where;
-        ASSERT_EQ(solver.SolutionList(), ref.SolutionList) << where;
-        ASSERT_EQ(v, rv) << where;
-        ASSERT_EQ(s, rs) << where;
+        SCOPED_TRACE(std::string(shape.ItemName) + " case " + std::to_string(c) + " cap " +
+                     std::to_string(grid.MaxSolutions) + (allowGuess ? " guessing" : ""));
+        ExpectSameSolve(grid, solver, ref, v, s, allowGuess);
+        if (HasFatalFailure())
+            return;
         const int found = solver.Solutions();
         ++seen[found == 0 ? 0 : found == 1 ? 1 : 2];
         seen[3] += ref.NodesUsed == TSuDoKuSolver::NodeBudget;
@@ -121,26 +130,18 @@ TEST_P(EngineMatchesReference, SolverAtItsLimits) {
     reference::ReferenceEngine ref(shape.BoxCols, shape.BoxRows);
     RandomStateMaker maker(shape.BoxCols, shape.BoxRows,
                            3000u + shape.BoxCols * 17u + shape.BoxRows);
-    const int n = grid.GridSize;
-    const int cases = CasesFor(n, 150, 40);
     const int nodeLimits[] = {1, 2, 5, 30};
-    for (int c = 0; c < cases; ++c) {
-        TSuDoKuStrings s = maker.Puzzle(Kind::Givens, 0.15 + 0.7 * maker.Unit());
-        TSuDoKuValues v{};
-        solver.NodeLimit = ref.NodeBudget = nodeLimits[maker.Below(4)];
-        solver.PassLimit = ref.MaxPasses = 1 + maker.Below(3);
-        grid.MaxSolutions = ref.MaxSolutions = maker.Below(2) ? 10 : 1;
-        TSuDoKuValues rv = v;
-        TSuDoKuStrings rs = s;
-        const bool result = solver.SolveSuDoKu(v, s, true, false);
-        const bool expected = ref.SolveSuDoKu(rv, rs, true);
-        const std::string where = std::string(shape.ItemName) + " case " + std::to_string(c) +
-                                  " nodes " + std::to_string(solver.NodeLimit) + " passes " +
-                                  std::to_string(solver.PassLimit);
-        ASSERT_EQ(result, expected) << where;
-        ASSERT_EQ(solver.SolutionList(), ref.SolutionList) << where;
-        ASSERT_EQ(v, rv) << where;
-        ASSERT_EQ(s, rs) << where;
+    for (int c = 0; c < CasesFor(grid.GridSize, 150, 40); ++c) {
+        const TSuDoKuStrings s = maker.Puzzle(Kind::Givens, 0.15 + 0.7 * maker.Unit());
+        solver.NodeLimit = nodeLimits[maker.Below(4)];
+        solver.PassLimit = 1 + maker.Below(3);
+        grid.MaxSolutions = maker.Below(2) ? 10 : 1;
+        SCOPED_TRACE(std::string(shape.ItemName) + " case " + std::to_string(c) + " nodes " +
+                     std::to_string(solver.NodeLimit) + " passes " +
+                     std::to_string(solver.PassLimit));
+        ExpectSameSolve(grid, solver, ref, TSuDoKuValues{}, s, true);
+        if (HasFatalFailure())
+            return;
     }
 }
 

@@ -3,8 +3,8 @@
 
 #include "Levels.h"
 #include "TSuDoKuSolver.h"
+#include "reference/ReferenceEngine.h"
 
-#include <set>
 #include <sstream>
 #include <string>
 
@@ -31,36 +31,7 @@ bool SolvesUniquelyTo(const TSuDoKuGrid& shape, const TSuDoKuStrings& puzzle,
 } // namespace
 
 bool IsSudokuGrid(const TSuDoKuGrid& grid, const TSuDoKuValues& v) {
-    const int n = grid.GridSize;
-    std::set<int> wanted;
-    for (int value = 1; value <= n; ++value) {
-        wanted.insert(value);
-    }
-    for (int i = 1; i <= n; ++i) {
-        std::set<int> row;
-        std::set<int> col;
-        for (int j = 1; j <= n; ++j) {
-            row.insert(At(v, j, i));
-            col.insert(At(v, i, j));
-        }
-        if (row != wanted || col != wanted) {
-            return false;
-        }
-    }
-    for (int top = 1; top <= n; top += grid.BoxRows) {
-        for (int left = 1; left <= n; left += grid.BoxCols) {
-            std::set<int> box;
-            for (int row = top; row < top + grid.BoxRows; ++row) {
-                for (int col = left; col < left + grid.BoxCols; ++col) {
-                    box.insert(At(v, col, row));
-                }
-            }
-            if (box != wanted) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return reference::ReferenceEngine(grid.BoxCols, grid.BoxRows).UnitsOK(v);
 }
 
 ::testing::AssertionResult IsSoundGame(const TSuDoKuGrid& shape, const TSuDoKuValues& complete,

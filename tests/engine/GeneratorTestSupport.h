@@ -24,7 +24,7 @@ public:
     std::vector<int> Ranges;
 };
 
-// Every value 1..N exactly once in each row, column and box (checked cell by cell).
+// Every value 1..N exactly once in each row, column and box (checked by the reference engine).
 bool IsSudokuGrid(const TSuDoKuGrid& grid, const TSuDoKuValues& v);
 
 // The player's view of a generated game: the complete grid is a Sudoku, the givens are taken

@@ -1,5 +1,6 @@
 // Grid geometry, cell-text reading and the conversions between value arrays, cell texts,
 // hex grid texts and notes texts.
+#include "RandomStateMaker.h"
 #include "TSuDoKuGrid.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,6 @@ TEST(GridGeometry, EveryShapeCoversTheGridOncePerBox) {
     for (const TBoxShape& shape : BoxShapes) {
         TSuDoKuGrid g(shape.BoxCols, shape.BoxRows);
         const int n = g.GridSize;
-        EXPECT_EQ(n, shape.BoxCols * shape.BoxRows) << shape.ItemName;
         EXPECT_EQ(g.BoxesAcross * g.BoxCols, n) << shape.ItemName;
         EXPECT_EQ(g.BoxesDown * g.BoxRows, n) << shape.ItemName;
         EXPECT_EQ(g.UnitSum, n * (n + 1) / 2) << shape.ItemName;
@@ -24,10 +24,7 @@ TEST(GridGeometry, EveryShapeCoversTheGridOncePerBox) {
                 for (int k = 1; k <= n; ++k) {
                     int col = g.BoxCellCol(bc, k);
                     int row = g.BoxCellRow(br, k);
-                    ASSERT_GE(col, 1);
-                    ASSERT_LE(col, n);
-                    ASSERT_GE(row, 1);
-                    ASSERT_LE(row, n);
+                    ASSERT_TRUE(col >= 1 && col <= n && row >= 1 && row <= n) << shape.ItemName;
                     // the cell maps back to the box it was taken from
                     EXPECT_EQ((col - 1) / g.BoxCols + 1, bc);
                     EXPECT_EQ((row - 1) / g.BoxRows + 1, br);
@@ -172,13 +169,9 @@ TEST(NotesText, WriteAndReadBack) {
 
 TEST(GridRoutines, CountsAndTests) {
     TSuDoKuGrid g;
-    TSuDoKuValues v{};
-    EXPECT_FALSE(g.SumsOK(v));
-    EXPECT_FALSE(g.ValuesFull(v));
-    for (int row = 0; row < 9; ++row)
-        for (int col = 0; col < 9; ++col)
-            v[CellIndex(col + 1, row + 1)] =
-                static_cast<std::uint8_t>((row % 3 * 3 + row / 3 + col) % 9 + 1);
+    EXPECT_FALSE(g.SumsOK(TSuDoKuValues{}));
+    EXPECT_FALSE(g.ValuesFull(TSuDoKuValues{}));
+    TSuDoKuValues v = RandomStateMaker::Pattern(3, 3);
     EXPECT_TRUE(g.ValuesFull(v));
     EXPECT_TRUE(g.SumsOK(v));
     EXPECT_EQ(g.CountInRow(v, 5, 4), 1);

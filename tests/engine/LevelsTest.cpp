@@ -26,6 +26,8 @@ TEST(Levels, NamesAndProgressTextsWithUnknownLevelsAsNormal) {
     EXPECT_EQ(FiendishText, "Level is Fiendish!");
 }
 
+// Expert keeps its exact target up to 9 x 9, where the guessing phase follows; every other
+// target has the random part taken off.
 TEST(Levels, CarvingTargetsBeforeTheRandomPart) {
     struct Case {
         int GridSize;
@@ -35,26 +37,20 @@ TEST(Levels, CarvingTargetsBeforeTheRandomPart) {
     const Case cases[] = {
         {4, {9, 10, 11, 12}, 1},       // Random(1) is always 0
         {6, {20, 23, 25, 27}, 2},      // 36 x k / 81 rounded
+        {8, {36, 40, 44, 48}, 4},      // 64 x k / 81 rounded
         {9, {46, 51, 56, 61}, 5},      // 35, 30, 25 and 20 givens
+        {10, {56, 62, 68, 74}, 6},     // 100 x k / 81 rounded, less 1
         {12, {73, 82, 91, 99}, 9},     // 144 x k / 81 rounded, less 9
         {16, {96, 112, 128, 144}, 16}, // 256 x k / 81 rounded, less 49
     };
     for (const auto& c : cases) {
         for (int level = 0; level < 4; ++level) {
-            EXPECT_EQ(CarvingTarget(c.GridSize, level), c.Targets[static_cast<std::size_t>(level)])
-                << "N=" << c.GridSize << " level " << level;
+            SCOPED_TRACE("N=" + std::to_string(c.GridSize) + " level " + std::to_string(level));
+            EXPECT_EQ(CarvingTarget(c.GridSize, level), c.Targets[static_cast<std::size_t>(level)]);
+            EXPECT_EQ(CarvingTargetIsReduced(c.GridSize, level), level != 3 || c.GridSize > 9);
         }
         EXPECT_EQ(CarvingTarget(c.GridSize, 7), c.Targets[1]) << "unknown level carves as Normal";
         EXPECT_EQ(CarvingSpread(c.GridSize), c.Spread) << c.GridSize;
-    }
-}
-
-TEST(Levels, OnlyExpertUpToNineByNineKeepsItsExactTarget) {
-    for (int n : {4, 6, 8, 9, 10, 12, 14, 15, 16}) {
-        for (int level = 0; level < 4; ++level) {
-            EXPECT_EQ(CarvingTargetIsReduced(n, level), level != 3 || n > 9)
-                << "N=" << n << " level " << level;
-        }
     }
 }
 
@@ -81,21 +77,13 @@ TEST(Levels, RatePuzzleCountsTheEmptyTextsOfTheGrid) {
         int Empty;
         int Level;
     };
+    const TSuDoKuGrid grid; // 3 x 3
     for (const auto& c : {Case{70, 0}, Case{60, 3}, Case{50, 1}, Case{81, 0}}) {
-        TSuDoKuGrid grid; // 3 x 3
+        // The first cells in reading order are left empty; the entries beyond 9 x 9 stay
+        // empty and must not count.
         TSuDoKuStrings givens{};
-        // Fill the grid and leave the first cells in reading order empty; the entries beyond
-        // 9 x 9 stay empty and must not count.
-        int left = c.Empty;
-        for (int row = 1; row <= 9; ++row) {
-            for (int col = 1; col <= 9; ++col) {
-                if (left > 0) {
-                    --left;
-                } else {
-                    givens[static_cast<std::size_t>(CellIndex(col, row))] = "5";
-                }
-            }
-        }
+        for (int i = c.Empty; i < 81; ++i)
+            givens[CellIndex(i % 9 + 1, i / 9 + 1)] = "5";
         EXPECT_EQ(RatePuzzle(grid, givens), c.Level) << c.Empty;
     }
 }

@@ -10,6 +10,33 @@ namespace sudoku {
 RandomStateMaker::RandomStateMaker(int boxCols, int boxRows, unsigned seed)
     : BoxCols(boxCols), BoxRows(boxRows), N(boxCols * boxRows), Random(seed) {}
 
+TSuDoKuValues RandomStateMaker::Pattern(int boxCols, int boxRows) {
+    const int n = boxCols * boxRows;
+    TSuDoKuValues v{};
+    for (int row = 0; row < n; ++row)
+        for (int col = 0; col < n; ++col)
+            v[CellIndex(col + 1, row + 1)] =
+                static_cast<std::uint8_t>((row % boxRows * boxCols + row / boxRows + col) % n + 1);
+    return v;
+}
+
+TSuDoKuStrings RandomStateMaker::OpenRows(int boxCols, int boxRows, int open) {
+    const TSuDoKuValues v = Pattern(boxCols, boxRows);
+    TSuDoKuStrings s{};
+    for (int row = open + 1; row <= boxCols * boxRows; ++row)
+        for (int col = 1; col <= boxCols * boxRows; ++col)
+            s[CellIndex(col, row)] = std::to_string(v[CellIndex(col, row)]);
+    return s;
+}
+
+TSuDoKuValues RandomStateMaker::Cyclic(int n) {
+    TSuDoKuValues v{};
+    for (int row = 0; row < n; ++row)
+        for (int col = 0; col < n; ++col)
+            v[CellIndex(col + 1, row + 1)] = static_cast<std::uint8_t>((row + col) % n + 1);
+    return v;
+}
+
 TSuDoKuValues RandomStateMaker::CompleteGrid() {
     std::vector<int> symbols(N);
     std::iota(symbols.begin(), symbols.end(), 1);
@@ -30,14 +57,12 @@ TSuDoKuValues RandomStateMaker::CompleteGrid() {
     };
     const std::vector<int> rows = order(N / BoxRows, BoxRows);
     const std::vector<int> cols = order(N / BoxCols, BoxCols);
+    const TSuDoKuValues pattern = Pattern(BoxCols, BoxRows);
     TSuDoKuValues v{};
     for (int r = 0; r < N; ++r)
-        for (int c = 0; c < N; ++c) {
-            int row = rows[r];
-            int col = cols[c];
-            int pattern = (row % BoxRows * BoxCols + row / BoxRows + col) % N;
-            v[CellIndex(c + 1, r + 1)] = static_cast<std::uint8_t>(symbols[pattern]);
-        }
+        for (int c = 0; c < N; ++c)
+            v[CellIndex(c + 1, r + 1)] = static_cast<std::uint8_t>(
+                symbols[pattern[CellIndex(cols[c] + 1, rows[r] + 1)] - 1]);
     return v;
 }
 

@@ -1,5 +1,5 @@
-// Seeded random grids for the engine tests: valid complete grids of any shape and puzzles,
-// contradictions, pencil notes and odd cell texts derived from them.
+// Grids for the engine tests: the fixed shifted-row grid of a shape, and seeded random valid
+// complete grids with puzzles, contradictions, pencil notes and odd cell texts built on them.
 #pragma once
 
 #include "SuDoKuTypes.h"
@@ -14,6 +14,13 @@ public:
     enum class Kind { Givens, Contradiction, PencilNotes, OddTexts, Empty, Count };
 
     RandomStateMaker(int boxCols, int boxRows, unsigned seed);
+
+    // The shifted-row grid: a valid complete grid of any shape.
+    static TSuDoKuValues Pattern(int boxCols, int boxRows);
+    // Its cell texts with the first `open` rows emptied.
+    static TSuDoKuStrings OpenRows(int boxCols, int boxRows, int open);
+    // Values 1..N shifted by one per row: rows and columns right, boxes repeating values.
+    static TSuDoKuValues Cyclic(int n);
 
     // A valid complete grid: the shifted-row pattern with values, rows within bands, bands,
     // columns within stacks and stacks shuffled.

@@ -37,38 +37,22 @@ std::string ReferenceEngine::Fixed(int value) {
     return buffer;
 }
 
-void ReferenceEngine::ClearValues(TSuDoKuValues& v) const {
-    for (auto& x : v)
-        x = 0;
-}
-
-void ReferenceEngine::ClearStrings(TSuDoKuStrings& s) const {
-    for (auto& x : s)
-        x = "";
-}
-
-void ReferenceEngine::CopyValues(const TSuDoKuValues& src, TSuDoKuValues& dst) const {
+std::vector<int> ReferenceEngine::Cells() const {
+    std::vector<int> cells;
     for (int col = 1; col <= GridSize; ++col)
         for (int row = 1; row <= GridSize; ++row)
-            dst[Idx(col, row)] = src[Idx(col, row)];
-}
-
-void ReferenceEngine::CopyStrings(const TSuDoKuStrings& src, TSuDoKuStrings& dst) const {
-    for (int col = 1; col <= GridSize; ++col)
-        for (int row = 1; row <= GridSize; ++row)
-            dst[Idx(col, row)] = src[Idx(col, row)];
+            cells.push_back(Idx(col, row));
+    return cells;
 }
 
 void ReferenceEngine::ValuesToStrings(const TSuDoKuValues& v, TSuDoKuStrings& s) const {
-    for (int col = 1; col <= GridSize; ++col)
-        for (int row = 1; row <= GridSize; ++row)
-            s[Idx(col, row)] = v[Idx(col, row)] == 0 ? "" : std::to_string(v[Idx(col, row)]);
+    for (int i : Cells())
+        s[i] = v[i] == 0 ? "" : std::to_string(v[i]);
 }
 
 void ReferenceEngine::StringsToValues(const TSuDoKuStrings& s, TSuDoKuValues& v) const {
-    for (int col = 1; col <= GridSize; ++col)
-        for (int row = 1; row <= GridSize; ++row)
-            v[Idx(col, row)] = static_cast<std::uint8_t>(TextValue(s[Idx(col, row)]));
+    for (int i : Cells())
+        v[i] = static_cast<std::uint8_t>(TextValue(s[i]));
 }
 
 std::string ReferenceEngine::ValuesToHex(const TSuDoKuValues& v) const {
@@ -91,76 +75,29 @@ void ReferenceEngine::HexToValues(const std::string& text, TSuDoKuValues& v) con
         }
 }
 
-std::string ReferenceEngine::StringsToHex(const TSuDoKuStrings& s) const {
-    TSuDoKuValues v{};
-    StringsToValues(s, v);
-    return ValuesToHex(v);
-}
-
-int ReferenceEngine::CountInRow(const TSuDoKuValues& v, int value, int row) const {
-    int count = 0;
-    for (int col = 1; col <= GridSize; ++col)
-        if (v[Idx(col, row)] == value)
-            ++count;
-    return count;
-}
-
-int ReferenceEngine::CountInCol(const TSuDoKuValues& v, int value, int col) const {
-    int count = 0;
-    for (int row = 1; row <= GridSize; ++row)
-        if (v[Idx(col, row)] == value)
-            ++count;
-    return count;
-}
-
-int ReferenceEngine::CountFixedInRow(const TSuDoKuStrings& s, int value, int row) const {
-    const std::string fixed = Fixed(value);
-    int count = 0;
-    for (int col = 1; col <= GridSize; ++col)
-        if (s[Idx(col, row)] == fixed)
-            ++count;
-    return count;
-}
-
-int ReferenceEngine::CountFixedInCol(const TSuDoKuStrings& s, int value, int col) const {
-    const std::string fixed = Fixed(value);
-    int count = 0;
-    for (int row = 1; row <= GridSize; ++row)
-        if (s[Idx(col, row)] == fixed)
-            ++count;
-    return count;
-}
-
 int ReferenceEngine::CountEmptyStrings(const TSuDoKuStrings& s) const {
     int count = 0;
-    for (int col = 1; col <= GridSize; ++col)
-        for (int row = 1; row <= GridSize; ++row)
-            if (s[Idx(col, row)] == "")
-                ++count;
+    for (int i : Cells())
+        count += s[i] == "";
     return count;
 }
 
 bool ReferenceEngine::ValuesFull(const TSuDoKuValues& v) const {
-    for (int col = 1; col <= GridSize; ++col)
-        for (int row = 1; row <= GridSize; ++row)
-            if (v[Idx(col, row)] == 0)
-                return false;
+    for (int i : Cells())
+        if (v[i] == 0)
+            return false;
     return true;
 }
 
 bool ReferenceEngine::SumsOK(const TSuDoKuValues& v) const {
-    for (int row = 1; row <= GridSize; ++row) {
-        int sum = 0;
-        for (int col = 1; col <= GridSize; ++col)
-            sum += v[Idx(col, row)];
-        if (sum != UnitSum)
-            return false;
-    }
-    for (int col = 1; col <= GridSize; ++col) {
-        int sum = 0;
-        for (int row = 1; row <= GridSize; ++row)
-            sum += v[Idx(col, row)];
-        if (sum != UnitSum)
+    for (int i = 1; i <= GridSize; ++i) {
+        int rowSum = 0;
+        int colSum = 0;
+        for (int j = 1; j <= GridSize; ++j) {
+            rowSum += v[Idx(j, i)];
+            colSum += v[Idx(i, j)];
+        }
+        if (rowSum != UnitSum || colSum != UnitSum)
             return false;
     }
     return true;
@@ -184,29 +121,9 @@ bool ReferenceEngine::UnitsOK(const TSuDoKuValues& v) const {
     return true;
 }
 
-bool ReferenceEngine::ValuesEqual(const TSuDoKuValues& a, const TSuDoKuValues& b) const {
-    for (int col = 1; col <= GridSize; ++col)
-        for (int row = 1; row <= GridSize; ++row)
-            if (a[Idx(col, row)] != b[Idx(col, row)])
-                return false;
-    return true;
-}
-
-bool ReferenceEngine::StringsEqual(const TSuDoKuStrings& a, const TSuDoKuStrings& b) const {
-    for (int col = 1; col <= GridSize; ++col)
-        for (int row = 1; row <= GridSize; ++row)
-            if (a[Idx(col, row)] != b[Idx(col, row)])
-                return false;
-    return true;
-}
-
-bool ReferenceEngine::StringsFull(const TSuDoKuStrings& s) const {
-    return CountEmptyStrings(s) == 0;
-}
-
 bool ReferenceEngine::ComputeAlternatives(TSuDoKuValues& v, TSuDoKuStrings& s) const {
     StringsToValues(s, v);
-    ClearStrings(s);
+    s.fill("");
     ValuesToStrings(v, s);
     bool result = false;
     for (int boxRowIdx = 1; boxRowIdx <= BoxesDown; ++boxRowIdx)
@@ -223,8 +140,8 @@ bool ReferenceEngine::ComputeAlternatives(TSuDoKuValues& v, TSuDoKuStrings& s) c
 bool ReferenceEngine::IsPlace(const TSuDoKuValues& v, const TSuDoKuStrings& s, int col, int row,
                               int value) const {
     return v[Idx(col, row)] == 0 && CountInRow(v, value, row) == 0 &&
-           CountInCol(v, value, col) == 0 && CountFixedInRow(s, value, row) == 0 &&
-           CountFixedInCol(s, value, col) == 0;
+           CountInCol(v, value, col) == 0 && CountInRow(s, Fixed(value), row) == 0 &&
+           CountInCol(s, Fixed(value), col) == 0;
 }
 
 bool ReferenceEngine::AlternativesForValue(const TSuDoKuValues& v, TSuDoKuStrings& s, int boxColIdx,
@@ -291,51 +208,52 @@ void ReferenceEngine::SetCounter(const std::string& name, int value) {
         SolutionList[i] = name + "=" + std::to_string(value);
 }
 
+// The search keeps all of its state in SolutionList: counters for the solutions, the depth and
+// the nodes entered, the solutions as hex texts (newest first, after "Solutions="), and one
+// ">" key per visited state so that no state is worked on twice.
 bool ReferenceEngine::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allowGuess) {
     int cap = MaxSolutions < 0 ? 0 : MaxSolutions;
-    // 1. counters
     if (IndexOfName("Solutions") < 0)
         SolutionList.push_back("Solutions=0");
     if (IndexOfName("Count") < 0)
         SolutionList.push_back("Count=0");
-    if (IndexOfName("Depth") < 0) {
+    if (IndexOfName("Depth") < 0) { // a new top-level search
         SolutionList.clear();
         SolutionList.push_back("Solutions=0");
         SolutionList.push_back("Depth=0");
         SolutionList.push_back("Count=0");
     }
-    // 2. cap and budget
     if (GetCounter("Solutions") > cap)
         return false;
     if (GetCounter("Count") + 1 > NodeBudget)
         return false;
-    // 3. visited states
-    std::string key = ">" + StringsToHex(s);
+    TSuDoKuValues keyValues{};
+    StringsToValues(s, keyValues);
+    std::string key = ">" + ValuesToHex(keyValues);
     if (IndexOf(key) >= 0)
         return false;
     SolutionList.push_back(key);
     SetCounter("Count", GetCounter("Count") + 1);
     SetCounter("Depth", GetCounter("Depth") + 1);
 
+    auto stringsFull = [&] { return CountEmptyStrings(s) == 0; };
     bool solved = false;
-    // 4. too empty: straight to step 9
     int limit = (GridSize * GridSize * 66 * 2 + 81) / 162;
-    if (CountEmptyStrings(s) < limit) {
-        // 5. reasoning
+    if (CountEmptyStrings(s) < limit) { // else too empty: leave the node at once
+        // Reasoning passes until nothing changes, a pass fails or the values are full.
         bool ok = true;
         for (int pass = 1; pass <= MaxPasses; ++pass) {
             if (ValuesFull(v) || !ok)
                 break;
             TSuDoKuValues v0{};
             TSuDoKuStrings s0{};
-            CopyValues(v, v0);
-            CopyStrings(s, s0);
-            ok = ComputeAlternatives(v, s) && StringsFull(s);
-            if (ValuesEqual(v, v0) && StringsEqual(s, s0))
+            Copy(v, v0);
+            Copy(s, s0);
+            ok = ComputeAlternatives(v, s) && stringsFull();
+            if (Equal(v, v0) && Equal(s, s0))
                 break;
         }
-        // 6. solved?
-        solved = ValuesFull(v) && SumsOK(v) && UnitsOK(v) && StringsFull(s);
+        solved = ValuesFull(v) && SumsOK(v) && UnitsOK(v) && stringsFull();
         if (solved) {
             std::string t = ValuesToHex(v);
             if (IndexOf(t) < 0) {
@@ -343,12 +261,18 @@ bool ReferenceEngine::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allo
                 SetCounter("Solutions", GetCounter("Solutions") + 1);
             }
         }
-        // 7. guessing
-        if (!solved && StringsFull(s) && allowGuess) {
+        // Guessing: try each number of the shortest list in turn on a copy of the state.
+        if (!solved && stringsFull() && allowGuess) {
             TSuDoKuValues v1{};
             TSuDoKuStrings s1{};
-            CopyValues(v, v1);
-            CopyStrings(s, s1);
+            Copy(v, v1);
+            Copy(s, s1);
+            auto restore = [&] {
+                v.fill(0);
+                Copy(v1, v);
+                s.fill("");
+                Copy(s1, s);
+            };
             std::string best = "0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F,";
             int bestCol = 0;
             int bestRow = 0;
@@ -374,23 +298,16 @@ bool ReferenceEngine::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allo
                         continue;
                     s[Idx(bestCol, bestRow)] = std::to_string(number);
                     SolveSuDoKu(v, s, true);
-                    ClearValues(v);
-                    CopyValues(v1, v);
-                    ClearStrings(s);
-                    CopyStrings(s1, s);
+                    restore();
                 }
             }
-            ClearValues(v);
-            CopyValues(v1, v);
-            ClearStrings(s);
-            CopyStrings(s1, s);
+            restore();
         }
     }
-    // 9. leave the node
     SetCounter("Depth", GetCounter("Depth") - 1);
     if (GetCounter("Depth") != 0)
         return solved;
-    // 10. end of the top-level search
+    // End of the top-level search: drop the bookkeeping, keep the count and the solutions.
     NodesUsed = GetCounter("Count");
     SolutionList.erase(SolutionList.begin() + IndexOfName("Count"));
     SolutionList.erase(SolutionList.begin() + IndexOfName("Depth"));
@@ -399,7 +316,7 @@ bool ReferenceEngine::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allo
             SolutionList.erase(SolutionList.begin() + i);
     bool result = GetCounter("Solutions") == 1;
     if (GetCounter("Solutions") >= 1) {
-        ClearValues(v);
+        v.fill(0);
         HexToValues(SolutionList[1], v);
     }
     return result;

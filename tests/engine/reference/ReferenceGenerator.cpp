@@ -5,96 +5,60 @@
 
 namespace sudoku::reference {
 
-namespace {
-int Idx(int col, int row) {
-    return (col - 1) * 16 + (row - 1);
-}
-} // namespace
-
 int ReferenceGenerator::Rounded81(int k) const {
     return static_cast<int>(std::lround(E.GridSize * E.GridSize * k / 81.0));
 }
 
-void ReferenceGenerator::ClearBox(TSuDoKuValues& v, int boxColIdx, int boxRowIdx) const {
-    for (int k = 1; k <= E.GridSize; ++k) {
-        int col = (boxColIdx - 1) * E.BoxCols + (k - 1) % E.BoxCols + 1;
-        int row = (boxRowIdx - 1) * E.BoxRows + (k - 1) / E.BoxCols + 1;
-        v[Idx(col, row)] = 0;
-    }
-}
-
 // A complete grid that is a Sudoku: each value once per row, column and box.
 bool ReferenceGenerator::IsSudoku(const TSuDoKuValues& v) const {
-    if (!E.ValuesFull(v) || !E.SumsOK(v))
-        return false;
-    for (int value = 1; value <= E.GridSize; ++value) {
-        for (int i = 1; i <= E.GridSize; ++i)
-            if (E.CountInRow(v, value, i) != 1 || E.CountInCol(v, value, i) != 1)
-                return false;
-        for (int boxRow = 1; boxRow <= E.BoxesDown; ++boxRow)
-            for (int boxCol = 1; boxCol <= E.BoxesAcross; ++boxCol) {
-                int count = 0;
-                for (int k = 1; k <= E.GridSize; ++k) {
-                    int col = (boxCol - 1) * E.BoxCols + (k - 1) % E.BoxCols + 1;
-                    int row = (boxRow - 1) * E.BoxRows + (k - 1) / E.BoxCols + 1;
-                    if (v[Idx(col, row)] == value)
-                        ++count;
-                }
-                if (count != 1)
-                    return false;
-            }
-    }
-    return true;
+    return E.ValuesFull(v) && E.SumsOK(v) && E.UnitsOK(v);
 }
 
 bool ReferenceGenerator::PlaceValueInBox(TSuDoKuValues& v, int boxColIdx, int boxRowIdx,
                                          int value) {
-    // 1. empty cells and presence
+    // Count the empty cells and look for the value.
     int emptyCount = 0;
     bool present = false;
     for (int k = 1; k <= E.GridSize; ++k) {
-        int col = (boxColIdx - 1) * E.BoxCols + (k - 1) % E.BoxCols + 1;
-        int row = (boxRowIdx - 1) * E.BoxRows + (k - 1) / E.BoxCols + 1;
-        if (v[Idx(col, row)] == 0)
+        int col = E.BoxCol(boxColIdx, k);
+        int row = E.BoxRow(boxRowIdx, k);
+        if (v[E.Idx(col, row)] == 0)
             ++emptyCount;
-        if (v[Idx(col, row)] == value)
+        if (v[E.Idx(col, row)] == value)
             present = true;
     }
-    // 2.
     if (present)
         return true;
     if (emptyCount == 0)
         return false;
-    // 3. up to 500 failed tries
+    // Up to 500 tries: a random empty cell, taken when row and column allow the value.
     for (int tries = 1; tries <= 500; ++tries) {
         int pick = Rand.Random(emptyCount) + 1;
         int seen = 0;
         for (int k = 1; k <= E.GridSize; ++k) {
-            int col = (boxColIdx - 1) * E.BoxCols + (k - 1) % E.BoxCols + 1;
-            int row = (boxRowIdx - 1) * E.BoxRows + (k - 1) / E.BoxCols + 1;
-            if (v[Idx(col, row)] != 0)
+            int col = E.BoxCol(boxColIdx, k);
+            int row = E.BoxRow(boxRowIdx, k);
+            if (v[E.Idx(col, row)] != 0)
                 continue;
             ++seen;
             if (seen != pick)
                 continue;
             if (E.CountInRow(v, value, row) == 0 && E.CountInCol(v, value, col) == 0) {
-                v[Idx(col, row)] = static_cast<std::uint8_t>(value);
+                v[E.Idx(col, row)] = static_cast<std::uint8_t>(value);
                 return true;
             }
             break;
         }
     }
-    // 4.
     return false;
 }
 
 bool ReferenceGenerator::GenerateSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, int level,
                                         bool makePuzzle) {
-    // 1.
     E.MaxSolutions = 0;
-    E.ClearValues(v);
-    E.ClearStrings(s);
-    // 2. seed the checkerboard
+    v.fill(0);
+    s.fill("");
+    // Seed the boxes of the checkerboard, with the failure counters of the whole grid.
     int fails = 0;
     bool placed = false;
     bool skip = false;
@@ -118,62 +82,58 @@ bool ReferenceGenerator::GenerateSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, int
                     if (fails < 13) {
                         // the same value again
                     } else {
-                        ClearBox(v, boxCol, boxRow);
+                        for (int k = 1; k <= E.GridSize; ++k) // empty the box
+                            v[E.Idx(E.BoxCol(boxCol, k), E.BoxRow(boxRow, k))] = 0;
                         value = 1;
                     }
                     fails = fails + 1;
                 }
             }
         }
-    // 3. + 4. complete the grid with the solver
+    // Complete the grid with the solver.
     bool result = false;
     if (placed) {
         E.ValuesToStrings(v, s);
         E.SolveSuDoKu(v, s, true);
         int solutions = std::stoi(E.SolutionList[0].substr(std::string("Solutions=").size()));
         if (solutions > 0) {
-            E.ClearValues(v);
+            v.fill(0);
             E.HexToValues(E.SolutionList[1], v);
-            E.ClearStrings(s);
+            s.fill("");
             // a full grid that only has the right sums is no success
             result = IsSudoku(v);
         }
     }
-    // 5.
     E.MaxSolutions = 10;
-    // 6. carve
+    // Carve, up to 101 attempts.
     if (result && makePuzzle) {
         bool success = false;
         for (int attempt = 1; attempt <= 101 && !success; ++attempt) {
-            E.ClearStrings(s);
+            s.fill("");
             E.ValuesToStrings(v, s);
             success = CarvePuzzle(v, s, level);
         }
         result = success;
     }
-    // 7.
     return result;
 }
 
 bool ReferenceGenerator::CarvePuzzle(TSuDoKuValues& v, TSuDoKuStrings& s, int level) {
     const int n = E.GridSize;
-    // 2. (caption, ruler and contrast belong to the window)
     bool fiendish = false;
     E.MaxSolutions = 1;
     bool result = false;
-    // 3. a grid that is not a complete Sudoku fails at once
+    // A grid that is not a complete Sudoku fails at once.
     if (IsSudoku(v)) {
-        // 4.
         TSuDoKuValues v0{};
-        E.CopyValues(v, v0);
+        E.Copy(v, v0);
         TSuDoKuStrings s0 = s;
         TSuDoKuStrings puzzle{};
         E.ValuesToStrings(v, puzzle);
         std::vector<bool> marks(256, false);
         E.ValuesToStrings(v, s);
-        // 5.
         if (E.SolveSuDoKu(v, s, false)) {
-            // 6. + 7.
+            // The target of empty cells.
             int lvl = (level >= 0 && level <= 3) ? level : 1;
             const int fractions[4] = {46, 51, 56, 61};
             const char* texts[4] = {"Target is Rookie", "Target is Normal", "Target is Skilled",
@@ -184,21 +144,17 @@ bool ReferenceGenerator::CarvePuzzle(TSuDoKuValues& v, TSuDoKuStrings& s, int le
             if (!(level == 3 && n <= 9))
                 target = target - Rand.Random(Rounded81(5));
             std::string text = texts[lvl];
-            // 8.
             int removed = 0;
             int open = n * n;
-            // 9.
+            // Take out random cells not tried since the last success, until the target.
             while (removed < target && open > 0) {
-                // 9.1
-                E.ClearValues(v);
+                v.fill(0);
                 s = puzzle;
-                // 9.2
                 open = 0;
                 for (int row = 1; row <= n; ++row)
                     for (int col = 1; col <= n; ++col)
-                        if (s[Idx(col, row)] != "" && !marks[Idx(col, row)])
+                        if (s[E.Idx(col, row)] != "" && !marks[E.Idx(col, row)])
                             ++open;
-                // 9.3
                 int pickedCol = 0;
                 int pickedRow = 0;
                 if (open > 0) {
@@ -206,32 +162,32 @@ bool ReferenceGenerator::CarvePuzzle(TSuDoKuValues& v, TSuDoKuStrings& s, int le
                     int seen = 0;
                     for (int row = 1; row <= n && pickedCol == 0; ++row)
                         for (int col = 1; col <= n && pickedCol == 0; ++col)
-                            if (s[Idx(col, row)] != "" && !marks[Idx(col, row)]) {
+                            if (s[E.Idx(col, row)] != "" && !marks[E.Idx(col, row)]) {
                                 ++seen;
                                 if (seen == pick) {
                                     pickedCol = col;
                                     pickedRow = row;
                                 }
                             }
-                    s[Idx(pickedCol, pickedRow)] = "";
-                    marks[Idx(pickedCol, pickedRow)] = true;
+                    s[E.Idx(pickedCol, pickedRow)] = "";
+                    marks[E.Idx(pickedCol, pickedRow)] = true;
                     E.StringsToValues(s, v);
                     puzzle = s;
                 }
-                // 9.4, only when a cell was taken out; the one solution must be the grid
+                // Keep the removal only when the grid is still the one solution.
                 if (pickedCol > 0) {
-                    if (E.SolveSuDoKu(v, s, fiendish) && E.ValuesEqual(v, v0)) {
+                    if (E.SolveSuDoKu(v, s, fiendish) && E.Equal(v, v0)) {
                         for (auto&& mark : marks)
                             mark = false;
                         s = puzzle;
                         Progress.push_back(fiendish ? "Level is Fiendish!" : text);
                         removed = removed + 1;
                     } else {
-                        puzzle[Idx(pickedCol, pickedRow)] =
-                            std::to_string(v0[Idx(pickedCol, pickedRow)]);
+                        puzzle[E.Idx(pickedCol, pickedRow)] =
+                            std::to_string(v0[E.Idx(pickedCol, pickedRow)]);
                     }
                 }
-                // 9.5
+                // Expert up to 9 x 9 goes on with guessing allowed (the Fiendish phase).
                 if ((removed == target || open == 0) && n <= 9 && !fiendish && level == 3) {
                     fiendish = true;
                     for (auto&& mark : marks)
@@ -239,16 +195,14 @@ bool ReferenceGenerator::CarvePuzzle(TSuDoKuValues& v, TSuDoKuStrings& s, int le
                     open = n * n;
                 }
             }
-            // 11.
             result = true;
-            E.CopyValues(v0, v);
-            E.CopyStrings(puzzle, s);
+            E.Copy(v0, v);
+            E.Copy(puzzle, s);
         } else {
-            E.CopyValues(v0, v);
+            E.Copy(v0, v);
             s = s0;
         }
     }
-    // 12.
     E.MaxSolutions = 10;
     return result;
 }

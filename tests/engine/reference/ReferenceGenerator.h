@@ -23,7 +23,6 @@ public:
     std::vector<std::string> Progress;
 
 private:
-    void ClearBox(TSuDoKuValues& v, int boxColIdx, int boxRowIdx) const;
     bool IsSudoku(const TSuDoKuValues& v) const;
     int Rounded81(int k) const; // N^2 x k / 81 rounded
 
