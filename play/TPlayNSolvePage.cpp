@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace sudoku {
 
@@ -624,18 +625,15 @@ void TPlayNSolvePage::UpdateStatus() {
     in.SolutionUsable = SolutionUsable();
     in.SolverSolutions = SuDoKuSolver.Solutions();
     const TPlayNSolveControls c = TStatusUpdate::Controls(in);
-    View.SetEnabled(TPlayControl::Grid, c.GridEnabled);
-    View.SetEnabled(TPlayControl::New, c.New);
-    View.SetEnabled(TPlayControl::Save, c.Save);
-    View.SetEnabled(TPlayControl::Print, c.Print);
-    View.SetEnabled(TPlayControl::Clipboard, c.Clipboard);
-    View.SetEnabled(TPlayControl::Pause, c.Pause);
-    View.SetEnabled(TPlayControl::Restart, c.Restart);
-    View.SetEnabled(TPlayControl::Undo, c.Undo);
-    View.SetEnabled(TPlayControl::Hint, c.Hint);
-    View.SetEnabled(TPlayControl::Errors, c.Errors);
-    View.SetEnabled(TPlayControl::Solution, c.Solution);
-    View.SetEnabled(TPlayControl::AlternativesLbl, c.AlternativesLbl);
+    const std::pair<TPlayControl, bool> enabling[] = {
+        {TPlayControl::Grid, c.GridEnabled},    {TPlayControl::New, c.New},
+        {TPlayControl::Save, c.Save},           {TPlayControl::Print, c.Print},
+        {TPlayControl::Clipboard, c.Clipboard}, {TPlayControl::Pause, c.Pause},
+        {TPlayControl::Restart, c.Restart},     {TPlayControl::Undo, c.Undo},
+        {TPlayControl::Hint, c.Hint},           {TPlayControl::Errors, c.Errors},
+        {TPlayControl::Solution, c.Solution},   {TPlayControl::AlternativesLbl, c.AlternativesLbl}};
+    for (const auto& [control, enabled] : enabling)
+        View.SetEnabled(control, enabled);
 
     const std::string caption = Text(565, "Alternatives");
     TAlternativesDisplay shown{caption, false, {}};
