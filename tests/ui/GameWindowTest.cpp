@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
@@ -79,19 +80,18 @@ public:
 
 class GameWindow : public ::testing::Test {
 protected:
+    // The window makes its folder the working folder: give that back before the folder goes,
+    // so later tests (and the programs they start) do not run in a deleted folder.
     void SetUp() override {
-        Dir = fs::temp_directory_path() /
-              ("game-window-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(Dir);
-        fs::create_directories(Dir);
+        ASSERT_TRUE(Temp.isValid());
+        Dir = Temp.path().toStdString();
         TAppPaths::SetFolders(Dir.string() + "/", Dir.string() + "/");
         Open();
     }
     void TearDown() override {
         Form.reset();
         TAppPaths::Reset();
-        fs::remove_all(Dir);
+        QDir::setCurrent(WorkingDir);
     }
 
     void Open() {
@@ -152,6 +152,8 @@ protected:
         Form->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name)));
     }
 
+    const QString WorkingDir = QDir::currentPath();
+    QTemporaryDir Temp;
     fs::path Dir;
     std::deque<QString> Names;
     std::deque<bool> Answers;
