@@ -2,6 +2,7 @@
 // picture, candidates as a miniature box, the marks of a shown solution, pause and selection.
 #include "GridRenderer.h"
 
+#include "NamedColours.h"
 #include "TSuDoKuGrid.h"
 
 #include <QFont>
@@ -12,14 +13,7 @@ namespace sudoku {
 
 namespace {
 
-const QColor Yellow(0xFF, 0xFF, 0x00);
-const QColor Silver(0xC0, 0xC0, 0xC0);
-const QColor Red(0xFF, 0x00, 0x00);
-const QColor Navy(0x00, 0x00, 0x80);
-const QColor White(0xFF, 0xFF, 0xFF);
-const QColor PaleGrey(0xCB, 0xCB, 0xCB);
-const QColor Grey(0x80, 0x80, 0x80);
-const QColor Black(0x00, 0x00, 0x00);
+using namespace colours;
 
 bool SamePixmaps(const QList<QPixmap>& a, const QList<QPixmap>& b) {
     if (a.size() != b.size())

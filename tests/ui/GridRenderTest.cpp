@@ -2,7 +2,9 @@
 // givens, the marks of a shown solution, candidate positions, pictures and the grid's bounds.
 #include "GridRenderer.h"
 
+#include "NamedColours.h"
 #include "TSuDoKuGrid.h"
+#include "UiTestSupport.h"
 
 #include <QImage>
 #include <QPainter>
@@ -13,14 +15,16 @@
 namespace sudoku {
 namespace {
 
-const QColor Sentinel(0xFF, 0x00, 0xFF);
-const QColor Background(0xFF, 0xFF, 0xFF);
-const QColor Contrast(0xD0, 0xE8, 0xFF);
-const QColor Ruler(0xC0, 0xFF, 0xC0);
-const QRgb Yellow = qRgb(0xFF, 0xFF, 0x00);
-const QRgb Silver = qRgb(0xC0, 0xC0, 0xC0);
-const QRgb Red = qRgb(0xFF, 0x00, 0x00);
-const QRgb Black = qRgb(0, 0, 0);
+using test::CountPixels;
+
+const QColor Sentinel = RgbColour(0xFF00FF);
+const QColor Background = colours::White;
+const QColor Contrast = RgbColour(0xD0E8FF);
+const QColor Ruler = RgbColour(0xC0FFC0);
+const QRgb Yellow = colours::Yellow.rgb();
+const QRgb Silver = colours::Silver.rgb();
+const QRgb Red = colours::Red.rgb();
+const QRgb Black = colours::Black.rgb();
 
 struct Scene {
     TGridLook Look;
@@ -71,15 +75,6 @@ QRgb BackgroundAt(const QImage& image, const QRect& cell) {
     return image.pixel(cell.left() + 4, cell.bottom() - 3);
 }
 
-template <typename Pred> int CountPixels(const QImage& image, const QRect& area, Pred pred) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (pred(image.pixel(x, y)))
-                ++count;
-    return count;
-}
-
 bool IsDark(QRgb p) {
     return qRed(p) < 100 && qGreen(p) < 100 && qBlue(p) < 100;
 }
@@ -110,12 +105,6 @@ QPointF DarkCentroid(const QImage& image, const QRect& area) {
     return n == 0 ? QPointF(-1, -1) : QPointF(sx / n, sy / n);
 }
 
-QPixmap Solid(int size, const QColor& colour) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(colour);
-    return pixmap;
-}
-
 // A picture set whose value v is a solid square of a distinct green shade.
 void UseSolidPictures(TGridLook& look) {
     look.PictureSet = true;
@@ -123,8 +112,8 @@ void UseSolidPictures(TGridLook& look) {
     look.IconList32x32.clear();
     look.IconList16x16.clear();
     for (int v = 0; v <= 9; ++v) {
-        look.IconList32x32.append(Solid(20, QColor(0, 100 + 15 * v, 0)));
-        look.IconList16x16.append(Solid(6, QColor(0, 100 + 15 * v, 0)));
+        look.IconList32x32.append(test::Solid({20, 20}, QColor(0, 100 + 15 * v, 0)));
+        look.IconList16x16.append(test::Solid({6, 6}, QColor(0, 100 + 15 * v, 0)));
     }
 }
 
@@ -260,16 +249,6 @@ TEST(GridRender, ErrorMarkingPaintsWrongEntriesRed) {
             EXPECT_GT(CountPixels(image, Inner(cell), [](QRgb p) { return qGray(p) > 240; }), 5);
         }
     }
-}
-
-TEST(GridRender, ShownSolutionMarksRedOnlyWithPictures) {
-    Scene scene;
-    scene.Solution(0, 0, 5);
-    scene.Set(0, 0, "3");
-    scene.Draw.SuDoKuState = sfSolved;
-    EXPECT_EQ(BackgroundAt(scene.Render(), scene.Rect(0, 0)), Background.rgb());
-    UseSolidPictures(scene.Look);
-    EXPECT_EQ(BackgroundAt(scene.Render(), scene.Rect(0, 0)), Red);
 }
 
 TEST(GridRender, GivensAreBoldEnteredValuesRegular) {
@@ -483,23 +462,20 @@ TEST(GridRender, NothingIsDrawnOutsideTheGridSize) {
     }
 }
 
-} // namespace
-} // namespace sudoku
-
-namespace sudoku {
-namespace {
-
+// A shown solution marks a wrong entry red only with pictures, and marks with small pictures.
 TEST(GridRender, ShownSolutionMarksWithSmallPicturesInPictureSets) {
     Scene scene;
     scene.CellSize = 34;
-    UseSolidPictures(scene.Look);
     scene.Solution(0, 0, 5);
     scene.Solution(1, 0, 5);
     scene.Set(1, 0, "3");
     scene.Draw.SuDoKuState = sfSolved;
-    const QImage image = scene.Render();
     const QRect empty = scene.Rect(0, 0);
     const QRect wrong = scene.Rect(1, 0);
+    EXPECT_EQ(BackgroundAt(scene.Render(), wrong), Background.rgb());
+    UseSolidPictures(scene.Look);
+    const QImage image = scene.Render();
+    EXPECT_EQ(BackgroundAt(image, wrong), Red);
     EXPECT_EQ(image.pixel(empty.left() + 2, empty.top() + 2), QColor(0, 100, 0).rgb());
     EXPECT_EQ(image.pixel(wrong.left() + 2, wrong.top() + 2), QColor(0, 145, 0).rgb());
     EXPECT_EQ(image.pixel(empty.center()), QColor(0, 175, 0).rgb());

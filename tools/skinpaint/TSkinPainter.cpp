@@ -3,6 +3,8 @@
 // Soft shadows are the shape filled into a separate layer, box-blurred and laid underneath.
 #include "TSkinPainter.h"
 
+#include "NamedColours.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -20,17 +22,17 @@ namespace sudoku {
 namespace {
 
 // The palette: cream paper, sand, terracotta, a deep warm brown for ink, sage and honey.
-const QColor kCream(0xFF, 0xFF, 0xF2);
-const QColor kPaper(0xFF, 0xFD, 0xF5);
-const QColor kSand(0xF4, 0xEA, 0xD5);
-const QColor kSandDeep(0xE9, 0xDA, 0xBC);
-const QColor kSandLine(0xDD, 0xC9, 0xA6);
-const QColor kTerraLight(0xD8, 0x84, 0x5C);
-const QColor kTerra(0xC2, 0x67, 0x42);
-const QColor kTerraDeep(0xA0, 0x4B, 0x2C);
-const QColor kInk(0x5A, 0x42, 0x32);
-const QColor kSage(0x93, 0xAA, 0x8A);
-const QColor kHoney(0xE6, 0xB6, 0x5E);
+const QColor kCream = RgbColour(0xFFFFF2);
+const QColor kPaper = RgbColour(0xFFFDF5);
+const QColor kSand = RgbColour(0xF4EAD5);
+const QColor kSandDeep = RgbColour(0xE9DABC);
+const QColor kSandLine = RgbColour(0xDDC9A6);
+const QColor kTerraLight = RgbColour(0xD8845C);
+const QColor kTerra = RgbColour(0xC26742);
+const QColor kTerraDeep = RgbColour(0xA04B2C);
+const QColor kInk = RgbColour(0x5A4232);
+const QColor kSage = RgbColour(0x93AA8A);
+const QColor kHoney = RgbColour(0xE6B65E);
 
 QColor WithAlpha(QColor color, int alpha) {
     color.setAlpha(alpha);
