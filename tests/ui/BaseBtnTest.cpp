@@ -1,36 +1,22 @@
 // Skinned button: geometry from fractions, the pressed shift, picture choice per state, mouse
 // events, placement flags, repainting and rendered pixels.
 #include "TBaseBtn.h"
+#include "UiTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QEnterEvent>
-#include <QImage>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QSignalSpy>
-#include <QTest>
-
-#include <functional>
 
 namespace sudoku {
 namespace {
 
-QPixmap Solid(QSize size, QColor color) {
-    QPixmap picture(size);
-    picture.fill(color);
-    return picture;
-}
+using test::RenderWidget;
+using test::Solid;
 
 QImage Render(TBaseBtn& button, QColor background = Qt::white) {
-    QImage image(button.size(), QImage::Format_ARGB32);
-    image.fill(background);
-    QPainter painter(&image);
-    button.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-    painter.end();
-    return image;
+    return RenderWidget(button, background);
 }
 
 void SendMouse(QWidget& widget, QEvent::Type type, QPoint pos,
@@ -42,120 +28,56 @@ void SendMouse(QWidget& widget, QEvent::Type type, QPoint pos,
     QApplication::sendEvent(&widget, &event);
 }
 
-TEST(BaseBtnDefaults, NewButtonHasDocumentedValues) {
-    TBaseBtn button;
-    EXPECT_EQ(button.size(), QSize(120, 40));
-    EXPECT_EQ(button.cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_DOUBLE_EQ(button.FaceWidth(), 0.8);
-    EXPECT_DOUBLE_EQ(button.FaceHeight(), 0.5);
-    EXPECT_DOUBLE_EQ(button.GlyphWidth(), 0.2);
-    EXPECT_DOUBLE_EQ(button.GlyphHeight(), 0.8);
-    EXPECT_EQ(button.ShadowColor(), QColor(0x80, 0x80, 0x80));
-    EXPECT_EQ(button.CaptionPenColor(), QColor(Qt::black));
-    EXPECT_TRUE(button.FaceVisible());
-    EXPECT_FALSE(button.ButtonIsDown());
-    EXPECT_FALSE(button.GlyphCentered());
-    EXPECT_FALSE(button.GlyphStretched());
-    EXPECT_EQ(button.Brush().style(), Qt::SolidPattern);
-    // Face 0.8 x 0.5 of 120 x 40 at the top left.
-    EXPECT_EQ(button.FaceRect(), QRect(0, 0, 96, 20));
+// A caption of one full block glyph, 20 pixels high, on a button without a face.
+void BlockCaption(TBaseBtn& button) {
+    button.resize(100, 40);
+    button.SetFaceVisible(false);
+    QFont font = button.font();
+    font.setPixelSize(20);
+    button.setFont(font);
+    button.SetCaption(QString(QChar(0x2588)));
+    button.SetFontColor(Qt::green);
+    button.SetCaptionXOffset(0.5);
+    button.SetCaptionYOffset(0.25);
 }
 
-struct GeometryCase {
-    QSize size;
-    double faceX, faceY, faceW, faceH, shadowX, shadowY, captionX, captionY;
-    QRect face, shadow;
-    QPoint caption, shift;
-};
-
 TEST(BaseBtnGeometry, RectanglesFollowFractionsAtSeveralSizes) {
-    const GeometryCase cases[] = {
-        // Page-button setting at the three layout sizes.
-        {{120, 35},
-         0,
-         0,
-         0.95,
-         0.95,
-         0.02,
-         0.05,
-         0.2,
-         0.25,
-         {0, 0, 114, 33},
-         {2, 2, 114, 33},
-         {24, 9},
-         {2, 2}},
-        {{150, 44},
-         0,
-         0,
-         0.95,
-         0.95,
-         0.02,
-         0.05,
-         0.2,
-         0.25,
-         {0, 0, 143, 42},
-         {3, 2, 143, 42},
-         {30, 11},
-         {3, 2}},
-        {{192, 56},
-         0,
-         0,
-         0.95,
-         0.95,
-         0.02,
-         0.05,
-         0.2,
-         0.25,
-         {0, 0, 182, 53},
-         {4, 3, 182, 53},
-         {38, 14},
-         {4, 3}},
-        // A face away from the corner, and a negative caption offset as on the title buttons.
-        {{100, 20},
-         0.1,
-         0.25,
-         0.5,
-         0.5,
-         0.05,
-         0.1,
-         0.25,
-         -0.1,
-         {10, 5, 50, 10},
-         {15, 7, 50, 10},
-         {25, -2},
-         {5, 2}},
-        {{14, 14},
-         0,
-         0,
-         0.95,
-         0.95,
-         0.05,
-         0.05,
-         0.35,
-         -0.05,
-         {0, 0, 13, 13},
-         {1, 1, 13, 13},
-         {5, -1},
-         {1, 1}},
+    // In: width, height, then face x, y, w, h, shadow x, y and caption x, y in hundredths.
+    // Out: face rectangle, shadow corner (the shadow has the face's size), caption, press shift.
+    struct Case {
+        int in[10];
+        int out[10];
     };
-    for (const GeometryCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.size.width() << "x" << c.size.height());
+    // The page-button setting at the three layout sizes, a face away from the corner with a
+    // negative caption offset as on the title buttons, and the title button itself.
+    const Case cases[] = {
+        {{120, 35, 0, 0, 95, 95, 2, 5, 20, 25}, {0, 0, 114, 33, 2, 2, 24, 9, 2, 2}},
+        {{150, 44, 0, 0, 95, 95, 2, 5, 20, 25}, {0, 0, 143, 42, 3, 2, 30, 11, 3, 2}},
+        {{192, 56, 0, 0, 95, 95, 2, 5, 20, 25}, {0, 0, 182, 53, 4, 3, 38, 14, 4, 3}},
+        {{100, 20, 10, 25, 50, 50, 5, 10, 25, -10}, {10, 5, 50, 10, 15, 7, 25, -2, 5, 2}},
+        {{14, 14, 0, 0, 95, 95, 5, 5, 35, -5}, {0, 0, 13, 13, 1, 1, 5, -1, 1, 1}},
+    };
+    for (const Case& c : cases) {
+        const int* in = c.in;
+        const int* out = c.out;
+        SCOPED_TRACE(testing::Message() << in[0] << "x" << in[1]);
         TBaseBtn button;
-        button.resize(c.size);
-        button.SetFaceXOffset(c.faceX);
-        button.SetFaceYOffset(c.faceY);
-        button.SetFaceWidth(c.faceW);
-        button.SetFaceHeight(c.faceH);
-        button.SetShadowXOffset(c.shadowX);
-        button.SetShadowYOffset(c.shadowY);
-        button.SetCaptionXOffset(c.captionX);
-        button.SetCaptionYOffset(c.captionY);
-        EXPECT_EQ(button.FaceRect(), c.face);
-        EXPECT_EQ(button.ShadowRect(), c.shadow);
-        EXPECT_EQ(button.CaptionPos(), c.caption);
-        EXPECT_EQ(button.PressShift(), c.shift);
+        button.resize(in[0], in[1]);
+        button.SetFaceXOffset(in[2] / 100.0);
+        button.SetFaceYOffset(in[3] / 100.0);
+        button.SetFaceWidth(in[4] / 100.0);
+        button.SetFaceHeight(in[5] / 100.0);
+        button.SetShadowXOffset(in[6] / 100.0);
+        button.SetShadowYOffset(in[7] / 100.0);
+        button.SetCaptionXOffset(in[8] / 100.0);
+        button.SetCaptionYOffset(in[9] / 100.0);
+        const QRect face(out[0], out[1], out[2], out[3]);
+        EXPECT_EQ(button.FaceRect(), face);
+        EXPECT_EQ(button.ShadowRect(), face.translated(-face.topLeft() + QPoint(out[4], out[5])));
+        EXPECT_EQ(button.CaptionPos(), QPoint(out[6], out[7]));
+        EXPECT_EQ(button.PressShift(), QPoint(out[8], out[9]));
         button.SetButtonIsDown(true);
-        EXPECT_EQ(button.CaptionPos(), c.caption + c.shift);
+        EXPECT_EQ(button.CaptionPos(), QPoint(out[6] + out[8], out[7] + out[9]));
     }
 }
 
@@ -221,27 +143,26 @@ TEST(BaseBtnPress, SkinnedPageButtonShiftsOnePixelAndShowsDownPicture) {
     EXPECT_EQ(Render(button).pixelColor(0, 0), QColor(Qt::red));
 }
 
-enum class Shown { None, Up, Down, Disabled };
-
 TEST(BaseBtnPress, PictureChoicePerState) {
     struct Case {
         bool hasUp, hasDown, hasDisabled, upIsDown, enabled, down;
-        Shown expected;
+        int expected; // 0 none, 1 up, 2 down, 3 disabled
     };
     const Case cases[] = {
-        {true, true, true, false, true, false, Shown::Up},
-        {true, true, true, false, true, true, Shown::Down},
-        {true, false, true, false, true, true, Shown::None}, // no down picture
-        {true, true, true, true, true, true, Shown::Up},     // up doubles as down
-        {true, false, false, true, true, true, Shown::Up},
-        {false, true, false, true, true, true, Shown::None}, // up wanted but empty
-        {true, true, true, false, false, false, Shown::Disabled},
-        {true, true, true, false, false, true, Shown::Disabled}, // disabled beats down
-        {true, true, false, false, false, false, Shown::None},
+        {true, true, true, false, true, false, 1},
+        {true, true, true, false, true, true, 2},
+        {true, false, true, false, true, true, 0}, // no down picture
+        {true, true, true, true, true, true, 1},   // up doubles as down
+        {true, false, false, true, true, true, 1},
+        {false, true, false, true, true, true, 0}, // up wanted but empty
+        {true, true, true, false, false, false, 3},
+        {true, true, true, false, false, true, 3}, // disabled beats down
+        {true, true, false, false, false, false, 0},
     };
     const QPixmap up = Solid({10, 10}, Qt::red);
     const QPixmap down = Solid({10, 10}, Qt::green);
     const QPixmap disabled = Solid({10, 10}, Qt::gray);
+    const QPixmap pictures[] = {QPixmap(), up, down, disabled};
     int row = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(row++);
@@ -252,21 +173,7 @@ TEST(BaseBtnPress, PictureChoicePerState) {
         button.SetGlyphUpIsGlyphDown(c.upIsDown);
         button.setEnabled(c.enabled);
         button.SetButtonIsDown(c.down);
-        const QPixmap& shown = button.CurrentGlyph();
-        switch (c.expected) {
-        case Shown::None:
-            EXPECT_TRUE(shown.isNull());
-            break;
-        case Shown::Up:
-            EXPECT_EQ(shown.cacheKey(), up.cacheKey());
-            break;
-        case Shown::Down:
-            EXPECT_EQ(shown.cacheKey(), down.cacheKey());
-            break;
-        case Shown::Disabled:
-            EXPECT_EQ(shown.cacheKey(), disabled.cacheKey());
-            break;
-        }
+        EXPECT_EQ(button.CurrentGlyph().cacheKey(), pictures[c.expected].cacheKey());
     }
 }
 
@@ -296,33 +203,23 @@ TEST(BaseBtnMouse, ClickOnlyWhenReleasedOverTheButton) {
         std::vector<Step> steps;
         int clicks, doubleClicks;
     };
+    const QEvent::Type press = QEvent::MouseButtonPress;
+    const QEvent::Type release = QEvent::MouseButtonRelease;
+    const Qt::MouseButton left = Qt::LeftButton;
     const Case cases[] = {
-        {"press and release inside",
-         {{QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton},
-          {QEvent::MouseButtonRelease, {12, 12}, Qt::LeftButton}},
-         1,
-         0},
-        {"released outside",
-         {{QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton},
-          {QEvent::MouseButtonRelease, {130, 12}, Qt::LeftButton}},
-         0,
-         0},
-        {"released above",
-         {{QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton},
-          {QEvent::MouseButtonRelease, {10, -1}, Qt::LeftButton}},
-         0,
-         0},
+        {"press and release inside", {{press, {10, 10}, left}, {release, {12, 12}, left}}, 1, 0},
+        {"released outside", {{press, {10, 10}, left}, {release, {130, 12}, left}}, 0, 0},
+        {"released above", {{press, {10, 10}, left}, {release, {10, -1}, left}}, 0, 0},
         {"right button",
-         {{QEvent::MouseButtonPress, {10, 10}, Qt::RightButton},
-          {QEvent::MouseButtonRelease, {10, 10}, Qt::RightButton}},
+         {{press, {10, 10}, Qt::RightButton}, {release, {10, 10}, Qt::RightButton}},
          0,
          0},
-        {"release without press", {{QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton}}, 0, 0},
+        {"release without press", {{release, {10, 10}, left}}, 0, 0},
         {"double click",
-         {{QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton},
-          {QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton},
-          {QEvent::MouseButtonDblClick, {10, 10}, Qt::LeftButton},
-          {QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton}},
+         {{press, {10, 10}, left},
+          {release, {10, 10}, left},
+          {QEvent::MouseButtonDblClick, {10, 10}, left},
+          {release, {10, 10}, left}},
          1,
          1},
     };
@@ -380,73 +277,42 @@ TEST(BaseBtnMouse, MouseInAndOutRaisedOncePerCrossing) {
 
 TEST(BaseBtnFlags, CentredAndStretchedExcludeEachOther) {
     TBaseBtn button;
+    const auto flags = [&] { return std::pair{button.GlyphCentered(), button.GlyphStretched()}; };
     button.SetGlyphCentered(true);
-    EXPECT_TRUE(button.GlyphCentered());
     button.SetGlyphStretched(true);
-    EXPECT_TRUE(button.GlyphStretched());
-    EXPECT_FALSE(button.GlyphCentered());
+    EXPECT_EQ(flags(), std::pair(false, true));
     button.SetGlyphCentered(true);
-    EXPECT_TRUE(button.GlyphCentered());
-    EXPECT_FALSE(button.GlyphStretched());
-    // Clearing one leaves the other alone.
-    button.SetGlyphStretched(false);
-    EXPECT_TRUE(button.GlyphCentered());
+    EXPECT_EQ(flags(), std::pair(true, false));
+    button.SetGlyphStretched(false); // clearing one leaves the other alone
+    EXPECT_EQ(flags(), std::pair(true, false));
     button.SetGlyphCentered(false);
-    EXPECT_FALSE(button.GlyphCentered());
-    EXPECT_FALSE(button.GlyphStretched());
+    EXPECT_EQ(flags(), std::pair(false, false));
 }
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-public:
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
 
 TEST(BaseBtnRepaint, EveryPropertyChangeRepaints) {
     QWidget window;
     window.resize(200, 80);
     TBaseBtn button(&window);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    PaintCounter counter;
-    button.installEventFilter(&counter);
-    const std::pair<const char*, std::function<void()>> changes[] = {
-        {"brush", [&] { button.SetBrush(QBrush(Qt::red)); }},
-        {"pen", [&] { button.SetPen(QPen(Qt::blue)); }},
-        {"caption", [&] { button.SetCaption(QStringLiteral("Ok")); }},
-        {"font colour", [&] { button.SetFontColor(Qt::green); }},
-        {"down", [&] { button.SetButtonIsDown(true); }},
-        {"hot", [&] { button.SetButtonIsHot(true); }},
-        {"face width", [&] { button.SetFaceWidth(0.5); }},
-        {"face visible", [&] { button.SetFaceVisible(false); }},
-        {"shadow offset", [&] { button.SetShadowYOffset(0.1); }},
-        {"shadow colour", [&] { button.SetShadowColor(Qt::black); }},
-        {"caption offset", [&] { button.SetCaptionXOffset(0.3); }},
-        {"rounding", [&] { button.SetCaptionXRound(6); }},
-        {"glyph",
-         [&] {
-             button.SetGlyphUp(Solid({4, 4}, Qt::red));
-         }},
-        {"glyph centred", [&] { button.SetGlyphCentered(true); }},
-        {"glyph stretched", [&] { button.SetGlyphStretched(true); }},
-        {"enabled", [&] { button.setEnabled(false); }},
-    };
-    for (const auto& [name, change] : changes) {
-        SCOPED_TRACE(name);
-        QApplication::processEvents();
-        counter.count = 0;
-        change();
-        QElapsedTimer timer;
-        timer.start();
-        while (counter.count == 0 && timer.elapsed() < 2000)
-            QTest::qWait(5);
-        EXPECT_GT(counter.count, 0);
-    }
+    test::ExpectEachChangeRepaints(window, button,
+                                   {{"brush", [&] { button.SetBrush(QBrush(Qt::red)); }},
+                                    {"pen", [&] { button.SetPen(QPen(Qt::blue)); }},
+                                    {"caption", [&] { button.SetCaption(QStringLiteral("Ok")); }},
+                                    {"font colour", [&] { button.SetFontColor(Qt::green); }},
+                                    {"down", [&] { button.SetButtonIsDown(true); }},
+                                    {"hot", [&] { button.SetButtonIsHot(true); }},
+                                    {"face width", [&] { button.SetFaceWidth(0.5); }},
+                                    {"face visible", [&] { button.SetFaceVisible(false); }},
+                                    {"shadow offset", [&] { button.SetShadowYOffset(0.1); }},
+                                    {"shadow colour", [&] { button.SetShadowColor(Qt::black); }},
+                                    {"caption offset", [&] { button.SetCaptionXOffset(0.3); }},
+                                    {"rounding", [&] { button.SetCaptionXRound(6); }},
+                                    {"glyph",
+                                     [&] {
+                                         button.SetGlyphUp(Solid({4, 4}, Qt::red));
+                                     }},
+                                    {"glyph centred", [&] { button.SetGlyphCentered(true); }},
+                                    {"glyph stretched", [&] { button.SetGlyphStretched(true); }},
+                                    {"enabled", [&] { button.setEnabled(false); }}});
 }
 
 TEST(BaseBtnPixels, DrawnFaceShadowAndCaption) {
@@ -476,14 +342,7 @@ TEST(BaseBtnPixels, DrawnFaceShadowAndCaption) {
 
     // A caption of one full block glyph: its top-left follows the caption offsets.
     button.SetButtonIsDown(false);
-    button.SetFaceVisible(false);
-    QFont font = button.font();
-    font.setPixelSize(20);
-    button.setFont(font);
-    button.SetCaption(QString(QChar(0x2588)));
-    button.SetFontColor(Qt::green);
-    button.SetCaptionXOffset(0.5);
-    button.SetCaptionYOffset(0.25);
+    BlockCaption(button);
     image = Render(button);
     EXPECT_EQ(image.pixelColor(54, 20), QColor(Qt::green));
     EXPECT_EQ(image.pixelColor(45, 20), QColor(Qt::white));
@@ -497,17 +356,9 @@ TEST(BaseBtnPixels, DrawnFaceShadowAndCaption) {
 
 TEST(BaseBtnPixels, CaptionOutlineCopySitsOnePixelUpLeft) {
     TBaseBtn button;
-    button.resize(100, 40);
-    button.SetFaceVisible(false);
-    QFont font = button.font();
-    font.setPixelSize(20);
-    button.setFont(font);
-    button.SetCaption(QString(QChar(0x2588)));
-    button.SetFontColor(Qt::green);
+    BlockCaption(button);
     button.SetCaptionPenColor(Qt::magenta);
     button.SetCaptionPenVisible(true);
-    button.SetCaptionXOffset(0.5);
-    button.SetCaptionYOffset(0.25);
     const QImage image = Render(button);
     // Extents of the pixels mostly of each colour (the glyph's edges are antialiased).
     QRect green;

@@ -2,15 +2,15 @@
 // the built-in pictures where the dialogs look for them, pictures are loaded once, and a
 // button group takes on its skin.
 #include "TBaseBtn.h"
+#include "TScreenLayout.h"
 #include "TSkinPictures.h"
-
-#include <gtest/gtest.h>
+#include "UiTestSupport.h"
 
 #include <QDir>
 #include <QFile>
-#include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
+
+#include <vector>
 
 namespace sudoku {
 namespace {
@@ -42,29 +42,20 @@ TEST(SkinSuffixes, PerScreenLayout) {
 }
 
 TEST(SkinBuiltIn, EveryPictureIsThereAtItsLayoutSize) {
-    // Base sizes times 1.25 and 1.6, rounded as the window rounds its controls.
-    struct Case {
-        const char* name;
-        QSize base, at125, at16;
-    };
-    const Case cases[] = {
-        {"Player_Background", {568, 405}, {710, 506}, {909, 648}},
-        {"But_Up", {120, 35}, {150, 44}, {192, 56}},
-        {"But_Down", {120, 35}, {150, 44}, {192, 56}},
-        {"But_Disabled", {120, 35}, {150, 44}, {192, 56}},
-        {"But85x15_Up", {85, 15}, {106, 19}, {136, 24}},
-        {"But85x15_Down", {85, 15}, {106, 19}, {136, 24}},
-        {"But85x15_Disabled", {85, 15}, {106, 19}, {136, 24}},
-        {"But14x14_Up", {14, 14}, {18, 18}, {22, 22}},
-        {"But14x14_Down", {14, 14}, {18, 18}, {22, 22}},
-        {"But14x14_Disabled", {14, 14}, {18, 18}, {22, 22}},
-    };
+    std::vector<std::pair<QString, QSize>> cases = {{"Player_Background", {568, 405}}};
+    for (const auto& [stem, size] :
+         {std::pair{"But", QSize(120, 35)}, {"But85x15", {85, 15}}, {"But14x14", {14, 14}}})
+        for (const char* state : {"_Up", "_Down", "_Disabled"})
+            cases.emplace_back(QString::fromLatin1(stem) + QString::fromLatin1(state), size);
     TSkinPictures pictures(QStringLiteral("/nonexistent/"));
-    for (const Case& c : cases) {
-        const QString name = QString::fromLatin1(c.name);
-        EXPECT_EQ(pictures.Resource(name).size(), c.base) << c.name;
-        EXPECT_EQ(pictures.Resource(name + SkinSuffix(3)).size(), c.at125) << c.name;
-        EXPECT_EQ(pictures.Resource(name + SkinSuffix(7)).size(), c.at16) << c.name;
+    for (const auto& [name, base] : cases) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(pictures.Resource(name).size(), base);
+        // Enlarged pictures are the base size scaled as the window scales its controls.
+        for (int layout : {3, 7})
+            EXPECT_EQ(pictures.Resource(name + SkinSuffix(layout)).size(),
+                      QSize(TScreenLayout::ScaleValue(base.width(), layout),
+                            TScreenLayout::ScaleValue(base.height(), layout)));
     }
     EXPECT_EQ(pictures.Resource(QStringLiteral("Player_Intro")).size(), QSize(280, 280));
     EXPECT_EQ(pictures.Resource(QStringLiteral("Player_About")).size(), QSize(325, 325));
@@ -149,10 +140,8 @@ TEST(SkinApply, ButtonTakesThePicturesAndTheSkinnedLook) {
     button.SetShadowYOffset(0.05);
     button.SetGlyphCentered(true);
     TButtonSkin skin;
-    skin.Up = QPixmap(120, 35);
-    skin.Up.fill(Qt::red);
-    skin.Down = QPixmap(120, 35);
-    skin.Down.fill(Qt::blue);
+    skin.Up = test::Solid({120, 35}, Qt::red);
+    skin.Down = test::Solid({120, 35}, Qt::blue);
     ASSERT_TRUE(ApplyButtonSkin(button, skin));
     EXPECT_FALSE(button.FaceVisible());
     EXPECT_EQ(button.Pen().style(), Qt::NoPen);
@@ -169,8 +158,7 @@ TEST(SkinApply, WithoutAnUpPictureTheDrawnFaceStays) {
     TBaseBtn button;
     button.SetShadowXOffset(0.02);
     TButtonSkin skin;
-    skin.Down = QPixmap(10, 10);
-    skin.Down.fill(Qt::blue);
+    skin.Down = test::Solid({10, 10}, Qt::blue);
     EXPECT_FALSE(ApplyButtonSkin(button, skin));
     EXPECT_TRUE(button.FaceVisible());
     EXPECT_DOUBLE_EQ(button.ShadowXOffset(), 0.02);
@@ -191,12 +179,7 @@ TEST(SkinApply, SkinnedButtonsRenderTheirStatePictures) {
         ASSERT_TRUE(ApplyButtonSkin(button, skin));
         const QPoint probe(button.width() / 2, button.height() / 3);
         auto render = [&] {
-            QImage image(button.size(), QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            button.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-            painter.end();
-            return image;
+            return test::RenderWidget(button, Qt::transparent, QImage::Format_ARGB32_Premultiplied);
         };
         EXPECT_EQ(render().pixel(probe), skin.Up.toImage().pixel(probe));
         button.SetButtonIsDown(true);
