@@ -19,36 +19,24 @@ public:
     TSolveOptions Checks = soRuler | soHints | soErrors | soAlternatives;
     TSolveOptions Aids = soRestart;
     double TimeLimit = 1.0 / 24; // one hour
-    int DisplaySet = 0;
-    std::string Symbols = "123456789";
-    bool PlayShowing = true;
-    bool DesignShowing = false;
+    bool PlayShowing = true, DesignShowing = false;
 
     // What the page showed.
     std::map<TPlayControl, bool> Enabled;
-    std::string PauseCaption, SolutionCaption, CompleteCaption, FileName, LevelCaption;
-    TClockFace PlayFace, DesignFace;
+    std::string SolutionCaption, FileName, LevelCaption;
+    TClockFace PlayFace;
     TAlternativesDisplay Alternatives;
-    int SolutionsMenu = -1;
+    int SolutionsMenu = -1, GridSize = 0, Col = 1, Row = 1, NewDesigns = 0, DelayedMs = 0;
     bool PopupAllowed = false;
-    int GridSize = 0;
-    int Col = 1, Row = 1;
-    int Repaints = 0;
-    int DisplaySetRefreshes = 0;
-    int NewDesigns = 0;
-    int MessageLoops = 0;
-    int DelayedMs = 0;
     std::vector<std::string> Errors;
 
     // Dialog answers, consumed front first; the prompts asked are kept.
     std::deque<std::string> EditAnswers;
     std::deque<bool> MsgAnswers;
-    std::vector<std::string> Prompts;
-    std::vector<std::string> EditDefaults;
+    std::vector<std::string> Prompts, EditDefaults;
 
     double Clock = 46361.5; // the moment now, in days
-    std::function<void()> OnProcessMessages;
-    std::function<void()> OnRepaint;
+    std::function<void()> OnProcessMessages, OnRepaint;
 
     int OptionsLevel() const override { return Level; }
     std::string OptionsLevelText(int level) const override {
@@ -59,68 +47,63 @@ public:
     double OptionsTimeLimit() const override { return TimeLimit; }
     TSolveOptions SolveOptions() const override { return Aids; }
     void SetSolveOptions(TSolveOptions options) override { Aids = options; }
-    int DisplaySetIndex() const override { return DisplaySet; }
-    std::string DisplaySetSymbols() const override { return Symbols; }
-    bool HasSmallPicture(int) const override { return DisplaySet >= 3; }
+    int DisplaySetIndex() const override { return 0; }
+    std::string DisplaySetSymbols() const override { return "123456789"; }
+    bool HasSmallPicture(int) const override { return false; }
     bool PlayNSolveShowing() const override { return PlayShowing; }
     bool EnterNDesignShowing() const override { return DesignShowing; }
 
     void SetEnabled(TPlayControl control, bool enabled) override { Enabled[control] = enabled; }
-    void SetPauseCaption(const std::string& c) override { PauseCaption = c; }
+    void SetPauseCaption(const std::string&) override {}
     void SetSolutionCaption(const std::string& c) override { SolutionCaption = c; }
     void SetFileNameCaption(const std::string& c) override { FileName = c; }
     void SetLevelCaption(const std::string& c) override { LevelCaption = c; }
-    void ShowClock(const TClockFace& play, const TClockFace& design) override {
-        PlayFace = play;
-        DesignFace = design;
-    }
+    void ShowClock(const TClockFace& play, const TClockFace&) override { PlayFace = play; }
     void ShowAlternatives(const TAlternativesDisplay& d) override { Alternatives = d; }
     void SetSolutionsMenu(int count) override { SolutionsMenu = count; }
     void SetPopupAllowed(bool allowed) override { PopupAllowed = allowed; }
     void SetGridSize(int n) override { GridSize = n; }
-    void RefreshDisplaySet() override { ++DisplaySetRefreshes; }
+    void RefreshDisplaySet() override {}
     void SelectCell(int col, int row) override {
         Col = col;
         Row = row;
     }
     int SelectedCol() const override { return Col; }
     int SelectedRow() const override { return Row; }
-    void RepaintGrid() override {
-        ++Repaints;
-        if (OnRepaint)
-            OnRepaint();
-    }
-    void SetCompleteCaption(const std::string& c) override { CompleteCaption = c; }
+    void RepaintGrid() override { Call(OnRepaint); }
+    void SetCompleteCaption(const std::string&) override {}
     void StartNewDesign() override { ++NewDesigns; }
 
     std::string EditDlg(const std::string& prompt, const std::string&, const std::string&,
                         const std::string& text) override {
         Prompts.push_back(prompt);
         EditDefaults.push_back(text);
-        if (EditAnswers.empty())
-            return {};
-        std::string answer = EditAnswers.front();
-        EditAnswers.pop_front();
-        return answer;
+        return Next(EditAnswers, std::string());
     }
     bool MsgDlg(const std::string& text, const std::string&, const std::string&) override {
         Prompts.push_back(text);
-        if (MsgAnswers.empty())
-            return false;
-        const bool answer = MsgAnswers.front();
-        MsgAnswers.pop_front();
-        return answer;
+        return Next(MsgAnswers, false);
     }
     void ShowWriteError(const std::string& message) override { Errors.push_back(message); }
     std::string Translate(int, const std::string& english) const override { return english; }
 
-    void ProcessMessages() override {
-        ++MessageLoops;
-        if (OnProcessMessages)
-            OnProcessMessages();
-    }
+    void ProcessMessages() override { Call(OnProcessMessages); }
     void Delay(int ms) override { DelayedMs += ms; }
     double Now() const override { return Clock; }
+
+private:
+    // The front answer, or the cancel answer when the test prepared none.
+    template <typename T> static T Next(std::deque<T>& answers, T cancel) {
+        if (answers.empty())
+            return cancel;
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    static void Call(const std::function<void()>& hook) {
+        if (hook)
+            hook();
+    }
 };
 
 } // namespace sudoku

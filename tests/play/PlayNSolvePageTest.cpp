@@ -24,8 +24,8 @@ class PlayNSolveGame : public ::testing::Test {
 protected:
     void SetUp() override {
         Dir = fs::temp_directory_path() /
-              ("playnsolve-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              ("playnsolve-" +
+               std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(Dir);
         fs::create_directories(Dir);
         Page = MakePage(View);
@@ -33,12 +33,20 @@ protected:
     void TearDown() override { fs::remove_all(Dir); }
 
     std::unique_ptr<TPlayNSolvePage> MakePage(FakePlayNSolveView& view) {
-        auto page = std::make_unique<TPlayNSolvePage>(
-            view, TPlayNSolveFiles{Library(), (Dir / "sudokus.ini").string()}, "Default User");
+        auto page = std::make_unique<TPlayNSolvePage>(view, TPlayNSolveFiles{Library(), Settings()},
+                                                      "Default User");
         page->SetRandom(Random);
         return page;
     }
     std::string Library() const { return (Dir / "sudoku.dat").string(); }
+    std::string Settings() const { return (Dir / "sudokus.ini").string(); }
+    // Writes a record of the user's into the library and loads it on the page.
+    void Load(TSuDoKuFileData rec) {
+        rec.Name = "Default User@Stored";
+        rec.S = 1;
+        WriteSuDoKuFileData(Library(), rec.Name, rec);
+        Page->PlayNSolveLoad(Library(), rec.Name);
+    }
 
     TPlayState& State() { return Page->State(); }
     int N() { return State().GridSize(); }
@@ -51,13 +59,16 @@ protected:
         View.Row = cell.second;
         Page->SuDoKuGridSelectCell(cell.first, cell.second);
     }
-    void Key(TCell cell, int key, bool ctrl = false) {
+    // A key or a popup item on the cell; what the cell shows then.
+    std::string Key(TCell cell, int key, bool ctrl = false) {
         Select(cell);
         Page->SuDoKuGridKeyUp(key, ctrl);
+        return Text(cell);
     }
-    void Menu(TCell cell, const char* item) {
+    std::string Menu(TCell cell, const char* item) {
         Select(cell);
         Page->SuDoKuGridPopupMenuClick(item);
+        return Text(cell);
     }
 
     std::vector<TCell> Cells(bool given) {
@@ -73,10 +84,13 @@ protected:
     // The key of the cell's solution value, and of a value that is not.
     int Right(TCell cell) { return '0' + Solution(cell); }
     int Wrong(TCell cell) { return '0' + Solution(cell) % N() + 1; }
+    static std::string Typed(int key) { return std::string(1, static_cast<char>(key)); }
 
-    void Tick(double minutes) {
+    // The main timer fires the given time later; the caption it leaves.
+    const std::string& Tick(double minutes) {
         View.Clock += minutes * Minute;
         Page->MainTimerTime();
+        return View.PlayFace.Caption;
     }
 
     fs::path Dir;
@@ -147,8 +161,17 @@ TEST_F(PlayNSolveGame, KeysMenuAndStripChangeCellsAndCountEntries) {
     NewGame();
     const auto open = OpenCells();
     const TCell a = open[0], b = open[1], c = open[2];
-    Key(a, Wrong(a));
-    EXPECT_EQ(Text(a), std::string(1, static_cast<char>(Wrong(a))));
+    // Selecting a cell shows its alternatives; only those of open cells are counted.
+    const int shownAlternatives = Page->Record().Sa;
+    Select(Cells(true).front());
+    EXPECT_EQ(View.Alternatives.Caption, "Alternatives");
+    EXPECT_EQ(Page->Record().Sa, shownAlternatives);
+    Select(a);
+    EXPECT_EQ(Page->Record().Sa, shownAlternatives + 1);
+    EXPECT_EQ(View.Alternatives.Caption,
+              "Alternatives\n" + State().AlternativeStrings[CellIndex(a.first, a.second)]);
+
+    EXPECT_EQ(Key(a, Wrong(a)), Typed(Wrong(a)));
     Key(a, Wrong(a)); // the same value again: no change
     EXPECT_EQ(Page->Record().Sn, 1);
     EXPECT_EQ(State().MoveHistory.Text(),
@@ -158,15 +181,11 @@ TEST_F(PlayNSolveGame, KeysMenuAndStripChangeCellsAndCountEntries) {
     // Ctrl on a cell holding a value drops it and starts the notes.
     const std::pair<int, const char*> notes[] = {
         {'5', "5,"}, {vk::Numpad1 + 2, "5,3,"}, {'5', "3,"}};
-    for (const auto& [key, text] : notes) {
-        Key(a, key, true);
-        EXPECT_EQ(Text(a), text);
-    }
+    for (const auto& [key, text] : notes)
+        EXPECT_EQ(Key(a, key, true), text);
     const std::pair<const char*, const char*> items[] = {{"N71", "7"}, {"P22", "2,"}, {"N01", ""}};
-    for (const auto& [item, text] : items) {
-        Menu(b, item);
-        EXPECT_EQ(Text(b), text) << item;
-    }
+    for (const auto& [item, text] : items)
+        EXPECT_EQ(Menu(b, item), text) << item;
 
     Select(c);
     Page->DisplaySetImgMouseUp(27 * 3 + 5, 255, 1.0, false, false); // the fourth symbol
@@ -188,10 +207,8 @@ TEST_F(PlayNSolveGame, GivensPausedAndFinishedGamesIgnoreKeys) {
     NewGame();
     const TCell given = Cells(true).front();
     const std::string text = Text(given);
-    Key(given, vk::Delete);
-    Key(given, '1', true);
-    Key(given, vk::Pause); // not even the pause key on a given
-    EXPECT_EQ(Text(given), text);
+    for (const auto& [key, ctrl] : {std::pair{vk::Delete, false}, {'1', true}, {vk::Pause, false}})
+        EXPECT_EQ(Key(given, key, ctrl), text); // not even the pause key on a given
     EXPECT_FALSE(View.PopupAllowed);
     EXPECT_FALSE(HasFlag(State().SuDoKuState, sfPaused));
 
@@ -201,15 +218,13 @@ TEST_F(PlayNSolveGame, GivensPausedAndFinishedGamesIgnoreKeys) {
     Key(open, vk::Pause);
     EXPECT_EQ(State().SuDoKuState, sfPlaying | sfPaused);
     Key(open, '3');
-    Menu(open, "N31");
-    EXPECT_EQ(Text(open), "");
+    EXPECT_EQ(Menu(open, "N31"), "");
     EXPECT_FALSE(View.PopupAllowed);
     EXPECT_FALSE(View.Enabled[TPlayControl::Undo]);
 
     Page->PlayNSolvePauseBtnClick();
     Page->PlayNSolveSolutionBtnClick();
-    Key(open, '3');
-    EXPECT_EQ(Text(open), "");
+    EXPECT_EQ(Key(open, '3'), "");
     EXPECT_EQ(Page->Record().Sn, 0);
 }
 
@@ -253,12 +268,10 @@ TEST_F(PlayNSolveGame, HintFillsTheOpenCellAndErrorsMarkDuringOneRepaint) {
     // Every open cell but one holds a value, the last one notes: the hint must pick it.
     const auto open = OpenCells();
     for (std::size_t i = 0; i + 1 < open.size(); ++i)
-        State().SetCellText(open[i].first, open[i].second,
-                            std::string(1, static_cast<char>(Wrong(open[i]))));
+        State().SetCellText(open[i].first, open[i].second, Typed(Wrong(open[i])));
     const TCell cell = open.back();
     Key(cell, '1', true);
-    Key(cell, '2', true);
-    const std::string notes = Text(cell);
+    const std::string notes = Key(cell, '2', true);
     const int entries = Page->Record().Sn;
     Page->PlayNSolveHintBtnClick();
     EXPECT_EQ(Text(cell), std::to_string(Solution(cell)));
@@ -270,7 +283,7 @@ TEST_F(PlayNSolveGame, HintFillsTheOpenCellAndErrorsMarkDuringOneRepaint) {
     EXPECT_EQ(Text(cell), notes);
 
     // With no open cell left the hint changes nothing.
-    const std::string wrong(1, static_cast<char>(Wrong(cell)));
+    const std::string wrong = Typed(Wrong(cell));
     State().SetCellText(cell.first, cell.second, wrong);
     const std::string history = State().MoveHistory.Text();
     Page->PlayNSolveHintBtnClick();
@@ -290,8 +303,7 @@ TEST_F(PlayNSolveGame, FinishingTheGridEndsTheGameAndTheNextTickSaysSolved) {
     EXPECT_EQ(State().PlayNSolveStatus, psOver);
     EXPECT_FALSE(View.Enabled[TPlayControl::Hint]);
     EXPECT_TRUE(View.Enabled[TPlayControl::Restart]);
-    Tick(1.0 / 60);
-    EXPECT_EQ(View.PlayFace.Caption, "Puzzle Solved!");
+    EXPECT_EQ(Tick(1.0 / 60), "Puzzle Solved!");
     EXPECT_FALSE(View.PlayFace.GaugeVisible);
 }
 
@@ -314,13 +326,12 @@ TEST_F(PlayNSolveGame, SolutionKeepsEntriesDropsNotesAndRestartResetsTheClock) {
     Tick(5);
     EXPECT_FALSE(Page->SolutionsPopupClick());
     EXPECT_EQ(State().SuDoKuState, sfSolved);
-    EXPECT_EQ(Text(open[0]), std::string(1, static_cast<char>(Wrong(open[0]))));
+    EXPECT_EQ(Text(open[0]), Typed(Wrong(open[0])));
     EXPECT_EQ(Text(open[1]), "");
     EXPECT_GT(State().SuDoKuGridErrorCount(), 0);
     EXPECT_TRUE(State().MoveHistory.IsEmpty());
     EXPECT_FALSE(View.Enabled[TPlayControl::Undo]);
-    Tick(1);
-    EXPECT_EQ(View.PlayFace.Caption, "Puzzle Solution");
+    EXPECT_EQ(Tick(1), "Puzzle Solution");
     EXPECT_NEAR(Page->Record().Tpt, 15 * Minute, 1e-9);
 
     Page->PlayNSolveRestartBtnClick();
@@ -330,15 +341,13 @@ TEST_F(PlayNSolveGame, SolutionKeepsEntriesDropsNotesAndRestartResetsTheClock) {
     EXPECT_EQ(Page->Record().Sr, 2);
     for (const TCell& cell : open)
         EXPECT_EQ(Text(cell), "");
-    Tick(2);
-    EXPECT_EQ(View.PlayFace.Caption, "Time 02:00");
+    EXPECT_EQ(Tick(2), "Time 02:00");
 }
 
 TEST_F(PlayNSolveGame, ClockShowsMinutesOfTheHourAndHonoursTheTimeLimit) {
     View.Checks = soHints | soErrors;
     NewGame();
-    Tick(75);
-    EXPECT_EQ(View.PlayFace.Caption, "Time 15:00");
+    EXPECT_EQ(Tick(75), "Time 15:00");
     EXPECT_FALSE(View.PlayFace.GaugeRed);
 
     View.Checks = soHints | soTimeLimited;
@@ -351,29 +360,29 @@ TEST_F(PlayNSolveGame, ClockShowsMinutesOfTheHourAndHonoursTheTimeLimit) {
     EXPECT_EQ(State().SuDoKuState, sfPlaying); // exactly at the limit the game goes on
     Tick(1.0 / 60);
     EXPECT_EQ(State().SuDoKuState, sfSolved);
-    Tick(1.0 / 60);
-    EXPECT_EQ(View.PlayFace.Caption, "Puzzle Solution");
+    EXPECT_EQ(Tick(1.0 / 60), "Puzzle Solution");
 }
 
-TEST_F(PlayNSolveGame, PausedGameLeftOnPageChangeComesBackPausedWithOneMorePause) {
-    NewGame();
-    const TCell cell = OpenCells().front();
-    Key(cell, '2', true);
-    Key(cell, '9', true);
+TEST_F(PlayNSolveGame, GameSurvivesPausePageChangesAndClosingTheProgram) {
+    View.Level = 2;
+    NewGame("S2X3");
+    const auto open = OpenCells();
+    Key(open[0], '3', true);
+    Key(open[0], '1', true);
+    Key(open[1], Right(open[1]));
     Tick(3);
     Page->PlayNSolvePauseBtnClick();
     EXPECT_EQ(View.PlayFace.Caption, "Pausing");
     EXPECT_EQ(State().PlayNSolveStatus, psPaused);
     EXPECT_FALSE(View.Enabled[TPlayControl::Grid]);
-    Tick(20);
-    EXPECT_EQ(View.PlayFace.Caption, "Pausing");
+    EXPECT_EQ(Tick(20), "Pausing");
     EXPECT_FALSE(View.PlayFace.GaugeVisible);
     Page->PlayNSolvePauseBtnClick();
     EXPECT_EQ(View.PlayFace.Caption, "Time 03:00");
-    Tick(1);
-    EXPECT_EQ(View.PlayFace.Caption, "Time 04:00");
+    EXPECT_EQ(Tick(1), "Time 04:00");
     EXPECT_EQ(Page->Record().Sp, 1);
 
+    // A paused game left on a page change comes back paused, with one more pause.
     Page->PlayNSolvePauseBtnClick();
     const TSuDoKuStrings cells = State().Cells;
     const std::string history = State().MoveHistory.Text();
@@ -387,19 +396,11 @@ TEST_F(PlayNSolveGame, PausedGameLeftOnPageChangeComesBackPausedWithOneMorePause
     EXPECT_EQ(View.PlayFace.Caption, "Pausing");
     Page->PlayNSolvePauseBtnClick();
     EXPECT_EQ(View.PlayFace.Caption, "Time 04:00");
-}
 
-TEST_F(PlayNSolveGame, GameSurvivesClosingAndReopening) {
-    View.Level = 2;
-    NewGame("S2X3");
-    const auto open = OpenCells();
-    Key(open[0], '3', true);
-    Key(open[0], '1', true);
-    Key(open[1], Right(open[1]));
-    Tick(7);
-    Page->SaveLastGame(); // the game part of saving the settings at close
+    // Closing saves the game with the settings; the next start goes on from its stored time.
+    EXPECT_EQ(Tick(3), "Time 07:00");
+    Page->SaveLastGame();
     EXPECT_EQ(State().SuDoKuState, sfPlaying);
-
     FakePlayNSolveView reopened;
     reopened.Clock = View.Clock + 60;
     auto page = MakePage(reopened);
@@ -407,20 +408,17 @@ TEST_F(PlayNSolveGame, GameSurvivesClosingAndReopening) {
     EXPECT_EQ(page->State().SuDoKuState, sfPlaying);
     EXPECT_EQ(page->State().GridSize(), 6);
     EXPECT_EQ(reopened.GridSize, 6);
-    EXPECT_EQ(page->State().Cells, State().Cells);
+    EXPECT_EQ(page->State().Cells, cells);
     EXPECT_EQ(page->State().SolutionValues, State().SolutionValues);
     EXPECT_EQ(page->Record().Sn, 3);
     EXPECT_EQ(page->Record().Name, Page->Record().Name);
     EXPECT_NEAR(page->Record().Tpt, 7 * Minute, 1.0 / 86400);
     EXPECT_EQ(reopened.LevelCaption, "Level Skilled");
     EXPECT_EQ(reopened.FileName, DisplayNameOf(Page->Record().Name));
-    // The clock goes on from the stored time, not from when the program was closed.
     reopened.Clock += Minute;
     page->MainTimerTime();
     EXPECT_EQ(reopened.PlayFace.Caption, "Time 08:00");
     // Undo still knows the notes.
-    reopened.Col = open[1].first;
-    reopened.Row = open[1].second;
     page->PlayNSolveUndoBtnClick();
     page->PlayNSolveUndoBtnClick();
     EXPECT_EQ(page->State().CellText(open[0].first, open[0].second), "3,");
@@ -436,17 +434,13 @@ TEST_F(PlayNSolveGame, ChangedLoginSavesUnderTheOldUserAndSkipsTheTick) {
         Page->SaveLastGame();
         savedFor.push_back(newName);
     };
-    Tick(2);
-    EXPECT_EQ(View.PlayFace.Caption, "Time 02:00");
+    EXPECT_EQ(Tick(2), "Time 02:00");
     login = "ann";
-    Tick(3);
+    EXPECT_EQ(Tick(3), "Time 02:00"); // the rest of that tick is skipped
     EXPECT_EQ(savedFor, (std::vector<std::string>{"Default User", "ann"}));
-    EXPECT_EQ(View.PlayFace.Caption, "Time 02:00"); // the rest of that tick is skipped
     EXPECT_EQ(Page->LastSection(), "ann.Last_PlayNSolve");
-    EXPECT_TRUE(
-        SectionExistsInFile((Dir / "sudokus.ini").string(), "Default User.Last_PlayNSolve"));
-    Tick(1);
-    EXPECT_EQ(View.PlayFace.Caption, "Time 06:00");
+    EXPECT_TRUE(SectionExistsInFile(Settings(), "Default User.Last_PlayNSolve"));
+    EXPECT_EQ(Tick(1), "Time 06:00");
 }
 
 TEST_F(PlayNSolveGame, MissingLastGameOrUnknownShapeLeavesAnEmptyPage) {
@@ -465,13 +459,10 @@ TEST_F(PlayNSolveGame, MissingLastGameOrUnknownShapeLeavesAnEmptyPage) {
     for (const auto& [cols, rows] : {TCell{5, 5}, TCell{0, 3}, TCell{-2, 4}}) {
         TSuDoKuFileData rec;
         InitSuDoKuFileData(rec);
-        rec.Name = "Default User@Odd";
         rec.Nc = cols;
         rec.Nr = rows;
         rec.M1 = std::string(2 * 25 * 25, '1');
-        rec.S = 1;
-        WriteSuDoKuFileData(Library(), rec.Name, rec);
-        Page->PlayNSolveLoad(Library(), rec.Name);
+        Load(rec);
         EXPECT_EQ(State().SuDoKuState, 0) << cols << " x " << rows;
         EXPECT_EQ(N(), 9);
     }
@@ -540,18 +531,13 @@ TEST_F(PlayNSolveGame, SixteenBySixteenIsPlayableWithQToW) {
     EXPECT_EQ(View.GridSize, 16);
     const auto open = OpenCells();
     const char letters[] = "QRSTUVW";
-    for (int i = 0; i < 7; ++i) {
-        Key(open[i], letters[i]);
-        EXPECT_EQ(Text(open[i]), std::to_string(10 + i));
-    }
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(Key(open[i], letters[i]), std::to_string(10 + i));
     const TCell cell = open[7];
     const std::pair<int, const char*> notes[] = {{'R', "11,"}, {'1', "11,1,"}, {'1', "11,"}};
-    for (const auto& [key, text] : notes) {
-        Key(cell, key, true);
-        EXPECT_EQ(Text(cell), text);
-    }
-    Menu(cell, "PG2");
-    EXPECT_EQ(Text(cell), "11,16,");
+    for (const auto& [key, text] : notes)
+        EXPECT_EQ(Key(cell, key, true), text);
+    EXPECT_EQ(Menu(cell, "PG2"), "11,16,");
     EXPECT_EQ(Page->Record().Sn, 11);
 
     // The strip of a 16-symbol grid divides its width by 16.
@@ -563,20 +549,6 @@ TEST_F(PlayNSolveGame, SixteenBySixteenIsPlayableWithQToW) {
     Select(open[9]);
     EXPECT_EQ(View.Alternatives.Caption.rfind("Alternatives\n", 0), 0u);
     EXPECT_EQ(View.Alternatives.Caption.find('0'), std::string::npos);
-}
-
-TEST_F(PlayNSolveGame, AlternativesAreCountedForOpenCellsOnly) {
-    NewGame();
-    const int before = Page->Record().Sa;
-    Select(Cells(true).front());
-    EXPECT_EQ(View.Alternatives.Caption, "Alternatives");
-    EXPECT_EQ(Page->Record().Sa, before);
-
-    const TCell open = OpenCells().front();
-    Select(open);
-    EXPECT_EQ(Page->Record().Sa, before + 1);
-    EXPECT_EQ(View.Alternatives.Caption,
-              "Alternatives\n" + State().AlternativeStrings[CellIndex(open.first, open.second)]);
 }
 
 // Cells of a solved 9 x 9 grid whose two values can swap without breaking any unit: two rows
@@ -609,12 +581,8 @@ TEST_F(PlayNSolveGame, PuzzleWithSeveralSolutionsOffersThemInAMenu) {
         givens[static_cast<std::size_t>(index)].clear();
     TSuDoKuFileData rec;
     InitSuDoKuFileData(rec);
-    rec.Name = "Default User@Open";
     rec.M2 = grid.StringsToHex(givens);
-    rec.S = 1;
-    WriteSuDoKuFileData(Library(), rec.Name, rec);
-
-    Page->PlayNSolveLoad(Library(), rec.Name);
+    Load(rec);
     ASSERT_EQ(State().SuDoKuState, sfPlaying);
     EXPECT_EQ(Page->Solver().Solutions(), 2);
     EXPECT_EQ(View.SolutionsMenu, 2);
@@ -647,7 +615,7 @@ TEST_F(PlayNSolveGame, ShapeChosenOnTheDesignPageLeavesThePlayGameAlone) {
     EXPECT_EQ(View.NewDesigns, 1);
     EXPECT_EQ(State().SuDoKuState, 0);
     TSuDoKuFileData last;
-    ASSERT_TRUE(ReadSuDoKuFileData((Dir / "sudokus.ini").string(), Page->LastSection(), last));
+    ASSERT_TRUE(ReadSuDoKuFileData(Settings(), Page->LastSection(), last));
     EXPECT_EQ(last.Nc, 3);
     // An unknown item gives 3 x 3.
     View.PlayShowing = true;

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace sudoku {
@@ -133,34 +134,26 @@ TEST(PlayState, GridChecks) {
 }
 
 TEST(PlayState, CompletionTestEndsOnlyAPlayableCorrectGame) {
-    struct Case {
-        const char* Name;
-        TSuDoKuState State;
-        bool Correct, Ends;
-    };
-    const Case cases[] = {
-        {"playing and correct", sfPlaying, true, true},
-        {"playing with errors marked", sfPlaying | sfShowErrors, true, true},
-        {"playing but wrong", sfPlaying, false, false},
-        {"not playing", 0, true, false},
-        {"already solved", sfPlaying | sfSolved, true, false},
-        {"paused", sfPlaying | sfPaused, true, false},
-        {"loading", sfPlaying | sfLoading, true, false},
-        {"thinking", sfPlaying | sfThinking, true, false},
-        {"restarting", sfPlaying | sfRestarting, true, false},
-        {"validating", sfPlaying | sfValidating, true, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.Name);
-        TPlayState state = SolvedFourByFour();
-        if (!c.Correct)
-            state.SetCellText(3, 3, "1");
-        state.SuDoKuState = c.State;
-        state.PlayNSolveStatus = psInProgress;
-        EXPECT_EQ(state.CompletionTest(), c.Ends);
-        EXPECT_EQ(state.SuDoKuState, c.Ends ? sfSolved : c.State);
-        EXPECT_EQ(state.PlayNSolveStatus, c.Ends ? psOver : psInProgress);
-    }
+    // The states in which a correct grid ends the game, then those in which it never does.
+    const std::pair<std::vector<TSuDoKuState>, bool> groups[] = {
+        {{sfPlaying, sfPlaying | sfShowErrors}, true},
+        {{0, sfPlaying | sfSolved, sfPlaying | sfPaused, sfPlaying | sfLoading,
+          sfPlaying | sfThinking, sfPlaying | sfRestarting, sfPlaying | sfValidating},
+         false}};
+    for (const auto& [states, canEnd] : groups)
+        for (const TSuDoKuState flags : states)
+            for (const bool correct : {true, false}) {
+                SCOPED_TRACE(testing::Message() << "state " << flags << " correct " << correct);
+                TPlayState state = SolvedFourByFour();
+                if (!correct)
+                    state.SetCellText(3, 3, "1");
+                state.SuDoKuState = flags;
+                state.PlayNSolveStatus = psInProgress;
+                const bool ends = canEnd && correct;
+                EXPECT_EQ(state.CompletionTest(), ends);
+                EXPECT_EQ(state.SuDoKuState, ends ? sfSolved : flags);
+                EXPECT_EQ(state.PlayNSolveStatus, ends ? psOver : psInProgress);
+            }
 }
 
 TEST(PlayState, GivensMatchTheirSolutionAndANewShapeClearsTheGame) {
