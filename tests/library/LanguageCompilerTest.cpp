@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 namespace sudoku {
 namespace {
@@ -35,26 +36,18 @@ TEST(LanguageSourceTest, ReadsSectionsTagsCaptionsHintsAndEscapes) {
     ASSERT_EQ(language.Sections.size(), 2u);
     const LanguageSection* main = language.Section("MainForm");
     ASSERT_NE(main, nullptr);
-    struct Expected {
-        int Tag;
-        const char* Caption;
-        const char* Hint;
-    };
-    const std::vector<Expected> expected = {
-        {575, "Time ", ""},
-        {520, "New", "Generate a new SuDoku"},
-        {32, "\" already exists", ""},
-        {580, "", "Select a cell"},
-        {71013, " Entries  ", ""},
-        {99, "a\tb\nc\\d\re", ""},
-        {98, "", ""},
-    };
-    ASSERT_EQ(main->Entries.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(main->Entries[i].Tag, expected[i].Tag);
-        EXPECT_EQ(main->Entries[i].Caption, expected[i].Caption) << expected[i].Tag;
-        EXPECT_EQ(main->Entries[i].Hint, expected[i].Hint) << expected[i].Tag;
+    using Entry = std::tuple<int, std::string, std::string>; // tag, caption, hint
+    std::vector<Entry> entries;
+    for (const LanguageEntry& e : main->Entries) {
+        entries.emplace_back(e.Tag, e.Caption, e.Hint);
     }
+    EXPECT_EQ(entries, (std::vector<Entry>{{575, "Time ", ""},
+                                           {520, "New", "Generate a new SuDoku"},
+                                           {32, "\" already exists", ""},
+                                           {580, "", "Select a cell"},
+                                           {71013, " Entries  ", ""},
+                                           {99, "a\tb\nc\\d\re", ""},
+                                           {98, "", ""}}));
     ASSERT_NE(language.Section("AboutBox"), nullptr);
     EXPECT_EQ(language.Section("AboutBox")->Entries.at(0).Caption, "Close");
     EXPECT_EQ(language.Section("Missing"), nullptr);
@@ -96,18 +89,13 @@ TEST(LanguageSourceTest, RefusesMistakesWithTheirLine) {
 }
 
 TEST(LanguageCompilerTest, CompiledFileReadsBackWithTheLongestTextAsWidth) {
-    LanguageDefinition english{
+    const LanguageDefinition english{
         44,
         "English",
         "en",
         {{"MainForm", {{720, "Rename", "Rename current SuDoku"}, {725, "Delete", ""}}}}};
-    LanguageDefinition german{49,
-                              "Deutsch",
-                              "de",
-                              {{"MainForm",
-                                {{720, "Umbenennen",
-                                  "\xC3\x9C"
-                                  "ber"}}}}};
+    const LanguageDefinition german{
+        49, "Deutsch", "de", {{"MainForm", {{720, "Umbenennen", "\u00DCber"}}}}};
     std::vector<std::uint8_t> bytes;
     std::vector<std::string> errors;
     ASSERT_TRUE(LanguageCompiler::Compile({english, german}, bytes, errors));
@@ -123,8 +111,7 @@ TEST(LanguageCompilerTest, CompiledFileReadsBackWithTheLongestTextAsWidth) {
     EXPECT_EQ(reader.ReadText("Contents", "sLanguage", 2), "de");
     EXPECT_EQ(reader.ReadText("MainForm (English)", "Hint", 1), "Rename current SuDoku");
     EXPECT_EQ(reader.ReadText("MainForm (English)", "Hint", 2), "");
-    EXPECT_EQ(reader.ReadText("MainForm (Deutsch)", "Hint", 1), "\xC3\x9C"
-                                                                "ber");
+    EXPECT_EQ(reader.ReadText("MainForm (Deutsch)", "Hint", 1), "\u00DCber");
     for (int table = 1; table <= 3; ++table) {
         for (int column = 1; column <= 3; ++column) {
             EXPECT_EQ(reader.ColumnTypeOf(table, column), TTabularyObject::ctText);

@@ -45,7 +45,7 @@ Bytes CompiledLanguageFile() {
 Bytes EveryTypeFile() {
     TabularyTestFile file;
     file.Tables.push_back(TabularyTestFile::TextTable("Letters", {"L"}, {{"a"}, {"b"}}, 1));
-    TestTable table{"All", {}, {}, -1};
+    TestTable table{"All", {}, {}};
     for (std::uint8_t type = 0; type <= 14; ++type) {
         const bool list = type == 10;
         table.Columns.push_back({std::string(1, static_cast<char>('a' + type)), type,

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace sudoku {
 namespace {
 
@@ -27,7 +29,7 @@ Bytes SingleValueFile(const TypeCase& c) {
     TabularyTestFile file;
     file.Tables.push_back(
         TabularyTestFile::TextTable("Letters", {"Letter"}, {{"a"}, {"b"}, {"c"}}, 2));
-    file.Tables.push_back(TestTable{"Values", {c.Column}, {{c.Value}}, -1});
+    file.Tables.push_back(TestTable{"Values", {c.Column}, {{c.Value}}});
     return file.Build();
 }
 
@@ -82,7 +84,7 @@ TEST(TabularyReader, ReadsEveryColumnTypeAsText) {
 TEST(TabularyReader, LaysOutRowsFromColumnSizes) {
     TabularyTestFile file;
     TestTable table{
-        "Mixed", {{"Flag", 0}, {"Wide", 14}, {"Ext", 5}, {"Name", 13, 4}, {"Count", 3}}, {}, -1};
+        "Mixed", {{"Flag", 0}, {"Wide", 14}, {"Ext", 5}, {"Name", 13, 4}, {"Count", 3}}, {}};
     for (int row = 1; row <= 3; ++row) {
         const auto exponent = static_cast<std::uint16_t>(0x3FFF + row); // 2, 4, 8
         table.Rows.push_back({Cell::Int(row % 2, 1), Cell::Int('a' + row, 2),
@@ -129,21 +131,15 @@ TEST(TabularyReader, LooksUpNamesExactlyAndGivesNothingForAbsentParts) {
     EXPECT_EQ(reader.RowCount("Empty"), 0);
     EXPECT_EQ(reader.RowCount("Missing"), -1);
 
-    struct Read {
-        const char* Table;
-        const char* Column;
-        int Row;
-        const char* Expected;
-    };
-    for (const Read& r : std::vector<Read>{{"Contents", "sCountry", 2, "Nederlands"},
-                                           {"Contents", "sCountry", 0, ""},
-                                           {"Contents", "sCountry", 4, ""},
-                                           {"Contents", "sCountry", -1, ""},
-                                           {"Contents", "Nope", 1, ""},
-                                           {"Nope", "sCountry", 1, ""},
-                                           {"Empty", "Tag", 1, ""}}) {
-        EXPECT_EQ(reader.ReadText(r.Table, r.Column, r.Row), r.Expected)
-            << r.Table << "." << r.Column << " row " << r.Row;
+    // Rows outside 1..count, unknown columns and tables, and empty tables read as "".
+    EXPECT_EQ(reader.ReadText("Contents", "sCountry", 2), "Nederlands");
+    for (const auto& [table, column, row] : {std::tuple{"Contents", "sCountry", 0},
+                                             {"Contents", "sCountry", 4},
+                                             {"Contents", "sCountry", -1},
+                                             {"Contents", "Nope", 1},
+                                             {"Nope", "sCountry", 1},
+                                             {"Empty", "Tag", 1}}) {
+        EXPECT_EQ(reader.ReadText(table, column, row), "") << table << "." << column << " " << row;
     }
     EXPECT_EQ(reader.FindRow("Contents", "iCountry", "31"), 2) << "the first of equal rows wins";
     EXPECT_EQ(reader.FindRow("Contents", "iCountry", "3"), 0);
@@ -169,8 +165,8 @@ TEST(TabularyReader, NamesKeepAtMostSixtyThreeCharacters) {
 TEST(TabularyReader, TransformedTextsReadEmptyWhileNumbersStay) {
     TabularyTestFile file;
     file.Transformed = 1;
-    file.Tables.push_back(TestTable{
-        "T", {{"Text", 13, 4}, {"Num", 3}}, {{Cell::Text("abc", 4), Cell::Int(5, 4)}}, -1});
+    file.Tables.push_back(
+        TestTable{"T", {{"Text", 13, 4}, {"Num", 3}}, {{Cell::Text("abc", 4), Cell::Int(5, 4)}}});
     TTabularyObject reader;
     ASSERT_TRUE(reader.OpenBytes(file.Build()));
     EXPECT_TRUE(reader.TextsTransformed());
@@ -191,19 +187,12 @@ TEST(TabularyReader, OpensFromDiskAndRefusesMissingForeignOrHugeFiles) {
     EXPECT_FALSE(reader.IsOpen());
     EXPECT_EQ(reader.TableIndex("T"), 0) << "Close forgets the tables";
 
-    struct Damage {
-        const char* Label;
-        std::size_t Offset;
-        std::uint8_t Value;
-    };
-    for (const Damage& d : std::vector<Damage>{{"signature letter", 6, 't'},
-                                               {"signature length", 5, 9},
-                                               {"version low byte", 270, 101},
-                                               {"version high byte", 271, 1}}) {
+    // Damaged signature letter or length, version low or high byte.
+    for (const auto& [offset, value] : {std::pair{6, 't'}, {5, 9}, {270, 101}, {271, 1}}) {
         Bytes bad = good;
-        bad[d.Offset] = d.Value;
-        EXPECT_FALSE(reader.OpenBytes(bad)) << d.Label;
-        EXPECT_FALSE(reader.Open(folder.Write("bad.lng", bad))) << d.Label;
+        bad[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(value);
+        EXPECT_FALSE(reader.OpenBytes(bad)) << offset;
+        EXPECT_FALSE(reader.Open(folder.Write("bad.lng", bad))) << offset;
     }
     EXPECT_FALSE(reader.Open(folder.File("missing.lng")));
     EXPECT_FALSE(reader.Open(folder.Path())) << "a folder is not a table file";

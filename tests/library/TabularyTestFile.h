@@ -4,6 +4,7 @@
 
 #include "../platform/TestFolder.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -14,20 +15,16 @@ namespace sudoku::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline std::uint8_t ByteOf(std::uint64_t value, int i) {
-    return i < 8 ? static_cast<std::uint8_t>(value >> (8 * i)) : 0;
+// Writes `size` little-endian bytes of a value at `at`, growing the bytes when needed.
+inline void Poke(Bytes& bytes, std::size_t at, std::uint64_t value, int size) {
+    bytes.resize(std::max(bytes.size(), at + static_cast<std::size_t>(size)), 0);
+    for (int i = 0; i < size && i < 8; ++i) {
+        bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
 }
 
 inline void Append(Bytes& bytes, std::uint64_t value, int size) {
-    for (int i = 0; i < size; ++i) {
-        bytes.push_back(ByteOf(value, i));
-    }
-}
-
-inline void Poke(Bytes& bytes, std::size_t at, std::uint64_t value, int size) {
-    for (int i = 0; i < size; ++i) {
-        bytes[at + static_cast<std::size_t>(i)] = ByteOf(value, i);
-    }
+    Poke(bytes, bytes.size(), value, size);
 }
 
 // Raw values of one cell.
@@ -75,7 +72,6 @@ struct TestTable {
     std::string Name;
     std::vector<TestColumn> Columns;
     std::vector<std::vector<Bytes>> Rows; // one raw value per column
-    std::int64_t DeclaredRows = -1;       // -1: the real number of rows
 };
 
 class TabularyTestFile {
@@ -106,11 +102,7 @@ public:
             Poke(descriptor, 0, table.Columns.size(), 4);
             descriptor[4] = static_cast<std::uint8_t>(table.Name.size());
             std::memcpy(descriptor.data() + 5, table.Name.data(), table.Name.size());
-            Poke(descriptor, 68,
-                 static_cast<std::uint64_t>(table.DeclaredRows < 0
-                                                ? static_cast<std::int64_t>(table.Rows.size())
-                                                : table.DeclaredRows),
-                 4);
+            Poke(descriptor, 68, table.Rows.size(), 4);
             Poke(descriptor, 73, rowsAt, 4);
             bytes.insert(bytes.end(), descriptor.begin(), descriptor.end());
             for (const auto& column : table.Columns) {
@@ -138,7 +130,7 @@ public:
     static TestTable TextTable(std::string name, std::vector<std::string> columns,
                                const std::vector<std::vector<std::string>>& rows,
                                std::uint32_t width) {
-        TestTable table{std::move(name), {}, {}, -1};
+        TestTable table{std::move(name), {}, {}};
         for (auto& column : columns) {
             table.Columns.push_back({std::move(column), 13, width, 0, 0});
         }

@@ -31,18 +31,17 @@ protected:
     // English with Rename (720) and an empty caption for 575; a US variant; Dutch without
     // a table for the about window; a language listed in Contents with no tables at all.
     std::filesystem::path StandardFile() {
-        LanguageDefinition english{44,
-                                   "English",
-                                   "en",
-                                   {{"MainForm",
-                                     {{720, "Rename", "Rename current SuDoku"},
-                                      {575, "", "no caption"},
-                                      {32, "\" exists", ""},
-                                      {720, "Second row", "ignored"}}},
-                                    {"AboutBox", {{10, "Close", "Close the window"}}}}};
-        LanguageDefinition us{1, "English (US)", "en_US", {{"MainForm", {{720, "Rename it", ""}}}}};
-        LanguageDefinition dutch{31, "Nederlands", "nl", {{"MainForm", {{720, "Hernoemen", "h"}}}}};
-        LanguageDefinition bare{7, "Bare", "xx", {}};
+        // clang-format off
+        const LanguageDefinition english{44, "English", "en",
+            {{"MainForm", {{720, "Rename", "Rename current SuDoku"}, {575, "", "no caption"},
+                           {32, "\" exists", ""}, {720, "Second row", "ignored"}}},
+             {"AboutBox", {{10, "Close", "Close the window"}}}}};
+        // clang-format on
+        const LanguageDefinition us{
+            1, "English (US)", "en_US", {{"MainForm", {{720, "Rename it", ""}}}}};
+        const LanguageDefinition dutch{
+            31, "Nederlands", "nl", {{"MainForm", {{720, "Hernoemen", "h"}}}}};
+        const LanguageDefinition bare{7, "Bare", "xx", {}};
         return Compile({english, us, dutch, bare});
     }
 
@@ -104,19 +103,12 @@ TEST_F(TransLtrTest, MissingOrForeignFileLeavesTheDefaults) {
 
 TEST_F(TransLtrTest, ListControlsTakeItemsOnlyWithoutARowOfTheirOwn) {
     // Rows deliberately out of numeric order: items follow the table order.
-    LanguageDefinition english{44,
-                               "English",
-                               "en",
-                               {{"MainForm",
-                                 {{860, "Level", "level hint"},
-                                  {861, "Rookie", ""},
-                                  {862, "Normal", ""},
-                                  {901, "first", "list hint"},
-                                  {950, "second", ""},
-                                  {902, "third", ""},
-                                  {1011, "page two", ""},
-                                  {11, "page one", ""},
-                                  {2011, "page three", ""}}}}};
+    // clang-format off
+    const LanguageDefinition english{44, "English", "en",
+        {{"MainForm", {{860, "Level", "level hint"}, {861, "Rookie", ""}, {862, "Normal", ""},
+                       {901, "first", "list hint"}, {950, "second", ""}, {902, "third", ""},
+                       {1011, "page two", ""}, {11, "page one", ""}, {2011, "page three", ""}}}}};
+    // clang-format on
     LanguageTable table;
     ASSERT_TRUE(table.Open(Compile({english}), "MainForm", 44));
 
@@ -186,27 +178,23 @@ TEST(LanguageLocaleTest, ChoosesTheLanguageFromTheLocaleEnvironment) {
         LanguageLocale Locale;
         int Expected;
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {{"", "", "nl_NL.UTF-8", ""}, 31},
-        {{"", "", "NL", ""}, 31},
-        {{"", "", "fr_CA.UTF-8", ""}, 33},
-        {{"", "", "it_IT", ""}, 39},
-        {{"", "", "de_AT.UTF-8", ""}, 49},
+        {{"", "", "nl_NL.UTF-8", ""}, 31}, {{"", "", "NL", ""}, 31}, {{"", "", "it_IT", ""}, 39},
+        {{"", "", "fr_CA.UTF-8", ""}, 33}, {{"", "", "de_AT.UTF-8", ""}, 49},
         {{"", "", "DE", ""}, 49},
-        {{"", "", "en_GB.UTF-8", ""}, 44},
-        {{"", "", "pt_BR.UTF-8", ""}, 44},
-        {{"", "", "d", ""}, 44},
-        {{"", "", "", ""}, 44},
+        {{"", "", "en_GB.UTF-8", ""}, 44}, {{"", "", "pt_BR.UTF-8", ""}, 44},
+        {{"", "", "d", ""}, 44}, {{"", "", "", ""}, 44},
         {{"fr_FR", "de_DE", "it_IT", ""}, 33},  // LC_ALL first
         {{"", "de_DE", "it_IT", ""}, 49},       // then LC_MESSAGES
         {{"C", "", "de_DE", ""}, 44},           // LC_ALL=C rules out LANG
         {{"", "", "en_US.UTF-8", "it:de"}, 39}, // LANGUAGE before the locale
         {{"", "", "de_DE", "::fr_FR:nl"}, 33},  // empty list entries are skipped
         {{"", "", "de_DE", ":"}, 49},
-        {{"", "", "C.UTF-8", "it"}, 44}, // ignored under the C locale
-        {{"", "", "POSIX", "nl"}, 44},
-        {{"", "", "", "nl"}, 44},
+        {{"", "", "C.UTF-8", "it"}, 44},        // ignored under the C locale
+        {{"", "", "POSIX", "nl"}, 44}, {{"", "", "", "nl"}, 44},
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(c.Locale.LanguageNumber(), c.Expected)
             << "LC_ALL=" << c.Locale.All << " LC_MESSAGES=" << c.Locale.Messages
