@@ -2,15 +2,14 @@
 // buttons, the timer, saving, page changes and a restart of the program. With
 // SUDOKU_SCREENSHOT_DIR set, the game is also photographed in progress, paused, solved and
 // after "Solution".
+#include "MainFormTestSupport.h"
 #include "TAppPaths.h"
 #include "TBaseBtn.h"
-#include "TDialogAnswerer.h"
 #include "TGameMainForm.h"
 #include "TOptionsSheet.h"
 #include "TPieGauge.h"
 #include "TPlayNSolveBinding.h"
 #include "TPlayNSolveSheet.h"
-#include "TShellClock.h"
 #include "TSolutionsPopupMenu.h"
 #include "TSuDoKuFileData.h"
 #include "TSuDoKuGridPopupMenu.h"
@@ -31,7 +30,6 @@
 #include <QTimeEdit>
 #include <QTimer>
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -41,32 +39,6 @@ namespace sudoku {
 namespace {
 
 namespace fs = std::filesystem;
-
-class QueuedAnswers : public TDialogAnswerer {
-public:
-    std::deque<QString>* Names;
-    std::deque<bool>* Answers;
-    std::function<void()>* WhileOpen;
-    QueuedAnswers(std::deque<QString>& names, std::deque<bool>& answers,
-                  std::function<void()>& whileOpen)
-        : Names(&names), Answers(&answers), WhileOpen(&whileOpen) {}
-    bool MsgDlg(const QString&, const QString&, const QString&) override {
-        if (Answers->empty())
-            return false;
-        const bool answer = Answers->front();
-        Answers->pop_front();
-        return answer;
-    }
-    QString EditDlg(const QString&, const QString&, const QString&, const QString&) override {
-        if (*WhileOpen)
-            (*WhileOpen)();
-        if (Names->empty())
-            return {};
-        QString name = Names->front();
-        Names->pop_front();
-        return name;
-    }
-};
 
 // Time stands still unless the test moves it; waits return at once.
 class SteppedClock : public TShellClock {
@@ -96,7 +68,9 @@ protected:
 
     void Open() {
         Form = std::make_unique<TGameMainForm>(0);
-        Form->SetDialogAnswerer(std::make_unique<QueuedAnswers>(Names, Answers, WhileDialog));
+        auto answerer = std::make_unique<test::TQueuedAnswerer>();
+        Answers = answerer.get();
+        Form->SetDialogAnswerer(std::move(answerer));
         Form->SetShellClock(std::make_unique<SteppedClock>(Moment, Waited));
         Form->Timer->stop(); // ticks come from the test
         Form->show();
@@ -155,9 +129,7 @@ protected:
     const QString WorkingDir = QDir::currentPath();
     QTemporaryDir Temp;
     fs::path Dir;
-    std::deque<QString> Names;
-    std::deque<bool> Answers;
-    std::function<void()> WhileDialog;
+    test::TQueuedAnswerer* Answers = nullptr; // owned by the window
     QDateTime Moment{QDate(2026, 12, 5), QTime(17, 45, 15)};
     int Waited = 0;
     std::unique_ptr<TGameMainForm> Form;
@@ -372,7 +344,7 @@ TEST_F(GameWindow, GameSurvivesPageChangesAndAProgramRestart) {
     const TSuDoKuStrings cells = State().Cells;
 
     // Closing saves the game with the settings; a new window brings it back.
-    Answers = {true};
+    Answers->YesNo = {true};
     Form->QuitBtnClick();
     QApplication::processEvents();
     Open();
@@ -386,11 +358,11 @@ TEST_F(GameWindow, GameSurvivesPageChangesAndAProgramRestart) {
 TEST_F(GameWindow, SaveButtonStoresTheGameUnderTheAnsweredName) {
     NewGame("S2X3");
     Tick(10);
-    Names = {"Evening"};
+    Answers->Texts = {"Evening"};
     // The clock ticks on while the name is asked for, but saving time is not played time.
-    WhileDialog = [this] { Tick(300); };
+    Answers->WhileEditOpen = [this] { Tick(300); };
     Click(Sheet().PlayNSolveSaveBtn);
-    WhileDialog = nullptr;
+    Answers->WhileEditOpen = nullptr;
     EXPECT_EQ(Form->SuDoKuState, sfPlaying);
     Tick(1);
     EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Time 00:11");

@@ -9,36 +9,40 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace sudoku::test {
 
+// Answers come from the queues (No and an empty text once they run out).
 class TQueuedAnswerer : public TDialogAnswerer {
 public:
     bool MsgDlg(const QString& text, const QString& first, const QString& second) override {
         Questions << text;
         Captions << first + QLatin1Char('|') + second;
-        if (YesNo.empty()) {
-            return false;
-        }
-        const bool answer = YesNo.front();
-        YesNo.pop_front();
-        return answer;
+        return Next(YesNo, false);
     }
     QString EditDlg(const QString& prompt, const QString&, const QString&,
                     const QString&) override {
         Questions << prompt;
-        if (Texts.empty()) {
-            return {};
-        }
-        const QString answer = Texts.front();
-        Texts.pop_front();
-        return answer;
+        if (WhileEditOpen)
+            WhileEditOpen();
+        return Next(Texts, QString());
     }
     std::deque<bool> YesNo;
     std::deque<QString> Texts;
     QStringList Questions;
     QStringList Captions;
+    std::function<void()> WhileEditOpen; // runs while the text box would be open
+
+private:
+    template <typename T> static T Next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty())
+            return otherwise;
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
 };
 
 class TInstantClock : public TShellClock {
