@@ -96,9 +96,7 @@ TEST(LanguageCompilerTest, CompiledFileReadsBackWithTheLongestTextAsWidth) {
         {{"MainForm", {{720, "Rename", "Rename current SuDoku"}, {725, "Delete", ""}}}}};
     const LanguageDefinition german{
         49, "Deutsch", "de", {{"MainForm", {{720, "Umbenennen", "\u00DCber"}}}}};
-    std::vector<std::uint8_t> bytes;
-    std::vector<std::string> errors;
-    ASSERT_TRUE(LanguageCompiler::Compile({english, german}, bytes, errors));
+    const test::Bytes bytes = test::CompileLanguages({english, german});
 
     TTabularyObject reader;
     ASSERT_TRUE(reader.OpenBytes(bytes));

@@ -35,10 +35,7 @@ Bytes CompiledLanguageFile() {
         {{"MainForm", {{720, "Rename", "Rename it"}, {725, "Delete", ""}, {861, "Rookie", ""}}},
          {"AboutBox", {{10, "Close", ""}}}}};
     LanguageDefinition dutch{31, "Nederlands", "nl", {{"MainForm", {{720, "Hernoemen", "x"}}}}};
-    Bytes bytes;
-    std::vector<std::string> errors;
-    EXPECT_TRUE(LanguageCompiler::Compile({english, dutch}, bytes, errors));
-    return bytes;
+    return test::CompileLanguages({english, dutch});
 }
 
 // A column of every type (named by its letter), three rows of values.

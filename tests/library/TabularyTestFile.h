@@ -3,6 +3,9 @@
 #pragma once
 
 #include "../platform/TestFolder.h"
+#include "LanguageCompiler.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -144,5 +147,14 @@ public:
         return table;
     }
 };
+
+// A language file compiled from definitions; a refusal fails the test with its first error.
+inline Bytes CompileLanguages(const std::vector<LanguageDefinition>& languages) {
+    Bytes bytes;
+    std::vector<std::string> errors;
+    EXPECT_TRUE(LanguageCompiler::Compile(languages, bytes, errors))
+        << (errors.empty() ? "" : errors.front());
+    return bytes;
+}
 
 } // namespace sudoku::test

@@ -21,11 +21,7 @@ protected:
 
     std::filesystem::path Compile(const std::vector<LanguageDefinition>& languages,
                                   const std::string& name = "SuDoku.lng") {
-        std::vector<std::uint8_t> bytes;
-        std::vector<std::string> errors;
-        EXPECT_TRUE(LanguageCompiler::Compile(languages, bytes, errors))
-            << (errors.empty() ? "" : errors.front());
-        return folder_.Write(name, bytes);
+        return folder_.Write(name, test::CompileLanguages(languages));
     }
 
     // English with Rename (720) and an empty caption for 575; a US variant; Dutch without
@@ -138,15 +134,12 @@ TEST_F(TransLtrTest, ListControlsTakeItemsOnlyWithoutARowOfTheirOwn) {
 }
 
 TEST_F(TransLtrTest, LanguageListOffersSortedNamesWithoutVariants) {
-    std::vector<std::uint8_t> bytes;
-    std::vector<std::string> errors;
-    ASSERT_TRUE(LanguageCompiler::Compile({{44, "English", "en", {}},
-                                           {1, "English (US)", "en_US", {}},
-                                           {31, "Nederlands", "nl", {}},
-                                           {33, "fran\u00E7ais", "fr", {}},
-                                           {49, "Deutsch", "de", {}},
-                                           {55, "Broken", "bb", {}}},
-                                          bytes, errors));
+    test::Bytes bytes = test::CompileLanguages({{44, "English", "en", {}},
+                                                {1, "English (US)", "en_US", {}},
+                                                {31, "Nederlands", "nl", {}},
+                                                {33, "fran\u00E7ais", "fr", {}},
+                                                {49, "Deutsch", "de", {}},
+                                                {55, "Broken", "bb", {}}});
     // A number that is not decimal, as a foreign file might hold: patch "55" into "5x".
     const std::string needle = "55";
     auto at = std::search(bytes.begin(), bytes.end(), needle.begin(), needle.end());

@@ -17,12 +17,10 @@ TEST(LoginName, TakesTheFirstNameAvailableElseDefaultUser) {
         const char* Env;
         const char* Expected;
     };
-    const Case cases[] = {
-        {"alice", "bob", "carol", "alice"},
-        {"", "bob", "carol", "bob"},
-        {"", "", "carol", "carol"},
-        {"", "", "", "Default User"},
-    };
+    const Case cases[] = {{"alice", "bob", "carol", "alice"},
+                          {"", "bob", "carol", "bob"},
+                          {"", "", "carol", "carol"},
+                          {"", "", "", "Default User"}};
     for (const Case& c : cases) {
         EXPECT_EQ(TLoginName::Choose(c.Account, c.Login, c.Env), c.Expected);
     }

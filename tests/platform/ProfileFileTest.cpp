@@ -86,31 +86,25 @@ TEST(ProfileFileRead, RepeatedSearchesInALargeFileAnswerAsTheFirstOnes) {
     EXPECT_EQ(edited.ReadValue("User@P8", "k"), "new");
 }
 
-TEST(ProfileFileRead, AcceptsBareLineFeedsAndAMissingLastLineEnd) {
-    const TProfileFile file("[A]\nk=v\n[B]\r\nk=w");
-    EXPECT_EQ(file.ReadValue("A", "k"), "v");
-    EXPECT_EQ(file.ReadValue("B", "k"), "w");
-    EXPECT_EQ(file.SectionNames(), (Names{"A", "B"}));
-}
+TEST(ProfileFileRead, ReadsOddLayoutsAndKeepsLongValuesWhole) {
+    const TProfileFile lineFeeds("[A]\nk=v\n[B]\r\nk=w"); // no line end after the last line
+    EXPECT_EQ(lineFeeds.SectionNames(), (Names{"A", "B"}));
+    EXPECT_EQ(lineFeeds.ReadValue("A", "k"), "v");
+    EXPECT_EQ(lineFeeds.ReadValue("B", "k"), "w");
 
-TEST(ProfileFileRead, FirstSectionIsFoundAfterAByteOrderMark) {
-    const TProfileFile file("\xEF\xBB\xBF[First]\r\nk=1\r\n[Second]\r\nk=2\r\n");
-    EXPECT_EQ(file.SectionNames(), (Names{"First", "Second"}));
-    EXPECT_EQ(file.ReadValue("first", "k"), "1");
+    const TProfileFile marked("\xEF\xBB\xBF[First]\r\nk=1\r\n[Second]\r\nk=2\r\n");
+    EXPECT_EQ(marked.SectionNames(), (Names{"First", "Second"})) << "after a byte order mark";
+    EXPECT_EQ(marked.ReadValue("first", "k"), "1");
     EXPECT_TRUE(TProfileFile("x[First]\r\n").SectionNames().empty());
-}
 
-TEST(ProfileFileRead, KeepsLongValuesWhole) {
+    const TProfileFile brackets("[User@a]b]\r\nk=1\r\n[open\r\nk=2\r\n"); // up to the last ]
+    EXPECT_EQ(brackets.SectionNames(), (Names{"User@a]b", "open"}));
+    EXPECT_EQ(brackets.ReadValue("user@A]B", "k"), "1");
+
     const std::string big(100000, 'Z');
     const TProfileFile file("[S]\r\nU=" + big + "\r\nS=1\r\n");
     EXPECT_EQ(file.ReadValue("S", "U"), big);
     EXPECT_EQ(file.ReadValue("S", "S"), "1");
-}
-
-TEST(ProfileFileRead, TakesASectionNameUpToItsLastBracket) {
-    const TProfileFile file("[User@a]b]\r\nk=1\r\n[open\r\nk=2\r\n");
-    EXPECT_EQ(file.SectionNames(), (Names{"User@a]b", "open"}));
-    EXPECT_EQ(file.ReadValue("user@A]B", "k"), "1");
 }
 
 TEST(ProfileFileWrite, ReplacesInPlaceAppendsKeysAndSections) {
@@ -160,11 +154,18 @@ TEST(ProfileFileWrite, LineBreaksInNamesAndValuesCannotForgeLines) {
 
 TEST(ProfileFileWrite, EraseRemovesEveryCopyOfASectionAndNothingElse) {
     TProfileFile file("[A]\r\nk=1\r\n[B]\r\nk=2\r\n[a]\r\nk=3\r\n[C]\r\nk=4");
+    EXPECT_FALSE(file.EraseSection("Missing"));
+    EXPECT_FALSE(file.Changed());
     EXPECT_TRUE(file.EraseSection("A"));
+    EXPECT_TRUE(file.Changed());
     EXPECT_EQ(file.Text(), "[B]\r\nk=2\r\n[C]\r\nk=4");
     EXPECT_FALSE(file.EraseSection("A"));
     EXPECT_TRUE(file.EraseSection("c"));
     EXPECT_EQ(file.Text(), "[B]\r\nk=2\r\n");
+
+    TProfileFile same("[A]\r\nk=1\r\n");
+    same.WriteValue("A", "k", "1"); // a write counts as a change even with the same value
+    EXPECT_TRUE(same.Changed());
 }
 
 TEST(ProfileFileWrite, ReplaceSectionDropsOldKeysAndMovesTheSectionToTheEnd) {
@@ -187,15 +188,6 @@ TEST(ProfileFileWrite, ManyReplacementsActLikeOneAfterAnother) {
     EXPECT_EQ(together.Text(), oneByOne.Text());
     EXPECT_EQ(together.Text(), "; head\r\n[C]\r\nk=4\r\n[New]\r\nn=1\r\n[A]\r\nk=10\r\n"
                                "[B]\r\nk=21\r\n");
-}
-
-TEST(ProfileFileWrite, ChangedOnlyAfterAnEdit) {
-    TProfileFile file("[A]\r\nk=1\r\n");
-    EXPECT_FALSE(file.Changed());
-    file.EraseSection("Missing");
-    EXPECT_FALSE(file.Changed());
-    file.WriteValue("A", "k", "1");
-    EXPECT_TRUE(file.Changed());
 }
 
 } // namespace
