@@ -155,7 +155,7 @@ TEST_F(PlayNSolveGame, ThinkingAnimatesAndRefusesClicksWhileGenerating) {
     EXPECT_EQ(Page->Clock().PlayFace.Caption.rfind("Thinking", 0), 0u);
 }
 
-TEST_F(PlayNSolveGame, KeysMenuAndStripChangeCellsAndCountEntries) {
+TEST_F(PlayNSolveGame, KeysMenuAndStripChangeCellsAndCountEntriesAndAlternatives) {
     NewGame();
     const auto open = OpenCells();
     const TCell a = open[0], b = open[1], c = open[2];
