@@ -1,6 +1,6 @@
 // The generator: its random source, the seeding of the checkerboard of boxes with its
-// failure counters and the repeat-until-success loop. Sound games for every shape and level
-// are checked beside the reference generator.
+// failure counters, the repeat-until-success loop, and the level targets and rating bands.
+// Sound games for every shape and level are checked beside the reference generator.
 #include "GeneratorTestSupport.h"
 #include "Levels.h"
 #include "TSuDoKuGenerator.h"
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 
 namespace sudoku {
@@ -16,13 +17,6 @@ namespace {
 using testing::IsSoundGame;
 using testing::IsSudokuGrid;
 using testing::TScriptedRandom;
-
-int FilledInBox(const TSuDoKuGrid& grid, const TSuDoKuValues& v, int boxCol, int boxRow) {
-    int filled = 0;
-    for (int k = 1; k <= grid.GridSize; ++k)
-        filled += v[CellIndex(grid.BoxCellCol(boxCol, k), grid.BoxCellRow(boxRow, k))] != 0;
-    return filled;
-}
 
 TEST(Random, StaysInRangeRepeatsPerSeedAndSpreadsEvenly) {
     TDefaultRandom a(42);
@@ -128,35 +122,6 @@ TEST(SeedBoxes, FailureCountersRetryThenRestartThenAbandon) {
     EXPECT_EQ(v, expected) << "box (3,1) emptied by the last failure, later boxes untouched";
 }
 
-TEST(SeedBoxes, NineByNineSeedsExactlyTheCheckerboardBoxes) {
-    int seededBuilds = 0;
-    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-        TSuDoKuGrid grid;
-        TSuDoKuSolver solver(grid);
-        TDefaultRandom random(seed);
-        TSuDoKuGenerator generator(grid, solver, random);
-        TSuDoKuValues v{};
-        if (!generator.SeedBoxes(v)) {
-            continue; // an abandoned attempt; the caller starts another
-        }
-        ++seededBuilds;
-        for (int boxRow = 1; boxRow <= 3; ++boxRow) {
-            for (int boxCol = 1; boxCol <= 3; ++boxCol) {
-                const bool seeded = (boxCol == 1 || boxCol == 3) == (boxRow == 1 || boxRow == 3);
-                EXPECT_EQ(FilledInBox(grid, v, boxCol, boxRow), seeded ? 9 : 0)
-                    << "seed " << seed << " box (" << boxRow << "," << boxCol << ")";
-            }
-        }
-        for (int i = 1; i <= 9; ++i) {
-            for (int value = 1; value <= 9; ++value) {
-                EXPECT_LE(grid.CountInRow(v, value, i), 1) << "seed " << seed;
-                EXPECT_LE(grid.CountInCol(v, value, i), 1) << "seed " << seed;
-            }
-        }
-    }
-    EXPECT_GT(seededBuilds, 5);
-}
-
 TEST(GenerateSuDoKu, CompleteGridOnlyLeavesTheTextsEmpty) {
     TSuDoKuGrid grid;
     TSuDoKuSolver solver(grid);
@@ -202,6 +167,86 @@ TEST(GenerateSuDoKu, RepeatsUntilSuccessReseedingBeforeEveryRepeat) {
     EXPECT_GE(attempts, 3);
     EXPECT_EQ(reseeds, attempts - 1);
     EXPECT_TRUE(IsSoundGame(grid, v, s, 0));
+}
+
+TEST(Levels, NamesAndProgressTextsWithUnknownLevelsAsNormal) {
+    struct Case {
+        int Level;
+        std::string_view Name;
+        std::string_view Text;
+    };
+    const Case cases[] = {
+        {0, "Rookie", "Target is Rookie"},   {1, "Normal", "Target is Normal"},
+        {2, "Skilled", "Target is Skilled"}, {3, "Expert", "Target is Expert"},
+        {-1, "Normal", "Target is Normal"},  {4, "Normal", "Target is Normal"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LevelName(c.Level), c.Name) << c.Level;
+        EXPECT_EQ(LevelTargetText(c.Level), c.Text) << c.Level;
+    }
+    EXPECT_EQ(FiendishText, "Level is Fiendish!");
+}
+
+// Expert keeps its exact target up to 9 x 9, where the guessing phase follows; every other
+// target has the random part taken off.
+TEST(Levels, CarvingTargetsBeforeTheRandomPart) {
+    struct Case {
+        int GridSize;
+        std::array<int, 4> Targets;
+        int Spread;
+    };
+    const Case cases[] = {
+        {4, {9, 10, 11, 12}, 1},       // Random(1) is always 0
+        {6, {20, 23, 25, 27}, 2},      // 36 x k / 81 rounded
+        {8, {36, 40, 44, 48}, 4},      // 64 x k / 81 rounded
+        {9, {46, 51, 56, 61}, 5},      // 35, 30, 25 and 20 givens
+        {10, {56, 62, 68, 74}, 6},     // 100 x k / 81 rounded, less 1
+        {12, {73, 82, 91, 99}, 9},     // 144 x k / 81 rounded, less 9
+        {16, {96, 112, 128, 144}, 16}, // 256 x k / 81 rounded, less 49
+    };
+    for (const auto& c : cases) {
+        for (int level = 0; level < 4; ++level) {
+            SCOPED_TRACE("N=" + std::to_string(c.GridSize) + " level " + std::to_string(level));
+            EXPECT_EQ(CarvingTarget(c.GridSize, level), c.Targets[static_cast<std::size_t>(level)]);
+            EXPECT_EQ(CarvingTargetIsReduced(c.GridSize, level), level != 3 || c.GridSize > 9);
+        }
+        EXPECT_EQ(CarvingTarget(c.GridSize, 7), c.Targets[1]) << "unknown level carves as Normal";
+        EXPECT_EQ(CarvingSpread(c.GridSize), c.Spread) << c.GridSize;
+    }
+}
+
+TEST(Levels, RatingBandsByEmptyCells) {
+    struct Case {
+        int GridSize;
+        int Empty;
+        int Level;
+    };
+    const Case cases[] = {
+        {9, 0, 0},    {9, 46, 0},   {9, 47, 1},   {9, 51, 1},   {9, 52, 2},  {9, 56, 2},
+        {9, 57, 3},   {9, 60, 3},   {9, 66, 3},   {9, 67, 0},   {9, 70, 0},  {4, 9, 0},
+        {4, 10, 1},   {4, 11, 2},   {4, 13, 3},   {4, 14, 0},   {16, 96, 0}, {16, 97, 1},
+        {16, 128, 2}, {16, 129, 3}, {16, 160, 3}, {16, 161, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RateEmptyCells(c.GridSize, c.Empty), c.Level)
+            << "N=" << c.GridSize << " empty " << c.Empty;
+    }
+}
+
+TEST(Levels, RatePuzzleCountsTheEmptyTextsOfTheGrid) {
+    struct Case {
+        int Empty;
+        int Level;
+    };
+    const TSuDoKuGrid grid; // 3 x 3
+    for (const auto& c : {Case{70, 0}, Case{60, 3}, Case{50, 1}, Case{81, 0}}) {
+        // The first cells in reading order are left empty; the entries beyond 9 x 9 stay
+        // empty and must not count.
+        TSuDoKuStrings givens{};
+        for (int i = c.Empty; i < 81; ++i)
+            givens[CellIndex(i % 9 + 1, i / 9 + 1)] = "5";
+        EXPECT_EQ(RatePuzzle(grid, givens), c.Level) << c.Empty;
+    }
 }
 
 } // namespace

@@ -5,16 +5,11 @@
 #include "TSuDoKuSolver.h"
 #include "reference/ReferenceEngine.h"
 
-#include <sstream>
 #include <string>
 
 namespace sudoku::testing {
 
 namespace {
-
-std::uint8_t At(const TSuDoKuValues& v, int col, int row) {
-    return v[static_cast<std::size_t>(CellIndex(col, row))];
-}
 
 // Solves a copy of the puzzle; true when exactly one solution was found and it is `complete`.
 bool SolvesUniquelyTo(const TSuDoKuGrid& shape, const TSuDoKuStrings& puzzle,
@@ -37,57 +32,41 @@ bool IsSudokuGrid(const TSuDoKuGrid& grid, const TSuDoKuValues& v) {
 ::testing::AssertionResult IsSoundGame(const TSuDoKuGrid& shape, const TSuDoKuValues& complete,
                                        const TSuDoKuStrings& puzzle, int level) {
     const int n = shape.GridSize;
-    if (!IsSudokuGrid(shape, complete)) {
+    const auto failure = [&] { return ::testing::AssertionFailure() << PuzzleLine(shape, puzzle); };
+    if (!IsSudokuGrid(shape, complete))
         return ::testing::AssertionFailure() << "the complete grid is not a Sudoku";
-    }
     int empty = 0;
-    for (int col = 1; col <= MaxGridSize; ++col) {
+    for (int col = 1; col <= MaxGridSize; ++col)
         for (int row = 1; row <= MaxGridSize; ++row) {
-            const auto& text = puzzle[static_cast<std::size_t>(CellIndex(col, row))];
+            const std::string& text = puzzle[CellIndex(col, row)];
             if (col > n || row > n) {
-                if (!text.empty()) {
-                    return ::testing::AssertionFailure() << "text beyond the grid at " << col;
-                }
+                if (!text.empty())
+                    return failure() << ": text beyond the grid at " << col << "," << row;
             } else if (text.empty()) {
                 ++empty;
-            } else if (text != std::to_string(At(complete, col, row))) {
-                return ::testing::AssertionFailure()
-                       << "given " << text << " at (" << col << "," << row << ") is not the grid's";
+            } else if (text != std::to_string(complete[CellIndex(col, row)])) {
+                return failure() << ": given at " << col << "," << row << " is not the grid's";
             }
         }
-    }
     const bool guessing = level == ExpertLevel && n <= 9;
-    if (!SolvesUniquelyTo(shape, puzzle, complete, true, 10)) {
-        return ::testing::AssertionFailure() << "the solver does not find the grid as the only "
-                                                "solution: "
-                                             << PuzzleLine(shape, puzzle);
-    }
-    if (!guessing && !SolvesUniquelyTo(shape, puzzle, complete, false, 1)) {
-        return ::testing::AssertionFailure()
-               << "reasoning alone does not finish " << PuzzleLine(shape, puzzle);
-    }
+    if (!SolvesUniquelyTo(shape, puzzle, complete, true, 10))
+        return failure() << ": the solver does not find the grid as the only solution";
+    if (!guessing && !SolvesUniquelyTo(shape, puzzle, complete, false, 1))
+        return failure() << ": reasoning alone does not finish";
     const int target = CarvingTarget(n, level);
     const int lowest = CarvingTargetIsReduced(n, level) ? target - CarvingSpread(n) + 1 : target;
-    if (empty > target) {
-        return ::testing::AssertionFailure() << empty << " empty cells, more than " << target;
-    }
-    if (empty < lowest) {
-        // Stopping short is fine only when no given can be removed any more.
-        for (int row = 1; row <= n; ++row) {
-            for (int col = 1; col <= n; ++col) {
-                TSuDoKuStrings less = puzzle;
-                auto& text = less[static_cast<std::size_t>(CellIndex(col, row))];
-                if (text.empty()) {
-                    continue;
-                }
-                text.clear();
-                if (SolvesUniquelyTo(shape, less, complete, guessing, 1)) {
-                    return ::testing::AssertionFailure()
-                           << empty << " empty cells, below " << lowest << ", though (" << col
-                           << "," << row << ") could still go: " << PuzzleLine(shape, puzzle);
-                }
-            }
-        }
+    if (empty > target)
+        return failure() << ": " << empty << " empty cells, more than " << target;
+    // Stopping short is fine only when no given can be removed any more.
+    for (int i = 0; i < n * n && empty < lowest; ++i) {
+        TSuDoKuStrings less = puzzle;
+        std::string& text = less[CellIndex(i % n + 1, i / n + 1)];
+        if (text.empty())
+            continue;
+        text.clear();
+        if (SolvesUniquelyTo(shape, less, complete, guessing, 1))
+            return failure() << ": " << empty << " empty cells, below " << lowest
+                             << ", though cell " << i << " could still go";
     }
     return ::testing::AssertionSuccess();
 }
@@ -98,14 +77,13 @@ std::string ShapeName(const ::testing::TestParamInfo<TBoxShape>& param) {
 
 std::string PuzzleLine(const TSuDoKuGrid& grid, const TSuDoKuStrings& puzzle) {
     std::string line;
-    for (int row = 1; row <= grid.GridSize; ++row) {
+    for (int row = 1; row <= grid.GridSize; ++row)
         for (int col = 1; col <= grid.GridSize; ++col) {
-            const int value = TextToValue(puzzle[static_cast<std::size_t>(CellIndex(col, row))]);
-            line += value == 0   ? '.'
-                    : value <= 9 ? static_cast<char>('0' + value)
-                                 : static_cast<char>('Q' + value - 10);
+            const int value = TextToValue(puzzle[CellIndex(col, row)]);
+            line += static_cast<char>(value == 0   ? '.'
+                                      : value <= 9 ? '0' + value
+                                                   : 'Q' + value - 10);
         }
-    }
     return line;
 }
 

@@ -77,7 +77,7 @@ std::string Opened(std::size_t cells) {
     return std::string(cells, '.') + Full9.substr(cells);
 }
 
-TEST_F(SudokuEngineCli, SolvesAndCountsWithTheCapOfTen) {
+TEST_F(SudokuEngineCli, SolvesWithTheCapOfTenAndRates) {
     struct Case {
         std::string args;
         std::string line;
@@ -96,6 +96,15 @@ TEST_F(SudokuEngineCli, SolvesAndCountsWithTheCapOfTen) {
         // Two rows open in a 4 x 4 grid: never guessed at, so no solution is found and the
         // grid stays as reasoning left it.
         {"solve --shape 2x2", "........34121243", "0 ........34121243"},
+        // Rating by empty cells; 4 x 4 bands are 9, 10, 11 and 13 empty cells.
+        {"rate", Opened(46), "0 Rookie"},
+        {"rate", Opened(47), "1 Normal"},
+        {"rate", Opened(56), "2 Skilled"},
+        {"rate", Opened(66), "3 Expert"},
+        {"rate", Opened(67), "0 Rookie"},
+        {"rate --shape 2x2", ".........1234321", "0 Rookie"},
+        {"rate", "2x2:..........234321", "1 Normal"},
+        {"rate --shape 2x2", "3x3:" + Opened(57), "3 Expert"},
     };
     for (const Case& c : cases) {
         const TRun run = Run(c.args, c.line + "\n");
@@ -222,24 +231,6 @@ TEST_F(SudokuEngineCli, SeededRunsRepeatAndPrintSoundPuzzlesWithTheirGrids) {
     const TRun plain = Run("generate --seed 5 --count 4");
     EXPECT_EQ(plain.Out, firstWords);
     EXPECT_NE(plain.Out, Run("generate --seed 6 --count 4").Out) << "another seed, other puzzles";
-}
-
-TEST_F(SudokuEngineCli, RatesByEmptyCellsWithTheBands) {
-    std::string input;
-    for (std::size_t empty : {0, 46, 47, 51, 52, 57, 60, 66, 67, 70})
-        input += Opened(empty) + "\n";
-    const TRun run = Run("rate", input);
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(Split(run.Out), (std::vector<std::string>{
-                                  "0 Rookie", "0 Rookie", "1 Normal", "1 Normal", "2 Skilled",
-                                  "3 Expert", "3 Expert", "3 Expert", "0 Rookie", "0 Rookie"}));
-    // 4 x 4: bands 9, 10, 11 and 13 empty cells; a shape prefix on the line counts too.
-    const TRun small = Run("rate --shape 2x2", "1234341221434321\n.........1234321\n"
-                                               "2x2:..........234321\n3x3:" +
-                                                   Opened(60) + "\n");
-    EXPECT_EQ(small.Status, 0) << small.Err;
-    EXPECT_EQ(Split(small.Out),
-              (std::vector<std::string>{"0 Rookie", "0 Rookie", "1 Normal", "3 Expert"}));
 }
 
 TEST_F(SudokuEngineCli, BadArgumentsGiveOneLineAndStatusTwo) {
