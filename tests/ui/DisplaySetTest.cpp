@@ -1,10 +1,10 @@
 // Display sets: the list of sets, all-or-nothing loading of picture sets with fallback to the
 // digits, popup-menu captions and visibility, the symbol strip, and the sets we ship.
 #include "TDisplaySets.h"
+#include "UiTestSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
@@ -16,22 +16,18 @@
 namespace sudoku {
 namespace {
 
-// Writes an icon file holding one solid picture.
-bool WriteIcon(const QString& path, int size, const QColor& colour) {
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(colour);
-    return QImageWriter(path, "ico").write(image);
-}
-
-// A picture set folder under appDir + "Display Sets" with the given files left out.
-void MakeSet(const QString& appDir, const QString& name, const QStringList& leaveOut = {}) {
+// A picture set folder under appDir + "Display Sets" with the given file left out; picture d
+// is a solid square of colour (0, 20 d, 200).
+void MakeSet(const QString& appDir, const QString& name, const QString& leaveOut = {}) {
     const QString folder = appDir + QStringLiteral("/Display Sets/") + name + QLatin1Char('/');
     ASSERT_TRUE(QDir().mkpath(folder));
     for (int d = 0; d <= 9; ++d)
         for (const bool small : {false, true}) {
             const QString file = QStringLiteral("0%1%2.ico").arg(d).arg(small ? "s" : "");
-            if (!leaveOut.contains(file)) {
-                ASSERT_TRUE(WriteIcon(folder + file, small ? 16 : 32, QColor(0, 20 * d, 200)));
+            QImage image(small ? 16 : 32, small ? 16 : 32, QImage::Format_ARGB32);
+            image.fill(QColor(0, 20 * d, 200));
+            if (file != leaveOut) {
+                ASSERT_TRUE(QImageWriter(folder + file, "ico").write(image));
             }
         }
 }
@@ -42,16 +38,12 @@ protected:
         ASSERT_TRUE(Dir.isValid());
         App = Dir.path() + QLatin1Char('/');
         MakeSet(Dir.path(), QStringLiteral("Complete"));
-        MakeSet(Dir.path(), QStringLiteral("NoSmallFive"), {QStringLiteral("05s.ico")});
-        MakeSet(Dir.path(), QStringLiteral("NoLargeZero"), {QStringLiteral("00.ico")});
+        MakeSet(Dir.path(), QStringLiteral("NoSmallFive"), QStringLiteral("05s.ico"));
+        MakeSet(Dir.path(), QStringLiteral("NoLargeZero"), QStringLiteral("00.ico"));
         MakeSet(Dir.path(), QStringLiteral("Broken"));
-        QFile broken(Dir.path() + QStringLiteral("/Display Sets/Broken/03.ico"));
-        ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        broken.write("not an icon");
-        broken.close();
-        QFile plain(Dir.path() + QStringLiteral("/Display Sets/readme.txt"));
-        ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-        plain.close();
+        const QString sets = Dir.path() + QStringLiteral("/Display Sets/");
+        ASSERT_TRUE(test::WriteFile(sets + QStringLiteral("Broken/03.ico"), "not an icon"));
+        ASSERT_TRUE(test::WriteFile(sets + QStringLiteral("readme.txt"), {}));
         Sets.FillDisplaySetList(App);
     }
 
@@ -98,6 +90,10 @@ TEST_F(DisplaySetFolder, PictureSetsLoadWhollyOrFallBackToDigits) {
             EXPECT_EQ(Sets.IconList16x16()[4].toImage().pixelColor(8, 8), QColor(0, 80, 200));
         }
     }
+    // Menu captions of a picture set are the digits.
+    Sets.Apply(Sets.IndexOf(QStringLiteral("Complete")), 9);
+    EXPECT_EQ(Sets.ValueCaption(3, 9), QStringLiteral("3"));
+    EXPECT_EQ(Sets.NoteCaption(3, 9), QStringLiteral("3  (Ctrl + 3)"));
     // A saved name that is no longer listed selects the digits.
     EXPECT_EQ(Sets.IndexOf(QStringLiteral("Gone")), 0);
     Sets.Apply(99, 9);
@@ -136,24 +132,23 @@ TEST(DisplaySets, MenuCaptionsAndVisibility) {
     EXPECT_FALSE(TDisplaySets::ItemVisible(5, 4));
 }
 
-TEST_F(DisplaySetFolder, PictureSetCaptionsAreDigits) {
-    Sets.Apply(Sets.IndexOf(QStringLiteral("Complete")), 9);
-    ASSERT_TRUE(Sets.PictureSetSelected());
-    EXPECT_EQ(Sets.ValueCaption(3, 9), QStringLiteral("3"));
-    EXPECT_EQ(Sets.NoteCaption(3, 9), QStringLiteral("3  (Ctrl + 3)"));
-}
-
 // Columns of a strip that hold any ink other than the frame.
 QList<int> InkColumns(const QPixmap& strip) {
     const QImage image = strip.toImage();
     QList<int> columns;
     for (int x = 1; x < image.width() - 2; ++x)
-        for (int y = 1; y < image.height() - 2; ++y)
-            if (qGray(image.pixel(x, y)) < 160) {
-                columns.append(x);
-                break;
-            }
+        if (test::CountPixels(image, QRect(x, 1, 1, image.height() - 3),
+                              [](QRgb p) { return qGray(p) < 160; }) > 0)
+            columns.append(x);
     return columns;
+}
+
+// Symbols 1 to count each put ink into their own step of the strip, which starts at x = 7.
+void ExpectInkInEachStep(const QList<int>& ink, int count, int step) {
+    for (int v = 1; v <= count; ++v)
+        EXPECT_TRUE(std::any_of(ink.begin(), ink.end(), [&](int x) {
+            return x >= (v - 1) * step + 7 && x < v * step + 7;
+        })) << v;
 }
 
 TEST_F(DisplaySetFolder, StripShowsOneSymbolPerStep) {
@@ -174,13 +169,8 @@ TEST_F(DisplaySetFolder, StripShowsOneSymbolPerStep) {
         EXPECT_EQ(image.pixelColor(5, 3), window);
         const QList<int> ink = InkColumns(strip);
         ASSERT_FALSE(ink.isEmpty());
-        // Ink of symbol v starts in its own step of 27 pixels, and none lies beyond the last.
-        for (int v = 1; v <= c.GridSize; ++v) {
-            const bool inStep = std::any_of(ink.begin(), ink.end(), [v](int x) {
-                return x >= (v - 1) * 27 + 7 && x < v * 27 + 7;
-            });
-            EXPECT_TRUE(inStep) << v;
-        }
+        ExpectInkInEachStep(ink, c.GridSize, 27);
+        // No ink lies beyond the last symbol.
         if (!Sets.PictureSetSelected()) {
             EXPECT_LT(ink.last(), c.GridSize * 27 + 7);
         }
@@ -199,12 +189,9 @@ TEST_F(DisplaySetFolder, LargeGridStripUsesFixedSymbolsAcrossTheWidth) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(10);
     Sets.Apply(Sets.IndexOf(QStringLiteral("SINGAPORE")), 16);
-    const QList<int> ink = InkColumns(Sets.DrawDisplaySetImg(320, 16, 16, Qt::white, font, 27));
-    for (int v = 1; v <= 16; ++v) {
-        const bool inSlot = std::any_of(
-            ink.begin(), ink.end(), [v](int x) { return x >= (v - 1) * 20 + 7 && x < v * 20 + 7; });
-        EXPECT_TRUE(inSlot) << v;
-    }
+    // Sixteen symbols share the width: 20 pixels each instead of 27.
+    ExpectInkInEachStep(InkColumns(Sets.DrawDisplaySetImg(320, 16, 16, Qt::white, font, 27)), 16,
+                        20);
 }
 
 TEST(DisplaySets, ShippedPictureSetsAreCompleteBesideTheProgram) {

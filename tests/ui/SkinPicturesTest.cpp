@@ -7,7 +7,6 @@
 #include "UiTestSupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <vector>
@@ -105,10 +104,7 @@ TEST_F(SkinFolder, MainWindowSkinsComeOnlyFromBuiltInPictures) {
 }
 
 TEST_F(SkinFolder, UnreadableFileFallsBack) {
-    QFile junk(InI(QStringLiteral("about.bmp")));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a picture at all");
-    junk.close();
+    ASSERT_TRUE(test::WriteFile(InI(QStringLiteral("about.bmp")), "not a picture at all"));
     TSkinPictures pictures(AppDir());
     EXPECT_TRUE(pictures.File(QStringLiteral("about.bmp")).isNull());
     EXPECT_EQ(pictures.About().size(), QSize(325, 325));

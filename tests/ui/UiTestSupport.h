@@ -1,5 +1,5 @@
-// Helpers shared by the widget tests: solid pictures, rendering a widget into an image, pixel
-// counts, and a check that each change of a list makes a shown widget repaint.
+// Helpers shared by the widget tests: files and solid pictures, rendering a widget into an image,
+// pixel counts, and a check that each change of a list makes a shown widget repaint.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -17,6 +18,12 @@
 #include <utility>
 
 namespace sudoku::test {
+
+inline bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
 
 inline QPixmap Solid(QSize size, const QColor& colour) {
     QPixmap picture(size);

@@ -6,6 +6,7 @@
 #include "TStartOptions.h"
 #include "TUninstaller.h"
 #include "TWebPageOpener.h"
+#include "UiTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -56,10 +57,7 @@ TEST(WindowSingleInstance, UnknownRequestsAreIgnored) {
 TEST(WindowSingleInstance, SocketLeftByACrashedCopyIsReplaced) {
     QTemporaryDir runtime;
     const QString name = runtime.filePath(QStringLiteral("stale"));
-    {
-        QFile stale(name);
-        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    }
+    ASSERT_TRUE(test::WriteFile(name, {}));
     TSingleInstance fresh(name);
     EXPECT_FALSE(fresh.HandOver(TSingleInstance::ShowRequest, 200));
     EXPECT_TRUE(fresh.Listen());
@@ -68,50 +66,39 @@ TEST(WindowSingleInstance, SocketLeftByACrashedCopyIsReplaced) {
     EXPECT_TRUE(shown.wait(2000));
 }
 
-struct SplitCase {
-    const char* Command;
-    const char* Program;
-    const char* Parameters;
-};
-
 TEST(WindowUninstaller, SplitsTheRegisteredCommand) {
-    const SplitCase cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"\"/opt/sudoku atelier/uninstall\" --quiet", "/opt/sudoku atelier/uninstall", "--quiet"},
         {"\"/opt/x/uninstall\"", "/opt/x/uninstall", ""},
         {"/opt/x/uninstall \"/opt/x/log file\"", "/opt/x/uninstall", "\"/opt/x/log file\""},
         {"/opt/x/uninstall --all", "/opt/x/uninstall --all", ""},
         {"\"/opt/x/unterminated", "/opt/x/unterminated", ""},
     };
-    for (const SplitCase& c : cases) {
+    for (const auto& [command, program, parameters] : cases) {
         const TUninstaller::TCommand parts =
-            TUninstaller::SplitCommand(QString::fromLatin1(c.Command));
-        EXPECT_EQ(parts.Program, QString::fromLatin1(c.Program)) << c.Command;
-        EXPECT_EQ(parts.Parameters, QString::fromLatin1(c.Parameters)) << c.Command;
+            TUninstaller::SplitCommand(QString::fromLatin1(command));
+        EXPECT_EQ(parts.Program, QString::fromLatin1(program)) << command;
+        EXPECT_EQ(parts.Parameters, QString::fromLatin1(parameters)) << command;
     }
 }
 
 // A script that writes its arguments, one a line, and its working folder into a file.
 QString WriteRecorder(const QDir& dir, const QString& name, const QString& output) {
     const QString path = dir.filePath(name);
-    QFile script(path);
-    script.open(QIODevice::WriteOnly);
-    script.write(QStringLiteral("#!/bin/sh\npwd > '%1.tmp'\nfor a in \"$@\"; do echo \"$a\" >> "
-                                "'%1.tmp'; done\nmv '%1.tmp' '%1'\n")
-                     .arg(output)
-                     .toUtf8());
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    test::WriteFile(path, QStringLiteral("#!/bin/sh\npwd > '%1.tmp'\nfor a in \"$@\"; do echo "
+                                         "\"$a\" >> '%1.tmp'; done\nmv '%1.tmp' '%1'\n")
+                              .arg(output)
+                              .toUtf8());
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
 }
 
 QStringList WaitForLines(const QString& file) {
-    for (int i = 0; i < 100 && !QFile::exists(file); ++i) {
+    for (int i = 0; i < 100 && !QFile::exists(file); ++i)
         QTest::qWait(20);
-    }
     QFile out(file);
-    if (!out.open(QIODevice::ReadOnly)) {
+    if (!out.open(QIODevice::ReadOnly))
         return {};
-    }
     return QString::fromUtf8(out.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
@@ -124,12 +111,9 @@ TEST(WindowUninstaller, StartsTheRegisteredProgramInItsFolderOrNothing) {
     const QDir appDir(dir.filePath(QStringLiteral("my app")));
     const QString output = dir.filePath(QStringLiteral("ran"));
     const QString program = WriteRecorder(appDir, QStringLiteral("uninstall"), output);
-    QFile file(entry);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("\"%1\" --quiet \"a b\"; touch %2/hacked\n")
-                   .arg(program, dir.path())
-                   .toUtf8());
-    file.close();
+    ASSERT_TRUE(test::WriteFile(entry, QStringLiteral("\"%1\" --quiet \"a b\"; touch %2/hacked\n")
+                                           .arg(program, dir.path())
+                                           .toUtf8()));
     EXPECT_TRUE(TUninstaller::RunUninstaller(entry));
     const QStringList lines = WaitForLines(output);
     ASSERT_EQ(lines.size(), 5);
@@ -160,81 +144,51 @@ TEST(WindowWebPage, AddressReachesTheOpenerAsOneArgument) {
               QStringLiteral("file:///opt/a b/help.html"));
 }
 
-struct LayoutCase {
-    int Mode;
-    int Current;
-    int Width;
-    int Height;
-    int Expected;
-};
-
 TEST(WindowScreenLayout, ChoosesTheLayoutForTheScreenAndSetting) {
-    const LayoutCase cases[] = {
+    // Setting, layout in force, screen width and height, and the layout chosen.
+    const struct {
+        int Mode, Current, Width, Height, Expected;
+    } cases[] = {
         {0, 0, 640, 480, 0},   {0, 2, 640, 480, 2},   {0, 0, 800, 600, 5},   {0, 0, 1024, 768, 6},
         {0, 0, 1280, 1024, 4}, {0, 0, 1280, 800, 6},  {0, 0, 1920, 1080, 7}, {0, 0, 1024, 900, 3},
         {0, 0, 900, 1200, 2},  {1, 4, 1920, 1080, 2}, {2, 4, 1920, 1080, 2}, {3, 0, 640, 480, 3},
         {4, 0, 640, 480, 4},   {9, 5, 1920, 1080, 5},
     };
-    for (const LayoutCase& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(TScreenLayout::ChooseLayout(c.Mode, c.Current, c.Width, c.Height), c.Expected)
             << c.Mode << " " << c.Width << "x" << c.Height;
-    }
 }
 
 TEST(WindowScreenLayout, ScaleValueRoundsHalvesToEven) {
-    const int sizes[] = {12, 10, 6, 4};
-    const int at125[] = {15, 12, 8, 5};
-    const int at16[] = {19, 16, 10, 6};
-    for (int i = 0; i < 4; ++i) {
-        for (int layout : {3, 6}) {
-            EXPECT_EQ(TScreenLayout::ScaleValue(sizes[i], layout), at125[i]) << sizes[i];
-        }
-        for (int layout : {4, 7}) {
-            EXPECT_EQ(TScreenLayout::ScaleValue(sizes[i], layout), at16[i]) << sizes[i];
-        }
-        for (int layout : {0, 2, 5}) {
-            EXPECT_EQ(TScreenLayout::ScaleValue(sizes[i], layout), sizes[i]);
-        }
-    }
+    // Each size at the base layouts, times 1.25 and times 1.6.
+    const int cases[][3] = {{12, 15, 19}, {10, 12, 16}, {6, 8, 10}, {4, 5, 6}, {14, 18, 22}};
+    const std::pair<int, int> layouts[] = {{0, 0}, {2, 0}, {5, 0}, {3, 1}, {6, 1}, {4, 2}, {7, 2}};
+    for (const auto& c : cases)
+        for (const auto& [layout, column] : layouts)
+            EXPECT_EQ(TScreenLayout::ScaleValue(c[0], layout), c[column]) << c[0] << " " << layout;
 }
 
-} // namespace
-} // namespace sudoku
-
-namespace sudoku {
-namespace {
-
-struct StartCase {
-    QStringList Arguments;
-    bool Uninstall;
-    bool QuitAtStart;
-    const char* Screenshot;
-    int Page;
-    int ScreenSize;
-    bool Error;
-};
-
 TEST(WindowStartOptions, ReadsTheFirstParameterAndTheScreenshotOptions) {
-    const StartCase cases[] = {
+    const struct {
+        QStringList Arguments;
+        bool Uninstall, QuitAtStart;
+        const char* Screenshot;
+        int Page, ScreenSize;
+        bool Error;
+    } cases[] = {
         {{}, false, false, "", 0, -1, false},
         {{"UNINSTALL"}, true, false, "", 0, -1, false},
         {{"Uninstall", "x"}, true, false, "", 0, -1, false},
         {{"x", "uninstall"}, false, false, "", 0, -1, false},
         {{"/S"}, false, true, "", 0, -1, false},
         {{"--screenshot", "a.png", "--page", "3"}, false, false, "a.png", 3, -1, false},
-        {{"--page", "2", "--screenshot", "b.png", "--screen-size", "4"},
-         false,
-         false,
-         "b.png",
-         2,
-         4,
-         false},
+        {{"--page", "2", "--screenshot", "b.png", "--screen-size", "4"}, 0, 0, "b.png", 2, 4, 0},
         {{"--screenshot"}, false, false, "", 0, -1, true},
         {{"--screenshot", "a.png", "--page", "4"}, false, false, "a.png", 0, -1, true},
         {{"--page", "one"}, false, false, "", 0, -1, true},
         {{"--screen-size", "5"}, false, false, "", 0, -1, true},
     };
-    for (const StartCase& c : cases) {
+    for (const auto& c : cases) {
         const TStartOptions options = TStartOptions::Parse(c.Arguments);
         const std::string line = c.Arguments.join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(options.Uninstall, c.Uninstall) << line;
