@@ -265,15 +265,14 @@ TEST(RecordStore, SectionOwnershipAndDisplayNames) {
         bool Belongs;
         const char* Display;
     };
+    // clang-format off
     const Case cases[] = {
         {"Default User@December 5 2026", true, "December 5 2026"},
-        {"Default User@a@b", true, "a@b"},
-        {"default user@x", false, "x"},
-        {"Default Users@x", false, "x"},
+        {"Default User@a@b", true, "a@b"}, {"Default User@", true, ""},
+        {"default user@x", false, "x"}, {"Default Users@x", false, "x"},
         {"Default User", false, "Default User"},
-        {"Default User@", true, ""},
-        {"Default User.Options", false, "Default User.Options"},
-    };
+        {"Default User.Options", false, "Default User.Options"}};
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(BelongsToUser(c.Section, "Default User"), c.Belongs) << c.Section;
         EXPECT_EQ(DisplayNameOf(c.Section), c.Display) << c.Section;

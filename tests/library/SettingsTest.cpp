@@ -24,12 +24,8 @@ TSuDoKuData ReadFrom(const std::string& text, std::string_view user = "U", int l
 }
 
 TEST(Settings, DefaultsAreTheStartValuesExceptTheScreenSize) {
-    TSuDoKuData data{.BackgroundColor = 1,
-                     .FontName = "Arial",
-                     .Level = 3,
-                     .SolveOptions = 0x3F,
-                     .TimeLimit = 0.5,
-                     .ScreenSize = 4};
+    TSuDoKuData data{.FontName = "Arial", .Level = 3, .SolveOptions = 0x3F, .ScreenSize = 4};
+    data.BackgroundColor = 1, data.TimeLimit = 0.5;
     SetDefaultOptions(data);
     EXPECT_EQ(data, TSuDoKuData{.ScreenSize = 4});
 }

@@ -155,7 +155,7 @@ TEST(TabularyReader, NamesKeepAtMostSixtyThreeCharacters) {
     TabularyTestFile file;
     file.Tables.push_back(TabularyTestFile::TextTable(full, {"C"}, {{"v"}}, 1));
     Bytes bytes = file.Build();
-    bytes[file.TableDescriptorAt[0] + 4] = 200;
+    bytes[TabularyTestFile::FirstDescriptor + 4] = 200;
     TTabularyObject reader;
     ASSERT_TRUE(reader.OpenBytes(bytes));
     EXPECT_EQ(reader.TableName(1), full);
@@ -209,7 +209,7 @@ TEST(TabularyReader, KeepsDamagedDescriptorsInsideTheFile) {
     file.Tables.push_back(TabularyTestFile::TextTable("A", {"C"}, {{"one"}, {"two"}, {"six"}}, 3));
     file.Tables.push_back(TabularyTestFile::TextTable("B", {"C"}, {{"b1"}}, 2));
     const Bytes good = file.Build();
-    const std::size_t a = file.TableDescriptorAt[0];
+    const std::size_t a = TabularyTestFile::FirstDescriptor;
 
     struct Poke {
         std::size_t Offset;

@@ -26,6 +26,14 @@ inline void Poke(Bytes& bytes, std::size_t at, std::uint64_t value, int size) {
     }
 }
 
+// A length byte followed by the name's characters.
+inline void PokeName(Bytes& bytes, std::size_t at, std::string_view name) {
+    Poke(bytes, at, name.size(), 1);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        Poke(bytes, at + 1 + i, static_cast<std::uint8_t>(name[i]), 1);
+    }
+}
+
 inline void Append(Bytes& bytes, std::uint64_t value, int size) {
     Poke(bytes, bytes.size(), value, size);
 }
@@ -77,51 +85,45 @@ struct TestTable {
     std::vector<std::vector<Bytes>> Rows; // one raw value per column
 };
 
+// Layout: a 272-byte header, then per table a 77-byte descriptor followed by a 137-byte field
+// descriptor per column, then the rows of all tables one after the other.
 class TabularyTestFile {
 public:
+    static constexpr std::size_t FirstDescriptor = 272;
+
     std::vector<TestTable> Tables;
     std::uint8_t Transformed = 0;
 
-    // Offsets of the descriptors written by the last Build, for tests that damage them.
-    std::vector<std::size_t> TableDescriptorAt;
-
-    Bytes Build() {
-        Bytes bytes(272, 0);
+    Bytes Build() const {
+        Bytes bytes(FirstDescriptor, 0);
         Poke(bytes, 0, Tables.size(), 4);
         bytes[4] = Transformed;
-        bytes[5] = 8;
-        std::memcpy(bytes.data() + 6, "Tabulary", 8);
+        PokeName(bytes, 5, "Tabulary");
         Poke(bytes, 270, 100, 2);
-        std::size_t descriptors = 0;
+        std::size_t rowsAt = bytes.size();
         for (const auto& table : Tables) {
-            descriptors += 77 + 137 * table.Columns.size();
+            rowsAt += 77 + 137 * table.Columns.size();
         }
-        std::size_t rowsAt = bytes.size() + descriptors;
-        TableDescriptorAt.clear();
         Bytes rowData;
         for (const auto& table : Tables) {
-            TableDescriptorAt.push_back(bytes.size());
-            Bytes descriptor(77, 0);
-            Poke(descriptor, 0, table.Columns.size(), 4);
-            descriptor[4] = static_cast<std::uint8_t>(table.Name.size());
-            std::memcpy(descriptor.data() + 5, table.Name.data(), table.Name.size());
-            Poke(descriptor, 68, table.Rows.size(), 4);
-            Poke(descriptor, 73, rowsAt, 4);
-            bytes.insert(bytes.end(), descriptor.begin(), descriptor.end());
+            const std::size_t at = bytes.size();
+            Poke(bytes, at, table.Columns.size(), 4);
+            PokeName(bytes, at + 4, table.Name);
+            Poke(bytes, at + 68, table.Rows.size(), 4);
+            Poke(bytes, at + 73, rowsAt + rowData.size(), 4);
             for (const auto& column : table.Columns) {
-                Bytes field(137, 0);
-                field[5] = static_cast<std::uint8_t>(column.Name.size());
-                std::memcpy(field.data() + 6, column.Name.data(), column.Name.size());
-                field[70] = column.Type;
-                Poke(field, 71, column.Width, 4);
-                Poke(field, 75, column.ReferencedTable, 4);
-                Poke(field, 79, column.Entries, 4);
-                bytes.insert(bytes.end(), field.begin(), field.end());
+                const std::size_t field = bytes.size(); // the descriptor ends with its first row
+
+                PokeName(bytes, field + 5, column.Name);
+                Poke(bytes, field + 70, column.Type, 1);
+                Poke(bytes, field + 71, column.Width, 4);
+                Poke(bytes, field + 75, column.ReferencedTable, 4);
+                Poke(bytes, field + 79, column.Entries, 4);
+                bytes.resize(field + 137, 0);
             }
             for (const auto& row : table.Rows) {
                 for (const auto& value : row) {
                     rowData.insert(rowData.end(), value.begin(), value.end());
-                    rowsAt += value.size();
                 }
             }
         }
