@@ -38,7 +38,7 @@ struct Scene {
         Look.BackgroundColor = Background;
         Look.ContrastColor = Contrast;
         Look.RulerColor = Ruler;
-        Look.FontColor = QColor(0, 0, 0);
+        Look.FontColor = colours::Black;
         Look.FontName = QStringLiteral("DejaVu Sans");
         Draw.BoxCols = boxCols;
         Draw.BoxRows = boxRows;
@@ -403,17 +403,14 @@ TEST(GridRender, BoxBordersAreTwoPixelsWide) {
         SCOPED_TRACE(testing::Message() << boxCols << "x" << boxRows);
         Scene scene(boxCols, boxRows);
         const QImage image = scene.Render();
-        const int y = scene.Rect(0, 0).top() + 10;
-        for (int col = 1; col < scene.Draw.GridSize(); ++col) {
-            const int left = scene.Rect(col, 0).left();
-            EXPECT_EQ(image.pixel(left - 1, y), Black) << col;
-            EXPECT_EQ(image.pixel(left, y) == Black, col % boxCols == 0) << col;
-        }
-        const int x = scene.Rect(0, 0).left() + 10;
-        for (int row = 1; row < scene.Draw.GridSize(); ++row) {
-            const int top = scene.Rect(0, row).top();
-            EXPECT_EQ(image.pixel(x, top - 1), Black) << row;
-            EXPECT_EQ(image.pixel(x, top) == Black, row % boxRows == 0) << row;
+        const int across = 10; // a line through the first row, and one through the first column
+        for (int i = 1; i < scene.Draw.GridSize(); ++i) {
+            SCOPED_TRACE(i);
+            const int edge = i * scene.CellSize;
+            EXPECT_EQ(image.pixel(edge - 1, across), Black);
+            EXPECT_EQ(image.pixel(across, edge - 1), Black);
+            EXPECT_EQ(image.pixel(edge, across) == Black, i % boxCols == 0);
+            EXPECT_EQ(image.pixel(across, edge) == Black, i % boxRows == 0);
         }
     }
 }
