@@ -218,7 +218,6 @@ TEST(GridRoutines, CountsAndTests) {
 
 // The compact form keeps the texts a pass writes exactly; everything else is kept raw with the
 // value it reads as. A list's length counts digits and commas, as the solver compares them.
-
 TEST(CompactGrid, ReadsTextsAndKeepsOnlyThePassForms) {
     struct Case {
         const char* text;

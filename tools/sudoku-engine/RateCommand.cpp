@@ -18,11 +18,8 @@ void PrintRateHelp(std::ostream& out) {
            "Skilled, Expert). For 9 x 9: up to 46 empty cells is 0, 47 to 51 is 1, 52 to 56\n"
            "is 2, 57 to 66 is 3, and more than 66 is 0 again. The bands scale with N x N.\n"
            "\n"
-           "Puzzle lines: N x N characters, rows top to bottom, each row left to right;\n"
-           "\".\" or \"0\" for an empty cell, \"1\" to \"9\", then \"Q\" to \"W\" (either case)\n"
-           "for 10 to 16. A line may start with \"WxH:\" to give its own shape. Blank lines\n"
-           "are skipped. Without FILE, or for \"-\", standard input is read.\n"
-           "\n"
+        << TPuzzleReader::LineFormHelp
+        << "\n"
            "  --shape WxH  box shape of the puzzles (default 3x3; see solve --help)\n"
            "  --help       this text\n"
            "\n"

@@ -20,11 +20,8 @@ void PrintSolveHelp(std::ostream& out) {
            "when it found at least one (the newest), otherwise the state its reasoning\n"
            "reached, in the same one-line form with \".\" for an empty cell.\n"
            "\n"
-           "Puzzle lines: N x N characters, rows top to bottom, each row left to right;\n"
-           "\".\" or \"0\" for an empty cell, \"1\" to \"9\", then \"Q\" to \"W\" (either case)\n"
-           "for 10 to 16. A line may start with \"WxH:\" to give its own shape. Blank lines\n"
-           "are skipped. Without FILE, or for \"-\", standard input is read.\n"
-           "\n"
+        << TPuzzleReader::LineFormHelp
+        << "\n"
            "  --shape WxH  box shape of the puzzles: boxes W cells wide and H high, one of\n"
            "               2x2 2x3 2x4 2x5 2x6 2x7 2x8 3x2 3x3 3x4 3x5 4x2 4x3 4x4 5x2 5x3\n"
            "               6x2 7x2 8x2 (default 3x3)\n"

@@ -18,6 +18,13 @@ public:
     // grid is set to the line's shape; givens holds its values (0 for empty cells).
     using THandler = std::function<void(TSuDoKuGrid& grid, const TSuDoKuValues& givens)>;
 
+    // The paragraph of the subcommands' help texts on the puzzle line form.
+    static constexpr const char* LineFormHelp =
+        "Puzzle lines: N x N characters, rows top to bottom, each row left to right;\n"
+        "\".\" or \"0\" for an empty cell, \"1\" to \"9\", then \"Q\" to \"W\" (either case)\n"
+        "for 10 to 16. A line may start with \"WxH:\" to give its own shape. Blank lines\n"
+        "are skipped. Without FILE, or for \"-\", standard input is read.\n";
+
     TPuzzleReader(const TBoxShape& defaultShape, std::ostream& err)
         : DefaultShape(defaultShape), Err(err) {}
 
