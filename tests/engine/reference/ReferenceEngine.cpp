@@ -268,7 +268,7 @@ bool ReferenceEngine::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allo
             Copy(v, v1);
             Copy(s, s1);
             auto restore = [&] {
-                v.fill(0);
+                ClearValues(v);
                 Copy(v1, v);
                 s.fill("");
                 Copy(s1, s);
@@ -316,7 +316,7 @@ bool ReferenceEngine::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allo
             SolutionList.erase(SolutionList.begin() + i);
     bool result = GetCounter("Solutions") == 1;
     if (GetCounter("Solutions") >= 1) {
-        v.fill(0);
+        ClearValues(v);
         HexToValues(SolutionList[1], v);
     }
     return result;

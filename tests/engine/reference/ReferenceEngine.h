@@ -43,6 +43,7 @@ public:
     int TextValue(std::string_view text) const; // 0 unless a number (or "$" hex) in 1..N
     static std::string Fixed(int value);
 
+    void ClearValues(TSuDoKuValues& v) const { v.fill(0); } // all 256 entries
     template <typename Grid> void Copy(const Grid& src, Grid& dst) const {
         for (int i : Cells())
             dst[i] = src[i];

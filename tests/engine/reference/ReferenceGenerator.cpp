@@ -56,7 +56,7 @@ bool ReferenceGenerator::PlaceValueInBox(TSuDoKuValues& v, int boxColIdx, int bo
 bool ReferenceGenerator::GenerateSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, int level,
                                         bool makePuzzle) {
     E.MaxSolutions = 0;
-    v.fill(0);
+    E.ClearValues(v);
     s.fill("");
     // Seed the boxes of the checkerboard, with the failure counters of the whole grid.
     int fails = 0;
@@ -97,7 +97,7 @@ bool ReferenceGenerator::GenerateSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, int
         E.SolveSuDoKu(v, s, true);
         int solutions = std::stoi(E.SolutionList[0].substr(std::string("Solutions=").size()));
         if (solutions > 0) {
-            v.fill(0);
+            E.ClearValues(v);
             E.HexToValues(E.SolutionList[1], v);
             s.fill("");
             // a full grid that only has the right sums is no success
@@ -148,7 +148,7 @@ bool ReferenceGenerator::CarvePuzzle(TSuDoKuValues& v, TSuDoKuStrings& s, int le
             int open = n * n;
             // Take out random cells not tried since the last success, until the target.
             while (removed < target && open > 0) {
-                v.fill(0);
+                E.ClearValues(v);
                 s = puzzle;
                 open = 0;
                 for (int row = 1; row <= n; ++row)
