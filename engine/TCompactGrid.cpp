@@ -117,7 +117,7 @@ bool TCompactGrid::Pass(TSuDoKuValues& v, TCells& cells) const {
     const std::uint32_t all = (1u << n) - 1;
     std::uint32_t rowValues[MaxGridSize] = {};
     std::uint32_t colValues[MaxGridSize] = {};
-    // Steps 1 to 3: V := the values of the texts; texts := the decimal values of V.
+    // Read the values of the texts into V, and write the values back as plain texts.
     for (int c = 0; c < n; ++c)
         for (int r = 0; r < n; ++r) {
             const int i = c * MaxGridSize + r;

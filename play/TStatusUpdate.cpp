@@ -76,11 +76,6 @@ TPlayNSolveControls TStatusUpdate::Controls(const TStatusInput& in) {
     return c;
 }
 
-std::string TStatusUpdate::DisplayName(std::string_view recordName) {
-    const auto at = recordName.find('@');
-    return std::string(at == std::string_view::npos ? recordName : recordName.substr(at + 1));
-}
-
 TAlternativesDisplay TStatusUpdate::ShowAlternatives(std::string_view caption,
                                                      std::string_view alternatives, int gridSize,
                                                      int displaySet, std::string_view symbols,

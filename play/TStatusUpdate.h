@@ -33,7 +33,7 @@ struct TPlayNSolveControls {
     bool Errors = false;
     bool Solution = false;
     bool AlternativesLbl = false;
-    bool ShowCellAlternatives = false; // step 5: the selected cell's alternatives are shown
+    bool ShowCellAlternatives = false; // the selected cell's alternatives are shown
     friend bool operator==(const TPlayNSolveControls&, const TPlayNSolveControls&) = default;
 };
 
@@ -47,9 +47,6 @@ struct TAlternativesDisplay {
 class TStatusUpdate {
 public:
     static TPlayNSolveControls Controls(const TStatusInput& in);
-
-    // The name shown for a record name: everything after its first "@".
-    static std::string DisplayName(std::string_view recordName);
 
     // alternatives: the "," list of the cell; displaySet: 0 digits, 1 and 2 letters, 3+
     // pictures; symbols: the display set's symbol string; hasPicture tells which values

@@ -87,20 +87,6 @@ TEST(CarvePuzzle, RefusesGridsThatAreNotCompleteSudokusAndLeavesTextsAlone) {
     }
 }
 
-// Four cells a b / b a on two rows of one band and two columns: with all four empty the
-// puzzle has two solutions whatever else is given.
-std::vector<int> FindDeadlyRectangle(const TSuDoKuValues& v) {
-    for (int r1 = 1; r1 <= 9; ++r1)
-        for (int r2 = r1 + 1; r2 <= 9 && (r2 - 1) / 3 == (r1 - 1) / 3; ++r2)
-            for (int c1 = 1; c1 <= 9; ++c1)
-                for (int c2 = c1 + 1; c2 <= 9; ++c2)
-                    if (v[CellIndex(c1, r1)] == v[CellIndex(c2, r2)] &&
-                        v[CellIndex(c2, r1)] == v[CellIndex(c1, r2)])
-                        return {CellIndex(c1, r1), CellIndex(c2, r1), CellIndex(c1, r2),
-                                CellIndex(c2, r2)};
-    return {};
-}
-
 // The random source picks the cells in an order the test chooses: the rectangle first, then
 // reading order. It keeps its own view of the puzzle and the marks to check the number of
 // open cells it is asked to choose from.
@@ -109,7 +95,7 @@ TEST(CarvePuzzle, RemovalThatMakesThePuzzleAmbiguousIsUndoneAndNotRetriedAtOnce)
     std::vector<int> cells;
     TSuDoKuValues complete{};
     for (std::uint32_t seed = 1; seed < 100 && cells.empty(); ++seed)
-        cells = FindDeadlyRectangle(complete = MakeGrid(3, 3, seed));
+        cells = RandomStateMaker::SwappableRectangle(complete = MakeGrid(3, 3, seed));
     ASSERT_EQ(cells.size(), 4U);
     std::vector<int> readingOrder;
     for (int i = 0; i < 81; ++i)

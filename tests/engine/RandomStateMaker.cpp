@@ -132,4 +132,16 @@ TSuDoKuValues RandomStateMaker::Noise() {
     return v;
 }
 
+std::vector<int> RandomStateMaker::SwappableRectangle(const TSuDoKuValues& v) {
+    for (int r1 = 1; r1 <= 9; ++r1)
+        for (int r2 = r1 + 1; r2 <= 9 && (r2 - 1) / 3 == (r1 - 1) / 3; ++r2)
+            for (int c1 = 1; c1 <= 9; ++c1)
+                for (int c2 = c1 + 1; c2 <= 9; ++c2)
+                    if (v[CellIndex(c1, r1)] == v[CellIndex(c2, r2)] &&
+                        v[CellIndex(c2, r1)] == v[CellIndex(c1, r2)])
+                        return {CellIndex(c1, r1), CellIndex(c2, r1), CellIndex(c1, r2),
+                                CellIndex(c2, r2)};
+    return {};
+}
+
 } // namespace sudoku

@@ -6,6 +6,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 namespace sudoku {
 
@@ -21,6 +22,10 @@ public:
     static TSuDoKuStrings OpenRows(int boxCols, int boxRows, int open);
     // Values 1..N shifted by one per row: rows and columns right, boxes repeating values.
     static TSuDoKuValues Cyclic(int n);
+    // Four cells of a complete 9 x 9 grid holding a, b on one row and b, a on another row of
+    // the same band: with all four empty the puzzle has two solutions whatever else is given.
+    // Empty when the grid has none.
+    static std::vector<int> SwappableRectangle(const TSuDoKuValues& v);
 
     // A valid complete grid: the shifted-row pattern with values, rows within bands, bands,
     // columns within stacks and stacks shuffled.

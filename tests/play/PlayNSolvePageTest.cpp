@@ -3,6 +3,7 @@
 // into the library and the last game kept across page changes and program restarts.
 #include "FakePlayNSolveView.h"
 #include "Levels.h"
+#include "RandomStateMaker.h"
 #include "TCellInput.h"
 #include "TPlayNSolvePage.h"
 
@@ -549,27 +550,13 @@ TEST_F(PlayNSolveGame, SixteenBySixteenIsPlayableWithQToW) {
     EXPECT_EQ(View.Alternatives.Caption.find('0'), std::string::npos);
 }
 
-// Cells of a solved 9 x 9 grid whose two values can swap without breaking any unit: two rows
-// of one band and two columns holding a, b and b, a.
-std::vector<int> SwappableRectangle(const TSuDoKuValues& v) {
-    for (int r1 = 1; r1 <= 9; ++r1)
-        for (int r2 = r1 + 1; r2 <= 9 && (r2 - 1) / 3 == (r1 - 1) / 3; ++r2)
-            for (int c1 = 1; c1 <= 9; ++c1)
-                for (int c2 = c1 + 1; c2 <= 9; ++c2)
-                    if (v[CellIndex(c1, r1)] == v[CellIndex(c2, r2)] &&
-                        v[CellIndex(c2, r1)] == v[CellIndex(c1, r2)])
-                        return {CellIndex(c1, r1), CellIndex(c2, r1), CellIndex(c1, r2),
-                                CellIndex(c2, r2)};
-    return {};
-}
-
 TEST_F(PlayNSolveGame, PuzzleWithSeveralSolutionsOffersThemInAMenu) {
     // A full grid less one swappable rectangle has exactly two solutions; stored without
     // its solution, the page must offer both.
     std::vector<int> rectangle;
     for (int attempt = 0; attempt < 30 && rectangle.empty(); ++attempt) {
         NewGame();
-        rectangle = SwappableRectangle(State().SolutionValues);
+        rectangle = RandomStateMaker::SwappableRectangle(State().SolutionValues);
     }
     ASSERT_FALSE(rectangle.empty());
     const TSuDoKuGrid& grid = State().Grid();

@@ -70,14 +70,6 @@ TEST(StatusUpdate, ControlsFollowOptionsHistoryAndSolutionSource) {
     }
 }
 
-TEST(StatusUpdate, DisplayNameIsTheTextAfterTheFirstAt) {
-    EXPECT_EQ(TStatusUpdate::DisplayName("Default User@December 5 2026 17:45:15"),
-              "December 5 2026 17:45:15");
-    EXPECT_EQ(TStatusUpdate::DisplayName("ann@my@game"), "my@game");
-    EXPECT_EQ(TStatusUpdate::DisplayName("no prefix"), "no prefix");
-    EXPECT_EQ(TStatusUpdate::DisplayName(""), "");
-}
-
 TEST(StatusUpdate, AlternativesInEveryDisplaySet) {
     struct Case {
         const char* List;
