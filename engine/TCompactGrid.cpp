@@ -1,6 +1,6 @@
-// Alternatives pass on bit masks. Row, column and box masks of the values of V stay fixed
-// for the pass; the fixed texts written so far are tracked as per-row and per-column counts
-// (a fixed text can be overwritten later in its box, so a mask alone would not do).
+// Alternatives pass on bit masks. Row and column masks of the values of V stay fixed for the
+// pass; the values fixed so far are row and column masks too, and each box's cells are
+// settled at once from their open values instead of value by value.
 #include "TCompactGrid.h"
 
 #include <bit>
@@ -112,56 +112,40 @@ void TCompactGrid::Store(const TCells& cells, TSuDoKuStrings& s) const {
         }
 }
 
-bool TCompactGrid::Pass(TSuDoKuValues& v, TCells& cells) const {
+TCompactGrid::TPassOutcome TCompactGrid::PassWithOutcome(TSuDoKuValues& v, TCells& cells) const {
     const int n = Grid.GridSize;
     const std::uint32_t all = (1u << n) - 1;
     std::uint32_t rowValues[MaxGridSize] = {};
     std::uint32_t colValues[MaxGridSize] = {};
-    // Read the values of the texts into V, and write the values back as plain texts.
+    // Read the values of the texts into V; the cells are all rebuilt below.
     for (int c = 0; c < n; ++c)
         for (int r = 0; r < n; ++r) {
             const int i = c * MaxGridSize + r;
             const std::uint8_t value = cells[i].Value;
             v[i] = value;
             if (value != 0) {
-                cells[i] =
-                    TCompactCell{static_cast<std::uint16_t>(Bit(value)), TCellKind::Numbers, value};
                 rowValues[r] |= Bit(value);
                 colValues[c] |= Bit(value);
-            } else {
-                cells[i] = TCompactCell{};
             }
         }
 
-    std::uint8_t rowFixed[MaxGridSize][MaxGridSize] = {}; // [row][value - 1]: fixed texts
-    std::uint8_t colFixed[MaxGridSize][MaxGridSize] = {};
-    std::uint32_t rowFixedMask[MaxGridSize] = {};
-    std::uint32_t colFixedMask[MaxGridSize] = {};
-    auto fix = [&](int i, int value) {
-        const int c = i / MaxGridSize;
-        const int r = i % MaxGridSize;
-        if (rowFixed[r][value - 1]++ == 0)
-            rowFixedMask[r] |= Bit(value);
-        if (colFixed[c][value - 1]++ == 0)
-            colFixedMask[c] |= Bit(value);
-    };
-    auto unfix = [&](int i, int value) {
-        const int c = i / MaxGridSize;
-        const int r = i % MaxGridSize;
-        if (--rowFixed[r][value - 1] == 0)
-            rowFixedMask[r] &= ~Bit(value);
-        if (--colFixed[c][value - 1] == 0)
-            colFixedMask[c] &= ~Bit(value);
-    };
-
-    bool result = false;
+    // Values fixed so far in this pass, per row and column. A fixed text is only replaced
+    // within its own box, so what a finished box leaves fixed stays fixed for the pass.
+    std::uint32_t rowFixed[MaxGridSize] = {};
+    std::uint32_t colFixed[MaxGridSize] = {};
+    TPassOutcome outcome;
     for (int box = 0; box < n; ++box) {
         const auto& boxCells = BoxCells[box];
-        // Places of each value in this box, as bits k. The fixed masks bit of a value only
-        // change while that value is handled (or afterwards), so one look at the box before
-        // the values gives the places every value would find when its turn comes.
-        std::uint32_t places[MaxGridSize] = {};
+        // The places of every value are settled before the box writes anything: what the
+        // box fixes for a value only changes the fixed bit of that same value. So each
+        // cell's end state follows from its open values and how many places each value has:
+        // a value with one place fixes it there (the largest such value wins, as it comes
+        // last), a value with more places joins the lists of cells not fixed, and a list of
+        // one value becomes fixed at the end of the box.
+        std::uint32_t open[MaxGridSize] = {};
         std::uint32_t boxValues = 0;
+        std::uint32_t once = 0;
+        std::uint32_t twice = 0;
         for (int k = 0; k < n; ++k) {
             const int i = boxCells[k];
             if (v[i] != 0) {
@@ -170,49 +154,40 @@ bool TCompactGrid::Pass(TSuDoKuValues& v, TCells& cells) const {
             }
             const int c = i / MaxGridSize;
             const int r = i % MaxGridSize;
-            std::uint32_t open =
-                all & ~(rowValues[r] | colValues[c] | rowFixedMask[r] | colFixedMask[c]);
-            for (; open != 0; open &= open - 1)
-                places[std::countr_zero(open)] |= 1u << k;
+            open[k] = all & ~(rowValues[r] | colValues[c] | rowFixed[r] | colFixed[c]);
+            twice |= once & open[k];
+            once |= open[k];
         }
-        for (int value = 1; value <= n; ++value) {
-            if (boxValues & Bit(value)) {
-                result = true;
-                continue;
-            }
-            std::uint32_t at = places[value - 1];
-            if (at == 0)
-                continue;
-            result = true;
-            if ((at & (at - 1)) == 0) {
-                // The only place: fixed, whatever the cell held before.
-                const int i = boxCells[std::countr_zero(at)];
-                if (cells[i].Kind == TCellKind::Fixed)
-                    unfix(i, cells[i].Value);
-                cells[i] = TCompactCell{0, TCellKind::Fixed, static_cast<std::uint8_t>(value)};
-                fix(i, value);
-                continue;
-            }
-            for (; at != 0; at &= at - 1) {
-                TCompactCell& cell = cells[boxCells[std::countr_zero(at)]];
-                if (cell.Kind == TCellKind::Fixed)
-                    continue;
-                cell.Value = cell.Kind == TCellKind::Empty ? static_cast<std::uint8_t>(value) : 0;
-                cell.Kind = TCellKind::Numbers;
-                cell.Mask = static_cast<std::uint16_t>(cell.Mask | Bit(value));
-            }
-        }
-        // Cell singles: a single decimal value becomes fixed.
+        const std::uint32_t single = (once & ~twice) & ~boxValues;
+        if ((boxValues | once) != 0)
+            outcome.Placed = true;
         for (int k = 0; k < n; ++k) {
             const int i = boxCells[k];
             TCompactCell& cell = cells[i];
-            if (cell.Kind == TCellKind::Numbers && cell.Value != 0) {
-                cell = TCompactCell{0, TCellKind::Fixed, cell.Value};
-                fix(i, cell.Value);
+            std::uint8_t fixed = v[i];
+            if (fixed == 0) {
+                const std::uint32_t here = open[k] & ~boxValues;
+                const std::uint32_t onlyHere = here & single;
+                if (onlyHere != 0)
+                    fixed = static_cast<std::uint8_t>(std::bit_width(onlyHere));
+                else if (here != 0 && (here & (here - 1)) == 0)
+                    fixed = static_cast<std::uint8_t>(std::countr_zero(here) + 1);
+                else if (here != 0)
+                    cell = TCompactCell{static_cast<std::uint16_t>(here), TCellKind::Numbers, 0};
+                else
+                    cell = TCompactCell{};
+            }
+            if (fixed != 0) {
+                cell = TCompactCell{0, TCellKind::Fixed, fixed};
+                rowFixed[i % MaxGridSize] |= Bit(fixed);
+                colFixed[i / MaxGridSize] |= Bit(fixed);
+            } else {
+                outcome.AllFixed = false;
+                outcome.Full = outcome.Full && cell.Kind != TCellKind::Empty;
             }
         }
     }
-    return result;
+    return outcome;
 }
 
 bool TCompactGrid::ValuesEqual(const TSuDoKuValues& a, const TSuDoKuValues& b) const {

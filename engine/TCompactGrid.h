@@ -39,9 +39,17 @@ public:
     void Store(const TCells& cells, TSuDoKuStrings& s) const;
     static std::string CellText(const TCompactCell& cell);
 
+    struct TPassOutcome {
+        bool Placed = false;  // some value had a place (or was there) in some box
+        bool Full = true;     // no cell was left without a possible value
+        bool AllFixed = true; // every cell ended fixed
+    };
+
     // One alternatives pass with the same results as the text version: V := the values of
     // the cells, then every cell rebuilt box by box. False when no value had a place.
-    bool Pass(TSuDoKuValues& v, TCells& cells) const;
+    bool Pass(TSuDoKuValues& v, TCells& cells) const { return PassWithOutcome(v, cells).Placed; }
+    // The same pass, telling besides how the cells ended.
+    TPassOutcome PassWithOutcome(TSuDoKuValues& v, TCells& cells) const;
 
     bool ValuesEqual(const TSuDoKuValues& a, const TSuDoKuValues& b) const;
     bool CellsEqual(const TCells& a, const TCells& b) const;

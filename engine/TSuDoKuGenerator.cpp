@@ -118,12 +118,20 @@ bool TSuDoKuGenerator::PlaceValueInBox(TSuDoKuValues& v, int boxColIdx, int boxR
     if (emptyCount == 0) {
         return false;
     }
+    // V does not change while drawing, so whether each empty cell may take the value is
+    // worked out once; the draws themselves still happen one by one, as many as before.
+    std::array<bool, MaxGridSize> allowed{};
+    for (int e = 0; e < emptyCount; ++e) {
+        const int index = empties[static_cast<std::size_t>(e)];
+        allowed[static_cast<std::size_t>(e)] =
+            Grid.CountInRow(v, value, index % MaxGridSize + 1) == 0 &&
+            Grid.CountInCol(v, value, index / MaxGridSize + 1) == 0;
+    }
     for (int tries = 0; tries < PlaceTries; ++tries) {
-        const int index = empties[static_cast<std::size_t>(Rand.Random(emptyCount))];
-        const int col = index / MaxGridSize + 1;
-        const int row = index % MaxGridSize + 1;
-        if (Grid.CountInRow(v, value, row) == 0 && Grid.CountInCol(v, value, col) == 0) {
-            v[static_cast<std::size_t>(index)] = static_cast<std::uint8_t>(value);
+        const int pick = Rand.Random(emptyCount);
+        if (allowed[static_cast<std::size_t>(pick)]) {
+            v[static_cast<std::size_t>(empties[static_cast<std::size_t>(pick)])] =
+                static_cast<std::uint8_t>(value);
             return true;
         }
     }

@@ -92,12 +92,24 @@ bool TSuDoKuSolver::Node(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells
     bool solved = false;
     if (compact.CountEmpty(cells) < EmptyLimit(n)) {
         bool ok = true;
+        bool allFixed = false;
         TSuDoKuValues v0;
         TCompactGrid::TCells cells0;
         for (int pass = 0; pass < PassLimit && ok && !g.ValuesFull(v); ++pass) {
+            if (allFixed) {
+                // A pass over cells that are all fixed only reads them into V and writes the
+                // same texts again, after which V is full and the passes end: take the values.
+                for (int c = 0; c < n; ++c)
+                    for (int r = 0; r < n; ++r)
+                        v[c * MaxGridSize + r] = cells[c * MaxGridSize + r].Value;
+                ProcessMessages();
+                break;
+            }
             v0 = v;
             cells0 = cells;
-            ok = compact.Pass(v, cells) && compact.CellsFull(cells);
+            const TCompactGrid::TPassOutcome outcome = compact.PassWithOutcome(v, cells);
+            ok = outcome.Placed && outcome.Full;
+            allFixed = outcome.AllFixed;
             if (topLevel)
                 search.TopLevelPassed = true;
             ProcessMessages();
