@@ -363,7 +363,20 @@ void TPlayNSolveBinding::SetCompleteCaption(const std::string& caption) {
 }
 
 void TPlayNSolveBinding::SetFileNameCaption(const std::string& caption) {
-    Form.PlayNSolveSheet->PlayNSolveFileNameLbl->setText(Q(caption));
+    QLabel* label = Form.PlayNSolveSheet->PlayNSolveFileNameLbl;
+    const QString text = Q(caption);
+    label->setText(text);
+    label->setToolTip(text);
+    // A long name (a default name holds the date and time) is drawn smaller rather than cut
+    // off; the size the screen layout gives the label is the largest.
+    const QVariant baseSize = label->property("basePointSize");
+    const int baseWidth = TScreenLayout::BaseGeometry(label).width();
+    QFont font = label->font();
+    if (baseSize.isValid() && baseWidth > 0)
+        font.setPointSizeF(baseSize.toDouble() * label->width() / baseWidth);
+    while (font.pointSizeF() > 5.0 && QFontMetrics(font).horizontalAdvance(text) > label->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
 }
 
 void TPlayNSolveBinding::SetLevelCaption(const std::string& caption) {
