@@ -30,19 +30,21 @@ void TFormBuilder::Adopt(QWidget* widget, const QString& name, int tag, const QR
     TScreenLayout::Place(widget, base, Layout);
 }
 
+QFont TFormBuilder::ShrinkToFit(QFont font, const QString& text, double width, double minPoints) {
+    while (QFontMetrics(font).horizontalAdvance(text) > width && font.pointSizeF() > minPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    return font;
+}
+
 void TFormBuilder::FitCaption(TBaseBtn* button, int width) {
     // A caption wider than the face is set condensed, then smaller, down to 6 points.
     QFont font = button->font();
-    const auto fits = [&] {
-        return QFontMetrics(font).horizontalAdvance(button->Caption()) <= width * 0.95 - 4;
-    };
-    if (!fits()) {
+    const double room = width * 0.95 - 4;
+    if (QFontMetrics(font).horizontalAdvance(button->Caption()) > room) {
         font.setStretch(QFont::Condensed);
     }
-    while (!fits() && font.pointSizeF() > 6) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
-    button->setFont(font);
+    button->setFont(ShrinkToFit(font, button->Caption(), room, 6));
 }
 
 void TFormBuilder::StyleButton(TBaseBtn* button, TButtonKind kind) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -50,6 +51,8 @@ public:
     static int Tag(const QObject* object);
     // Narrows or shrinks the font of a caption that would not fit the button's face.
     static void FitCaption(TBaseBtn* button, int width);
+    // The font made smaller in half points, not below minPoints, until the text fits width.
+    static QFont ShrinkToFit(QFont font, const QString& text, double width, double minPoints);
     // Gives a drawn button the look of the window forms.
     static void StyleButton(TBaseBtn* button, TButtonKind kind);
 

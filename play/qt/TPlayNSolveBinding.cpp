@@ -28,7 +28,9 @@
 #include <QPainter>
 #include <QStackedWidget>
 #include <QTimeEdit>
-#include <QVBoxLayout>
+
+#include <array>
+#include <utility>
 
 namespace sudoku {
 
@@ -38,20 +40,20 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The check boxes of the options page that switch the aids, each with its bit.
+std::array<std::pair<QCheckBox*, TSolveOptions>, 5> AidBoxes(const TOptionsSheet& o) {
+    return {{{o.OptionsShowRulerChkBox, soRuler},
+             {o.OptionsShowHintsChkBox, soHints},
+             {o.OptionsShowErrorsChkBox, soErrors},
+             {o.OptionsShowAlternativesChkBox, soAlternatives},
+             {o.OptionsTimeLimitedChkBox, soTimeLimited}}};
+}
+
 } // namespace
 
 TPlayNSolveBinding::TPlayNSolveBinding(TMainForm& form, TTranslate translate)
-    : QObject(&form), Form(form), TranslateText(std::move(translate)) {
-    TPlayNSolveSheet& sheet = *Form.PlayNSolveSheet;
-    GridWidget = qobject_cast<TSuDoKuGridWidget*>(sheet.PlayNSolveSuDoKuGrid);
-    if (GridWidget == nullptr) {
-        // The sheet holds a plain frame where the grid goes: the grid fills it.
-        GridWidget = new TSuDoKuGridWidget(sheet.PlayNSolveSuDoKuGrid);
-        GridWidget->setObjectName(QStringLiteral("PlayNSolveSuDoKuGridCells"));
-        auto* layout = new QVBoxLayout(sheet.PlayNSolveSuDoKuGrid);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(GridWidget);
-    }
+    : QObject(&form), Form(form), TranslateText(std::move(translate)),
+      GridWidget(form.PlayNSolveSheet->PlayNSolveSuDoKuGrid) {
     GridWidget->setFocusPolicy(Qt::StrongFocus);
     SuDoKuGridsPopupMenu = new TSuDoKuGridsPopupMenu(&Form);
     SolutionsPopupMenu = new TSolutionsPopupMenu(&Form);
@@ -129,15 +131,7 @@ void TPlayNSolveBinding::Connect() {
         SuDoKuGridPopupMenu->SetPencilNotesOffered(index == TMainForm::pgPlayNSolve);
     });
     // The aids take effect as soon as their boxes change, also during a game.
-    const TOptionsSheet& o = *Form.OptionsSheet;
-    const std::pair<QCheckBox*, TSolveOptions> aids[] = {
-        {o.OptionsShowRulerChkBox, soRuler},
-        {o.OptionsShowHintsChkBox, soHints},
-        {o.OptionsShowErrorsChkBox, soErrors},
-        {o.OptionsShowAlternativesChkBox, soAlternatives},
-        {o.OptionsTimeLimitedChkBox, soTimeLimited},
-    };
-    for (const auto& [box, bit] : aids)
+    for (const auto& [box, bit] : AidBoxes(*Form.OptionsSheet))
         if (box != nullptr)
             connect(box, &QCheckBox::toggled, this, [this, bit = bit](bool checked) {
                 Aids = static_cast<TSolveOptions>(checked ? Aids | bit : Aids & ~bit);
@@ -208,8 +202,7 @@ void TPlayNSolveBinding::SyncGrid() {
     if (GridWidget->ColCount() != draw.GridSize())
         GridWidget->SetGridSize(draw.BoxCols, draw.BoxRows);
     GridWidget->SetDrawState(draw);
-    TSuDoKuStrings cells = state.Cells;
-    GridWidget->SetCells(cells);
+    GridWidget->SetCells(state.Cells);
     TGridLook look = GridWidget->Look();
     look.ShowRuler = (Aids & soRuler) != 0;
     look.DisplaySet = Sets.DisplaySet();
@@ -261,16 +254,8 @@ std::string TPlayNSolveBinding::OptionsLevelText(int level) const {
 }
 
 TSolveOptions TPlayNSolveBinding::OptionsSolveChecks() const {
-    const TOptionsSheet& o = *Form.OptionsSheet;
     TSolveOptions bits = 0;
-    const std::pair<QCheckBox*, TSolveOptions> boxes[] = {
-        {o.OptionsShowRulerChkBox, soRuler},
-        {o.OptionsShowHintsChkBox, soHints},
-        {o.OptionsShowErrorsChkBox, soErrors},
-        {o.OptionsShowAlternativesChkBox, soAlternatives},
-        {o.OptionsTimeLimitedChkBox, soTimeLimited},
-    };
-    for (const auto& [box, bit] : boxes)
+    for (const auto& [box, bit] : AidBoxes(*Form.OptionsSheet))
         if (box != nullptr && box->isChecked())
             bits |= bit;
     return bits;
@@ -374,9 +359,7 @@ void TPlayNSolveBinding::SetFileNameCaption(const std::string& caption) {
     QFont font = label->font();
     if (baseSize.isValid() && baseWidth > 0)
         font.setPointSizeF(baseSize.toDouble() * label->width() / baseWidth);
-    while (font.pointSizeF() > 5.0 && QFontMetrics(font).horizontalAdvance(text) > label->width())
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
+    label->setFont(TFormBuilder::ShrinkToFit(font, text, label->width(), 5));
 }
 
 void TPlayNSolveBinding::SetLevelCaption(const std::string& caption) {
