@@ -1,13 +1,11 @@
-// Day-count date-times: calendar conversion, hex time text, formatting and the clock.
+// Day-count date-times: calendar conversion, hex time text, and formatting.
 #include "SuDoKuDateTime.h"
 
 #include "SuDoKuText.h"
 
 #include <array>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <mutex>
 
 namespace sudoku {
@@ -48,7 +46,6 @@ constexpr std::array<std::string_view, 12> EnglishMonths{
 struct THooks {
     std::mutex Mutex;
     TMonthNameSource MonthNames;
-    TClockSource Clock;
 };
 
 THooks& Hooks() {
@@ -210,31 +207,6 @@ std::string MonthName(int month) {
         }
     }
     return std::string(EnglishMonths[static_cast<std::size_t>(month - 1)]);
-}
-
-void SetClockSource(TClockSource source) {
-    std::lock_guard lock(Hooks().Mutex);
-    Hooks().Clock = std::move(source);
-}
-
-TDateTime Now() {
-    TClockSource source;
-    {
-        std::lock_guard lock(Hooks().Mutex);
-        source = Hooks().Clock;
-    }
-    return source ? source() : SystemNow();
-}
-
-TDateTime SystemNow() {
-    const auto now = std::chrono::system_clock::now();
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
-    const std::time_t seconds = static_cast<std::time_t>(ms / 1000);
-    std::tm local{};
-    ::localtime_r(&seconds, &local);
-    return EncodeDateTime({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                           local.tm_min, local.tm_sec, static_cast<int>(ms % 1000)});
 }
 
 } // namespace sudoku

@@ -1,6 +1,6 @@
 // Date-times as the files store them: a double counting days since 30 December 1899 with the
-// time of day as the fraction. Conversion, the 12-character hex time text, formatting with
-// month names the language layer can replace, and a clock that tests can fix.
+// time of day as the fraction. Conversion, the 12-character hex time text, and formatting with
+// month names the language layer can replace.
 #pragma once
 
 #include <cstdint>
@@ -52,12 +52,5 @@ std::string DefaultRecordName(std::string_view userName, TDateTime created);
 using TMonthNameSource = std::function<std::string(int month)>;
 void SetMonthNameSource(TMonthNameSource source);
 std::string MonthName(int month);
-
-// The current local date-time; a test or a replay can install a fixed clock, an empty
-// function restores the system clock.
-using TClockSource = std::function<TDateTime()>;
-void SetClockSource(TClockSource source);
-TDateTime Now();
-TDateTime SystemNow();
 
 } // namespace sudoku
