@@ -352,12 +352,6 @@ int TTabularyObject::ColumnCount(int table) const {
     return entry == nullptr ? 0 : static_cast<int>(entry->Columns.size());
 }
 
-std::string TTabularyObject::ColumnName(int table, int column) const {
-    const Table* entry = TableAt(table);
-    const Column* field = entry == nullptr ? nullptr : ColumnAt(*entry, column);
-    return field == nullptr ? std::string() : field->Name;
-}
-
 int TTabularyObject::ColumnTypeOf(int table, int column) const {
     const Table* entry = TableAt(table);
     const Column* field = entry == nullptr ? nullptr : ColumnAt(*entry, column);

@@ -64,7 +64,6 @@ public:
     int ColumnIndex(std::string_view table, std::string_view name) const;
     std::string TableName(int table) const;
     int ColumnCount(int table) const;
-    std::string ColumnName(int table, int column) const;
     // The column's type byte, -1 when absent.
     int ColumnTypeOf(int table, int column) const;
 

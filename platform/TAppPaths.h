@@ -15,8 +15,6 @@ public:
     // writable, otherwise $XDG_DATA_HOME/sudoku-atelier/ (or ~/.local/share/sudoku-atelier/),
     // created on first use. Always with a trailing separator.
     static std::string DataDir();
-    // Where shipped read-only files (language file, "Display Sets", "I", help) are looked up.
-    static std::string ResourceDir() { return AppDir(); }
     // The full path of a shipped file or folder: the data folder's copy when it exists,
     // else the one beside the program (which need not exist).
     static std::string FindResource(std::string_view name);

@@ -25,8 +25,6 @@ public:
     bool HandOver(const QString& request, int timeoutMs = 1000) const;
     // Starts listening; a stale socket left by a crashed copy is removed first.
     bool Listen();
-    bool IsListening() const { return Server.isListening(); }
-    const QString& ServerName() const { return Name; }
 
 signals:
     void ShowRequested();
