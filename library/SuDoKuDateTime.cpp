@@ -70,6 +70,12 @@ TDateTime EncodeDateTime(const TDateTimeParts& p) {
     return static_cast<double>(day) + time;
 }
 
+TDateTimeParts DateOfDay(std::int64_t day) {
+    TDateTimeParts p;
+    CivilFromDays(day - UnixEpochDay, p.Year, p.Month, p.Day);
+    return p;
+}
+
 TDateTimeParts DecodeDateTime(TDateTime value) {
     const auto ms = static_cast<std::int64_t>(std::llround(value * MillisecondsPerDay));
     std::int64_t day = ms / MillisecondsPerDay;
@@ -78,8 +84,7 @@ TDateTimeParts DecodeDateTime(TDateTime value) {
         rest += MillisecondsPerDay;
         --day;
     }
-    TDateTimeParts p;
-    CivilFromDays(day - UnixEpochDay, p.Year, p.Month, p.Day);
+    TDateTimeParts p = DateOfDay(day);
     p.Hour = static_cast<int>(rest / 3'600'000);
     p.Minute = static_cast<int>(rest / 60'000 % 60);
     p.Second = static_cast<int>(rest / 1000 % 60);

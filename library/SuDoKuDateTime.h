@@ -25,6 +25,8 @@ struct TDateTimeParts {
 };
 
 TDateTime EncodeDateTime(const TDateTimeParts& parts);
+// The calendar date of a whole day number (0 is 30 December 1899); the time fields stay 0.
+TDateTimeParts DateOfDay(std::int64_t day);
 // The calendar date and clock time of a value, rounded to whole milliseconds.
 TDateTimeParts DecodeDateTime(TDateTime value);
 

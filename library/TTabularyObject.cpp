@@ -2,6 +2,8 @@
 // then serves values of fixed-size rows as text.
 #include "TTabularyObject.h"
 
+#include "SuDoKuDateTime.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -71,20 +73,6 @@ std::string Currency(std::int64_t raw) {
     return fraction.empty() ? text : text + "." + fraction;
 }
 
-// Days since 1970-01-01 to a civil date (proleptic Gregorian calendar).
-void CivilFromDays(std::int64_t days, std::int64_t& year, unsigned& month, unsigned& day) {
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const auto dayOfEra = static_cast<unsigned>(days - era * 146097);
-    const unsigned yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const unsigned monthIndex = (5 * dayOfYear + 2) / 153;
-    day = dayOfYear - (153 * monthIndex + 2) / 5 + 1;
-    month = monthIndex < 10 ? monthIndex + 3 : monthIndex - 9;
-    year = static_cast<std::int64_t>(yearOfEra) + era * 400 + (month <= 2 ? 1 : 0);
-}
-
 std::string TwoDigits(unsigned value) {
     return std::string{static_cast<char>('0' + value / 10 % 10),
                        static_cast<char>('0' + value % 10)};
@@ -99,13 +87,10 @@ std::string DateTime(double value) {
     const double whole = std::trunc(value);
     auto seconds = static_cast<unsigned>(std::llround(std::fabs(value - whole) * 86400.0));
     seconds = std::min(seconds, 86399u);
-    std::int64_t year = 0;
-    unsigned month = 0;
-    unsigned day = 0;
-    CivilFromDays(static_cast<std::int64_t>(whole) - 25569, year, month, day);
-    return Number(year) + "-" + TwoDigits(month) + "-" + TwoDigits(day) + " " +
-           TwoDigits(seconds / 3600) + ":" + TwoDigits(seconds / 60 % 60) + ":" +
-           TwoDigits(seconds % 60);
+    const TDateTimeParts date = DateOfDay(static_cast<std::int64_t>(whole));
+    return Number(date.Year) + "-" + TwoDigits(static_cast<unsigned>(date.Month)) + "-" +
+           TwoDigits(static_cast<unsigned>(date.Day)) + " " + TwoDigits(seconds / 3600) + ":" +
+           TwoDigits(seconds / 60 % 60) + ":" + TwoDigits(seconds % 60);
 }
 
 double Extended(const std::uint8_t* p) {
