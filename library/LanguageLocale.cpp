@@ -1,8 +1,11 @@
 // Language choice from the locale environment.
 #include "LanguageLocale.h"
 
+#include "TransLtr.h"
+
 #include <cctype>
 #include <cstdlib>
+#include <utility>
 
 namespace sudoku {
 
@@ -40,25 +43,22 @@ std::string LanguageLocale::Code() const {
 
 int LanguageLocale::NumberForCode(std::string_view code) {
     if (code.size() < 2) {
-        return 44;
+        return TransLtr::English;
     }
     std::string prefix;
     for (char c : code.substr(0, 2)) {
         prefix += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    if (prefix == "nl") {
-        return 31;
+    constexpr std::pair<std::string_view, int> Numbers[] = {{"nl", TransLtr::Dutch},
+                                                            {"fr", TransLtr::French},
+                                                            {"it", TransLtr::Italian},
+                                                            {"de", TransLtr::German}};
+    for (const auto& [language, number] : Numbers) {
+        if (prefix == language) {
+            return number;
+        }
     }
-    if (prefix == "fr") {
-        return 33;
-    }
-    if (prefix == "it") {
-        return 39;
-    }
-    if (prefix == "de") {
-        return 49;
-    }
-    return 44;
+    return TransLtr::English;
 }
 
 int LanguageLocale::LanguageNumber() const {
