@@ -49,9 +49,6 @@ public:
     // changed; on failure S is as it was on entry. MaxSolutions is 10 afterwards.
     bool CarvePuzzle(const TSuDoKuValues& v, TSuDoKuStrings& s, int level);
 
-    // Every cell holds 1..N and each value lies once in every row, column and box.
-    bool IsValidGrid(const TSuDoKuValues& v) const;
-
     TCarveHooks Hooks;
 
 private:
