@@ -3,7 +3,6 @@
 
 #include "LanguageFileWriter.h"
 #include "LanguageTable.h"
-#include "TTabularyObject.h"
 
 #include <set>
 #include <stdexcept>
