@@ -20,9 +20,8 @@ TEnterNDesignSheet::TEnterNDesignSheet(QWidget* parent, int layout) : QWidget(pa
 
     EnterNDesignHeaderLbl = form.Label(QStringLiteral("EnterNDesignHeaderLbl"), 610,
                                        QStringLiteral("Enter & Design"), L::Header(), 13, true);
-    auto* grid = new TSuDoKuGridWidget(this);
-    form.Adopt(grid, QStringLiteral("EnterNDesignSuDoKuGrid"), 0, L::Grid());
-    EnterNDesignSuDoKuGrid = grid;
+    EnterNDesignSuDoKuGrid = new TSuDoKuGridWidget(this);
+    form.Adopt(EnterNDesignSuDoKuGrid, QStringLiteral("EnterNDesignSuDoKuGrid"), 0, L::Grid());
     EnterNDesignDisplaySetImg =
         form.Area(QStringLiteral("EnterNDesignDisplaySetImg"), 0, L::SymbolStrip());
 

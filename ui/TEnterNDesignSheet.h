@@ -10,6 +10,7 @@ namespace sudoku {
 
 class TBaseBtn;
 class TPieGauge;
+class TSuDoKuGridWidget;
 
 class TEnterNDesignSheet : public QWidget {
     Q_OBJECT
@@ -26,7 +27,7 @@ public:
     QLabel* EnterNDesignValidateLbl = nullptr;
     QLabel* EnterNDesignAlternativesLbl = nullptr;
     QWidget* EnterNDesignAlternativesImg = nullptr;
-    QWidget* EnterNDesignSuDoKuGrid = nullptr;
+    TSuDoKuGridWidget* EnterNDesignSuDoKuGrid = nullptr;
     QWidget* EnterNDesignDisplaySetImg = nullptr;
     TPieGauge* EnterNDesignGauge = nullptr;
     TBaseBtn* EnterNDesignNewBtn = nullptr;

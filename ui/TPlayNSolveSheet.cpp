@@ -20,9 +20,8 @@ TPlayNSolveSheet::TPlayNSolveSheet(QWidget* parent, int layout) : QWidget(parent
 
     PlayNSolveHeaderLbl = form.Label(QStringLiteral("PlayNSolveHeaderLbl"), 510,
                                      QStringLiteral("Play & Solve"), L::Header(), 13, true);
-    auto* grid = new TSuDoKuGridWidget(this);
-    form.Adopt(grid, QStringLiteral("PlayNSolveSuDoKuGrid"), 0, L::Grid());
-    PlayNSolveSuDoKuGrid = grid;
+    PlayNSolveSuDoKuGrid = new TSuDoKuGridWidget(this);
+    form.Adopt(PlayNSolveSuDoKuGrid, QStringLiteral("PlayNSolveSuDoKuGrid"), 0, L::Grid());
     PlayNSolveDisplaySetImg =
         form.Area(QStringLiteral("PlayNSolveDisplaySetImg"), 580, L::SymbolStrip());
     PlayNSolveDisplaySetImg->setToolTip(

@@ -10,6 +10,7 @@ namespace sudoku {
 
 class TBaseBtn;
 class TPieGauge;
+class TSuDoKuGridWidget;
 
 class TPlayNSolveSheet : public QWidget {
     Q_OBJECT
@@ -26,7 +27,7 @@ public:
     QLabel* PlayNSolveTimeLbl = nullptr;
     QLabel* PlayNSolveAlternativesLbl = nullptr;
     QWidget* PlayNSolveAlternativesImg = nullptr;
-    QWidget* PlayNSolveSuDoKuGrid = nullptr;
+    TSuDoKuGridWidget* PlayNSolveSuDoKuGrid = nullptr;
     QWidget* PlayNSolveDisplaySetImg = nullptr;
     TPieGauge* PlayNSolveGauge = nullptr;
     TBaseBtn* PlayNSolveNewBtn = nullptr;

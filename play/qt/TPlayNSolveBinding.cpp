@@ -137,12 +137,13 @@ void TPlayNSolveBinding::Connect() {
                 Aids = static_cast<TSolveOptions>(checked ? Aids | bit : Aids & ~bit);
                 Run([this] { GamePage->UpdateStatus(); });
             });
-    connect(o.OptionsDisplaySetList, &QComboBox::currentIndexChanged, this, [this](int) {
-        Run([this] {
-            RefreshDisplaySet();
-            RepaintGrid();
-        });
-    });
+    connect(Form.OptionsSheet->OptionsDisplaySetList, &QComboBox::currentIndexChanged, this,
+            [this](int) {
+                Run([this] {
+                    RefreshDisplaySet();
+                    RepaintGrid();
+                });
+            });
     sheet.PlayNSolveDisplaySetImg->installEventFilter(this);
     sheet.PlayNSolveAlternativesImg->installEventFilter(this);
 }

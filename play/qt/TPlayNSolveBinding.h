@@ -101,7 +101,7 @@ private:
 
     TMainForm& Form;
     TTranslate TranslateText;
-    TSuDoKuGridWidget* GridWidget = nullptr;
+    TSuDoKuGridWidget* GridWidget;
     TSuDoKuGridsPopupMenu* SuDoKuGridsPopupMenu = nullptr;
     TSolutionsPopupMenu* SolutionsPopupMenu = nullptr;
     TSuDoKuGridPopupMenu* SuDoKuGridPopupMenu = nullptr;
