@@ -181,11 +181,7 @@ void TPlayNSolvePage::PlayNSolveNewBtnClick() {
     PlayNSolveRecord.Nr = EngineGrid.BoxRows;
     PlayNSolveRecord.Tptm = timeLimit - static_cast<double>(static_cast<long long>(timeLimit));
 
-    TSuDoKuGrid::ClearValues(Game.SolutionValues);
-    TSuDoKuGrid::ClearStrings(Game.GivenStrings);
-    TSuDoKuGrid::ClearStrings(Game.AlternativeStrings);
-    Game.Cells = Game.GivenStrings;
-    Game.MoveHistory.Clear();
+    Game.ClearBoard();
     GameClock.PlayFace.GaugePosition = 0;
     ShowClock();
     View.SelectCell(1, 1);
@@ -370,11 +366,7 @@ void TPlayNSolvePage::PlayNSolveLoad(const std::string& fileName, const std::str
     UpdateStatus();
     SetPauseButton(false);
     SetTimeCaption(Text(575, "Time "));
-    TSuDoKuGrid::ClearValues(Game.SolutionValues);
-    TSuDoKuGrid::ClearStrings(Game.GivenStrings);
-    TSuDoKuGrid::ClearStrings(Game.AlternativeStrings);
-    Game.Cells = Game.GivenStrings;
-    Game.MoveHistory.Clear();
+    Game.ClearBoard();
 
     TSuDoKuFileData rec;
     // A record whose box shape is none of the known ones cannot be played.

@@ -13,12 +13,16 @@ const std::string EmptyText;
 
 void TPlayState::SetBoxShape(int boxCols, int boxRows) {
     Geometry.SetBoxShape(boxCols, boxRows);
+    ClearBoard();
+    HighlightValue = 0;
+}
+
+void TPlayState::ClearBoard() {
     TSuDoKuGrid::ClearStrings(Cells);
     TSuDoKuGrid::ClearValues(SolutionValues);
     TSuDoKuGrid::ClearStrings(GivenStrings);
     TSuDoKuGrid::ClearStrings(AlternativeStrings);
     MoveHistory.Clear();
-    HighlightValue = 0;
 }
 
 bool TPlayState::InGrid(int col, int row) const {

@@ -35,6 +35,8 @@ public:
 
     // Sets the box shape and empties the board, the arrays and the history.
     void SetBoxShape(int boxCols, int boxRows);
+    // Empties the board, the solution, the givens, the alternatives and the history.
+    void ClearBoard();
     const TSuDoKuGrid& Grid() const { return Geometry; }
     int GridSize() const { return Geometry.GridSize; }
 
