@@ -446,14 +446,29 @@ QImage TSkinPainter::Button(TButtonShape shape, TButtonState state, double facto
     return image;
 }
 
-QImage TSkinPainter::Intro() {
-    QImage image = NewImage({280, 280});
+namespace {
+
+// A square of paper with the emblem and the program's name, which the splash and the about
+// pictures open with.
+QImage TitledPaper(int side, const QRectF& emblem, qreal titleSize, qreal titleY) {
+    QImage image = NewImage({side, side});
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaperSurface(painter, 280, 280);
-    DrawEmblem(painter, QRectF(82, 34, 116, 116));
-    CentredText(painter, SerifFont(25, true), kInk, 140, 193, QStringLiteral("Sudoku Atelier"));
+    PaperSurface(painter, side, side);
+    TSkinPainter::DrawEmblem(painter, emblem);
+    CentredText(painter, SerifFont(titleSize, true), kInk, side / 2.0, titleY,
+                QStringLiteral("Sudoku Atelier"));
+    return image;
+}
+
+} // namespace
+
+QImage TSkinPainter::Intro() {
+    QImage image = TitledPaper(280, QRectF(82, 34, 116, 116), 25, 193);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
     CentredText(painter, SansFont(8, true, 2.4), kTerra, 140, 213,
                 QStringLiteral("PLAY  \u00B7  SOLVE  \u00B7  DESIGN"));
     Ornament(painter, 140, 228, 56, kSandLine);
@@ -462,13 +477,10 @@ QImage TSkinPainter::Intro() {
 }
 
 QImage TSkinPainter::About() {
-    QImage image = NewImage({325, 325});
+    QImage image = TitledPaper(325, QRectF(119.5, 26, 86, 86), 24, 147);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaperSurface(painter, 325, 325);
-    DrawEmblem(painter, QRectF(119.5, 26, 86, 86));
-    CentredText(painter, SerifFont(24, true), kInk, 162.5, 147, QStringLiteral("Sudoku Atelier"));
     CentredText(painter, SansFont(9, true, 1.2), kTerra, 162.5, 166, QStringLiteral("Version 1.0"));
     Ornament(painter, 162.5, 180, 70, kSandLine);
     const QFont body = SerifFont(10.5, false, true);
