@@ -108,8 +108,9 @@ TranslatedItems LanguageTable::NotebookPages(int tag, int pageCount) const {
     TranslatedItems result;
     for (int page = 0; page < pageCount; ++page) {
         const long long pageTag = static_cast<long long>(page) * 1000 + tag + 1;
-        const int row =
-            pageTag > 0 && pageTag <= 2147483647 ? FindTag(static_cast<int>(pageTag)) : 0;
+        const int row = pageTag > 0 && pageTag <= std::numeric_limits<int>::max()
+                            ? FindTag(static_cast<int>(pageTag))
+                            : 0;
         result.Items.push_back(row != 0 ? std::optional<std::string>(Caption(row)) : std::nullopt);
     }
     return result;
