@@ -4,7 +4,6 @@
 #include "TCompactGrid.h"
 
 #include <bit>
-#include <cstring>
 
 namespace sudoku {
 
@@ -188,14 +187,6 @@ TCompactGrid::TPassOutcome TCompactGrid::PassWithOutcome(TSuDoKuValues& v, TCell
         }
     }
     return outcome;
-}
-
-bool TCompactGrid::ValuesEqual(const TSuDoKuValues& a, const TSuDoKuValues& b) const {
-    const int n = Grid.GridSize;
-    for (int c = 0; c < n; ++c)
-        if (std::memcmp(&a[c * MaxGridSize], &b[c * MaxGridSize], n) != 0)
-            return false;
-    return true;
 }
 
 bool TCompactGrid::CellsEqual(const TCells& a, const TCells& b) const {

@@ -51,7 +51,6 @@ public:
     // The same pass, telling besides how the cells ended.
     TPassOutcome PassWithOutcome(TSuDoKuValues& v, TCells& cells) const;
 
-    bool ValuesEqual(const TSuDoKuValues& a, const TSuDoKuValues& b) const;
     bool CellsEqual(const TCells& a, const TCells& b) const;
     bool CellsFull(const TCells& cells) const;
     int CountEmpty(const TCells& cells) const;

@@ -113,7 +113,7 @@ bool TSuDoKuSolver::Node(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells
             if (topLevel)
                 search.TopLevelPassed = true;
             ProcessMessages();
-            if (compact.ValuesEqual(v, v0) && compact.CellsEqual(cells, cells0))
+            if (g.ValuesEqual(v, v0) && compact.CellsEqual(cells, cells0))
                 break;
         }
         // The sums alone would pass a grid whose givens repeat a value inside a box, so the
