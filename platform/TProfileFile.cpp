@@ -320,15 +320,22 @@ void TProfileFile::WriteValue(std::string_view section, std::string_view key,
     Index();
 }
 
-bool TProfileFile::EraseSection(std::string_view section) {
+// Cuts every section of the name out of the text, last first so that the offsets of the
+// earlier ones stay valid; the index is stale afterwards.
+bool TProfileFile::CutSections(std::string_view section) {
     const std::string wanted = SingleLine(section);
-    bool erased = false;
+    bool cut = false;
     for (auto it = Sections_.rbegin(); it != Sections_.rend(); ++it) {
         if (SameName(NameOf(*it), Trim(wanted))) {
             Text_.erase(it->Begin, it->End - it->Begin);
-            erased = true;
+            cut = true;
         }
     }
+    return cut;
+}
+
+bool TProfileFile::EraseSection(std::string_view section) {
+    const bool erased = CutSections(section);
     if (erased) {
         Changed_ = true;
         Index();
@@ -337,12 +344,7 @@ bool TProfileFile::EraseSection(std::string_view section) {
 }
 
 void TProfileFile::ReplaceSection(std::string_view section, const std::vector<TEntry>& entries) {
-    const std::string wanted = SingleLine(section);
-    for (auto it = Sections_.rbegin(); it != Sections_.rend(); ++it) {
-        if (SameName(NameOf(*it), Trim(wanted))) {
-            Text_.erase(it->Begin, it->End - it->Begin);
-        }
-    }
+    CutSections(section);
     AppendSection(section, entries);
     Changed_ = true;
     Index();

@@ -95,6 +95,7 @@ private:
     template <typename Visit> void ForEachKeyLine(const TSection& s, Visit&& visit) const;
     std::string_view LineEndBefore(std::size_t pos) const;
     void AppendSection(std::string_view section, const std::vector<TEntry>& entries);
+    bool CutSections(std::string_view section);
 
     std::string Text_;
     std::vector<TSection> Sections_;
