@@ -11,6 +11,7 @@
 #include <limits>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 namespace sudoku::cli {
 
@@ -53,16 +54,16 @@ std::optional<int> ParseLevel(const std::string& text) {
     if (const auto number = ParseNumber<int>(text)) {
         return (*number >= 0 && *number < LevelCount) ? number : std::nullopt;
     }
-    std::string lower;
-    for (const char c : text) {
-        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    for (int level = 0; level < LevelCount; ++level) {
-        std::string name(LevelName(level));
-        for (char& c : name) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const auto lower = [](std::string_view in) {
+        std::string out;
+        for (const char c : in) {
+            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         }
-        if (lower == name) {
+        return out;
+    };
+    const std::string wanted = lower(text);
+    for (int level = 0; level < LevelCount; ++level) {
+        if (wanted == lower(LevelName(level))) {
             return level;
         }
     }

@@ -1,25 +1,29 @@
 // Reading and writing the one-line puzzle form and shape names.
 #include "TPuzzleLine.h"
 
+#include <algorithm>
+
 namespace sudoku::cli {
 
+namespace {
+
+std::string ShapeText(int boxCols, int boxRows) {
+    return std::to_string(boxCols) + "x" + std::to_string(boxRows);
+}
+
+} // namespace
+
 std::optional<TBoxShape> TPuzzleLine::ParseShape(std::string_view name) {
-    for (const TBoxShape& shape : BoxShapes) {
-        const std::string text =
-            std::to_string(shape.BoxCols) + "x" + std::to_string(shape.BoxRows);
-        if (name.size() != text.size())
-            continue;
-        bool same = true;
-        for (std::size_t i = 0; i < text.size(); ++i)
-            same = same && (name[i] == text[i] || (text[i] == 'x' && name[i] == 'X'));
-        if (same)
+    std::string wanted(name);
+    std::replace(wanted.begin(), wanted.end(), 'X', 'x');
+    for (const TBoxShape& shape : BoxShapes)
+        if (wanted == ShapeText(shape.BoxCols, shape.BoxRows))
             return shape;
-    }
     return std::nullopt;
 }
 
 std::string TPuzzleLine::ShapeName(const TSuDoKuGrid& grid) {
-    return std::to_string(grid.BoxCols) + "x" + std::to_string(grid.BoxRows);
+    return ShapeText(grid.BoxCols, grid.BoxRows);
 }
 
 char TPuzzleLine::SymbolOf(int value) {

@@ -25,20 +25,20 @@ public:
         "for 10 to 16. A line may start with \"WxH:\" to give its own shape. Blank lines\n"
         "are skipped. Without FILE, or for \"-\", standard input is read.\n";
 
-    TPuzzleReader(const TBoxShape& defaultShape, std::ostream& err)
-        : DefaultShape(defaultShape), Err(err) {}
-
     // The whole of a subcommand that reads puzzle lines: takes [--shape WxH] [--help]
     // [FILE...] from the context's arguments, then hands every good line to handle. Returns
     // the exit status; command names the subcommand in error lines.
     static int RunCommand(TCommandContext& context, std::string_view command,
                           void (*printHelp)(std::ostream&), const THandler& handle);
 
+private:
+    TPuzzleReader(const TBoxShape& defaultShape, std::ostream& err)
+        : DefaultShape(defaultShape), Err(err) {}
+
     // Every file in turn ("-" is standard input), or standard input when there is none.
     // False when any file could not be read or any line was malformed.
     bool ReadAll(const std::vector<std::string>& files, std::istream& in, const THandler& handle);
 
-private:
     bool ReadStream(std::istream& in, const std::string& name, const THandler& handle);
 
     TBoxShape DefaultShape;
