@@ -8,6 +8,7 @@
 #include "TPlayNSolveView.h"
 #include "TPlayState.h"
 #include "TRandom.h"
+#include "TSuDoKuData.h"
 #include "TSuDoKuFileData.h"
 #include "TSuDoKuGenerator.h"
 #include "TSuDoKuSolver.h"
@@ -34,7 +35,6 @@ struct TDesignHooks {
 class TPlayNSolvePage {
 public:
     static constexpr int MaxSolutionItems = 10;
-    static constexpr const char* LastSectionSuffix = ".Last_PlayNSolve";
 
     TPlayNSolvePage(TPlayNSolveView& view, TPlayNSolveFiles files, std::string userName);
 
@@ -61,7 +61,7 @@ public:
     void RestoreLastGame();
     void LeavePage();
     void SaveLastGame();
-    std::string LastSection() const { return UserName + LastSectionSuffix; }
+    std::string LastSection() const { return LastPlayNSolveSection(UserName); }
 
     // Cell input.
     void SuDoKuGridKeyUp(int virtualKey, bool ctrl);

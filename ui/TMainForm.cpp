@@ -16,6 +16,7 @@
 #include "TPlayNSolveSheet.h"
 #include "TScreenLayout.h"
 #include "TSkinPictures.h"
+#include "TSuDoKuData.h"
 #include "TSystemShellClock.h"
 #include "TWebPageOpener.h"
 #include "TransLtr.h"
@@ -446,6 +447,14 @@ QString TMainForm::HomePageAddress() const {
 
 QString TMainForm::SettingsFileName() const {
     return QString::fromStdString(TAppPaths::DataDir()) + QStringLiteral("sudokus.ini");
+}
+
+QString TMainForm::LastPlayNSolveSection() const {
+    return QString::fromStdString(sudoku::LastPlayNSolveSection(UserName.toStdString()));
+}
+
+QString TMainForm::LastEnterNDesignSection() const {
+    return QString::fromStdString(sudoku::LastEnterNDesignSection(UserName.toStdString()));
 }
 
 void TMainForm::PlayNSolveLoad(const QString&, const QString&) {}

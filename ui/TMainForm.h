@@ -103,10 +103,8 @@ public:
     QString HomePageAddress() const;
     // The settings file that holds the last game and design.
     QString SettingsFileName() const;
-    QString LastPlayNSolveSection() const { return UserName + QStringLiteral(".Last_PlayNSolve"); }
-    QString LastEnterNDesignSection() const {
-        return UserName + QStringLiteral(".Last_EnterNDesign");
-    }
+    QString LastPlayNSolveSection() const;
+    QString LastEnterNDesignSection() const;
     // True while help, about, minimise, the page buttons and quitting must wait.
     bool IsBusy() const;
 
