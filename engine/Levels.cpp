@@ -30,6 +30,15 @@ int RoundedEightyFirsts(int gridSize, int eightyFirsts) {
     return (gridSize * gridSize * eightyFirsts + 40) / 81;
 }
 
+// N^2 x eightyFirsts / 81 rounded to the nearest integer, less (N - 9)^2 for N above 9.
+int LevelBound(int gridSize, int eightyFirsts) {
+    int bound = RoundedEightyFirsts(gridSize, eightyFirsts);
+    if (gridSize > 9) {
+        bound -= (gridSize - 9) * (gridSize - 9);
+    }
+    return bound;
+}
+
 } // namespace
 
 std::string_view LevelName(int level) {
@@ -38,14 +47,6 @@ std::string_view LevelName(int level) {
 
 std::string_view LevelTargetText(int level) {
     return Info(level).TargetText;
-}
-
-int LevelBound(int gridSize, int eightyFirsts) {
-    int bound = RoundedEightyFirsts(gridSize, eightyFirsts);
-    if (gridSize > 9) {
-        bound -= (gridSize - 9) * (gridSize - 9);
-    }
-    return bound;
 }
 
 int CarvingTarget(int gridSize, int level) {

@@ -17,8 +17,6 @@ std::string_view LevelName(int level);
 std::string_view LevelTargetText(int level);
 constexpr std::string_view FiendishText = "Level is Fiendish!";
 
-// N^2 x eightyFirsts / 81 rounded to the nearest integer, less (N - 9)^2 for N above 9.
-int LevelBound(int gridSize, int eightyFirsts);
 // Empty cells a carving aims at before its random reduction (levels outside 0..3 as Normal).
 int CarvingTarget(int gridSize, int level);
 // The range n of the random reduction Random(n) of the target: N^2 x 5 / 81 rounded.

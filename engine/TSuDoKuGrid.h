@@ -29,9 +29,6 @@ public:
     // Value of a cell text in this grid: TextToValue, but 0 for a number above GridSize, so
     // that no stray text or damaged file can bring a value outside 1..N into a grid.
     int CellValue(std::string_view text) const;
-    // Value of cell (col, row) in a hex grid text; 0 past its end, for non-hex digits and
-    // for values above GridSize.
-    int HexCellValue(std::string_view text, int col, int row) const;
 
     // Col/Row of the k-th cell (1..N) of a box, reading the box row by row.
     int BoxCellCol(int boxColIdx, int k) const;
@@ -62,6 +59,11 @@ public:
     bool ValuesEqual(const TSuDoKuValues& a, const TSuDoKuValues& b) const;
     bool StringsEqual(const TSuDoKuStrings& a, const TSuDoKuStrings& b) const;
     bool StringsFull(const TSuDoKuStrings& s) const;
+
+private:
+    // Value of cell (col, row) in a hex grid text; 0 past its end, for non-hex digits and
+    // for values above GridSize.
+    int HexCellValue(std::string_view text, int col, int row) const;
 };
 
 // Value of a cell text: decimal, or hexadecimal after a leading "$"; anything else is 0.
