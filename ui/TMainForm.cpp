@@ -126,11 +126,10 @@ void TMainForm::BuildControls() {
     EnterNDesignSheet = new TEnterNDesignSheet(Pages, ScreenLayout);
     MySuDoKusSheet = new TMySuDoKusSheet(Pages, ScreenLayout);
     OptionsSheet = new TOptionsSheet(Pages, ScreenLayout);
-    for (QWidget* page :
-         {static_cast<QWidget*>(PlayNSolveSheet), static_cast<QWidget*>(EnterNDesignSheet),
-          static_cast<QWidget*>(MySuDoKusSheet), static_cast<QWidget*>(OptionsSheet)}) {
-        Pages->addWidget(page);
-    }
+    Pages->addWidget(PlayNSolveSheet);
+    Pages->addWidget(EnterNDesignSheet);
+    Pages->addWidget(MySuDoKusSheet);
+    Pages->addWidget(OptionsSheet);
 
     Timer = new QTimer(this);
     Timer->setInterval(1000);

@@ -66,15 +66,12 @@ TPlayNSolveSheet::TPlayNSolveSheet(QWidget* parent, int layout) : QWidget(parent
 
 void TPlayNSolveSheet::ShowIdleState() {
     PlayNSolveNewBtn->setEnabled(true);
-    for (QWidget* control :
-         {static_cast<QWidget*>(PlayNSolveSaveBtn), static_cast<QWidget*>(PlayNSolvePrintBtn),
-          static_cast<QWidget*>(PlayNSolveClipboardBtn), static_cast<QWidget*>(PlayNSolvePauseBtn),
-          static_cast<QWidget*>(PlayNSolveRestartBtn), static_cast<QWidget*>(PlayNSolveUndoBtn),
-          static_cast<QWidget*>(PlayNSolveHintBtn), static_cast<QWidget*>(PlayNSolveErrorsBtn),
-          static_cast<QWidget*>(PlayNSolveSolutionBtn),
-          static_cast<QWidget*>(PlayNSolveAlternativesLbl)}) {
-        control->setEnabled(false);
+    for (TBaseBtn* button : {PlayNSolveSaveBtn, PlayNSolvePrintBtn, PlayNSolveClipboardBtn,
+                             PlayNSolvePauseBtn, PlayNSolveRestartBtn, PlayNSolveUndoBtn,
+                             PlayNSolveHintBtn, PlayNSolveErrorsBtn, PlayNSolveSolutionBtn}) {
+        button->setEnabled(false);
     }
+    PlayNSolveAlternativesLbl->setEnabled(false);
 }
 
 } // namespace sudoku
