@@ -106,6 +106,12 @@ int TCellInput::MenuItemKey(std::string_view itemName, bool& ctrl) {
     return 0;
 }
 
+std::string TCellInput::MenuItemName(int value, bool note) {
+    const char symbol =
+        value <= 9 ? static_cast<char>('0' + value) : static_cast<char>('A' + value - 10);
+    return {note ? 'P' : 'N', symbol, note ? '2' : '1'};
+}
+
 int TCellInput::StripSymbolAt(int x, int stripWidth, int gridSize, double scale) {
     if (x < 0 || gridSize <= 0)
         return 0;

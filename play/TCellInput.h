@@ -38,6 +38,8 @@ public:
     // The key a popup-menu item stands for ("N01", "N11".."NG1", "P12".."PG2"); Ctrl is
     // held for items of the pencil-note submenu. 0 when the name is no value item.
     static int MenuItemKey(std::string_view itemName, bool& ctrl);
+    // The name of the popup-menu item of a value (0 clears), on the note submenu or not.
+    static std::string MenuItemName(int value, bool note);
 
     // The key of a value as the strip sends it: 1..9 as digits, 10..16 as Q..W.
     static int ValueKey(int value);

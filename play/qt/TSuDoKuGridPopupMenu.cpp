@@ -1,36 +1,31 @@
 // Items of the grid popup menu and their captions per display set.
 #include "TSuDoKuGridPopupMenu.h"
 
+#include "TCellInput.h"
 #include "TDisplaySets.h"
 
 namespace sudoku {
 
 namespace {
 
-// Symbol character of the item names: "1".."9" then "A".."G" for 10..16.
-QChar NameSymbol(int value) {
-    return value <= 9 ? QChar('0' + value) : QChar('A' + value - 10);
-}
-
-// "N" + symbol + "1" for a value item, "P" + symbol + "2" for a pencil-note item.
-QString ItemName(char kind, int value) {
-    return QString(QChar(kind)) + NameSymbol(value) + QChar(kind == 'N' ? '1' : '2');
+QString ItemName(int value, bool note) {
+    return QString::fromStdString(TCellInput::MenuItemName(value, note));
 }
 
 } // namespace
 
 TSuDoKuGridPopupMenu::TSuDoKuGridPopupMenu(QWidget* parent) : QMenu(parent) {
     setObjectName(QStringLiteral("SuDoKuGridPopupMenu"));
-    AddItem(this, QStringLiteral("N01"), QStringLiteral("[ ]"));
+    AddItem(this, ItemName(0, false), QStringLiteral("[ ]"));
     for (int v = 1; v <= 16; ++v)
-        AddItem(this, ItemName('N', v), QString());
+        AddItem(this, ItemName(v, false), QString());
     PencilNoteMenu = addMenu(QStringLiteral("Pencil Note"));
     PencilNoteMenu->setObjectName(QStringLiteral("PencilNote"));
-    QAction* clearNotes = AddItem(PencilNoteMenu, QStringLiteral("P02"), QStringLiteral("[ ]"));
+    QAction* clearNotes = AddItem(PencilNoteMenu, ItemName(0, true), QStringLiteral("[ ]"));
     clearNotes->setVisible(false);
     clearNotes->setEnabled(false);
     for (int v = 1; v <= 16; ++v)
-        AddItem(PencilNoteMenu, ItemName('P', v), QString());
+        AddItem(PencilNoteMenu, ItemName(v, true), QString());
 }
 
 QAction* TSuDoKuGridPopupMenu::AddItem(QMenu* menu, const QString& name, const QString& caption) {
@@ -50,8 +45,8 @@ QAction* TSuDoKuGridPopupMenu::Item(const QString& itemName) const {
 void TSuDoKuGridPopupMenu::ApplyDisplaySet(const TDisplaySets& sets, int gridSize) {
     const QList<QPixmap>& icons = sets.IconList16x16();
     for (int v = 1; v <= 16; ++v) {
-        QAction* value = Item(ItemName('N', v));
-        QAction* note = Item(ItemName('P', v));
+        QAction* value = Item(ItemName(v, false));
+        QAction* note = Item(ItemName(v, true));
         value->setText(sets.ValueCaption(v, gridSize));
         note->setText(sets.NoteCaption(v, gridSize));
         const bool visible = TDisplaySets::ItemVisible(v, gridSize);

@@ -101,6 +101,22 @@ TEST(CellInput, MenuItemsBecomeKeys) {
     }
 }
 
+TEST(CellInput, EveryMenuItemNameLeadsBackToItsValue) {
+    for (const bool note : {false, true})
+        for (int value = 0; value <= 16; ++value) {
+            const std::string name = TCellInput::MenuItemName(value, note);
+            bool ctrl = !note;
+            const int key = TCellInput::MenuItemKey(name, ctrl);
+            EXPECT_EQ(ctrl, note) << name;
+            if (value == 0) {
+                EXPECT_EQ(key, vk::Delete) << name;
+            } else {
+                const TKeyAction action = TCellInput::KeyToAction(key, ctrl, 0, 16);
+                EXPECT_EQ(action, Value(value)) << name;
+            }
+        }
+}
+
 TEST(CellInput, StripSymbolUnderTheClick) {
     struct Case {
         int X, Width, GridSize;
