@@ -112,10 +112,14 @@ std::string TCellInput::MenuItemName(int value, bool note) {
     return {note ? 'P' : 'N', symbol, note ? '2' : '1'};
 }
 
+int TCellInput::StripStep(int stripWidth, int gridSize, double scale) {
+    return gridSize >= 10 ? stripWidth / gridSize : static_cast<int>(27 * scale);
+}
+
 int TCellInput::StripSymbolAt(int x, int stripWidth, int gridSize, double scale) {
     if (x < 0 || gridSize <= 0)
         return 0;
-    const int step = gridSize >= 10 ? stripWidth / gridSize : static_cast<int>(27 * scale);
+    const int step = StripStep(stripWidth, gridSize, scale);
     if (step <= 0)
         return 0;
     const int symbol = 1 + x / step;

@@ -44,6 +44,9 @@ public:
     // The key of a value as the strip sends it: 1..9 as digits, 10..16 as Q..W.
     static int ValueKey(int value);
 
+    // Distance between the symbols of a strip: the width shared out from 10 symbols on, a fixed
+    // step at the layout's scale below.
+    static int StripStep(int stripWidth, int gridSize, double scale);
     // The symbol under x on a strip of the given width; 0 for none.
     static int StripSymbolAt(int x, int stripWidth, int gridSize, double scale);
 

@@ -123,10 +123,6 @@ QString TDisplaySets::NoteCaption(int value, int gridSize) const {
     return symbol + QStringLiteral("  (Ctrl + ") + symbol + QLatin1Char(')');
 }
 
-int TDisplaySets::StripStep(double factor) {
-    return static_cast<int>(BaseStripStep * factor);
-}
-
 void TDisplaySets::DrawDisplaySetImg(QPainter& p, int width, int height, int gridSize,
                                      const QColor& windowColour, const QFont& font,
                                      int step) const {

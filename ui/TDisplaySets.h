@@ -18,8 +18,7 @@ public:
     static constexpr int BuiltInCount = 3;
     static constexpr int DigitSet = 0;
     static constexpr int PictureCount = 10; // pictures 0 to 9
-    static constexpr int BaseStripStep = 27;
-    static const QStringList BuiltInNames; // "123456789", "ABCDEFGHI", "SINGAPORE"
+    static const QStringList BuiltInNames;  // "123456789", "ABCDEFGHI", "SINGAPORE"
 
     TDisplaySets();
 
@@ -50,9 +49,8 @@ public:
     // Item v of either menu is shown exactly when v <= gridSize.
     static bool ItemVisible(int value, int gridSize) { return value >= 1 && value <= gridSize; }
 
-    // Distance between symbols of a strip for grids below 10 symbols at a layout factor.
-    static int StripStep(double factor);
-    // Paints a symbol-key strip of the given size.
+    // Paints a symbol-key strip of the given size; step is the distance between symbols below
+    // 10 of them, from 10 on the width is shared out.
     void DrawDisplaySetImg(QPainter& painter, int width, int height, int gridSize,
                            const QColor& windowColour, const QFont& font, int step) const;
     QPixmap DrawDisplaySetImg(int width, int height, int gridSize, const QColor& windowColour,

@@ -496,10 +496,12 @@ bool TPlayNSolveBinding::eventFilter(QObject* watched, QEvent* event) {
 void TPlayNSolveBinding::PaintStrip() {
     QWidget* strip = Form.PlayNSolveSheet->PlayNSolveDisplaySetImg;
     QPainter painter(strip);
-    const double factor = TScreenLayout::Factor(Form.ScreenLayout);
-    Sets.DrawDisplaySetImg(painter, strip->width(), strip->height(), GamePage->State().GridSize(),
-                           TFormBuilder::WindowColor(), Form.font(),
-                           TDisplaySets::StripStep(factor));
+    const int n = GamePage->State().GridSize();
+    // The clicks on the strip are read back with the same step.
+    const int step =
+        TCellInput::StripStep(strip->width(), n, TScreenLayout::Factor(Form.ScreenLayout));
+    Sets.DrawDisplaySetImg(painter, strip->width(), strip->height(), n, TFormBuilder::WindowColor(),
+                           Form.font(), step);
 }
 
 void TPlayNSolveBinding::PaintAlternatives() {
