@@ -4,13 +4,12 @@
 #include "TBaseBtn.h"
 #include "TBkControl.h"
 #include "TFormBuilder.h"
+#include "TScreenLayout.h"
 #include "TShellArt.h"
 #include "TSkinPictures.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace sudoku {
 
@@ -53,10 +52,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 
 void TAboutBox::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    TScreenLayout::CentreOnScreen(this);
     raise();
 }
 

@@ -3,12 +3,11 @@
 
 #include "TBkControl.h"
 #include "TFormBuilder.h"
+#include "TScreenLayout.h"
 #include "TShellArt.h"
 #include "TSkinPictures.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 namespace sudoku {
 
@@ -40,10 +39,7 @@ bool TIntroForm::Exists() {
 
 void TIntroForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    TScreenLayout::CentreOnScreen(this);
 }
 
 void TIntroForm::paintEvent(QPaintEvent*) {

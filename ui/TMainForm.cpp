@@ -182,7 +182,7 @@ void TMainForm::FormCreate() {
         ApplySkins();
     }
     ApplyOptions();
-    CentreOnScreen();
+    TScreenLayout::CentreOnScreen(this, true);
     Timer->start();
     QCoreApplication::processEvents();
     UpdateStatus();
@@ -406,14 +406,7 @@ void TMainForm::OptionsScreenModeListChange() {
         mode = 0;
     }
     ScaleUp(mode);
-    CentreOnScreen();
-}
-
-void TMainForm::CentreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    TScreenLayout::CentreOnScreen(this, true);
 }
 
 int TMainForm::ScaleValue(int x) const {

@@ -165,7 +165,6 @@ protected:
 private:
     void BuildControls();
     void ActivatePage(TPage page);
-    void CentreOnScreen();
     bool HandleWindowKey(const QKeyEvent& key);
     bool HandleDrag(QWidget* source, const QMouseEvent& mouse);
 

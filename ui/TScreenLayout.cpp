@@ -1,6 +1,8 @@
 // Screen-size layouts of the main window.
 #include "TScreenLayout.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QVariant>
 #include <QWidget>
 
@@ -100,6 +102,14 @@ void TScreenLayout::Apply(QWidget* root, int layout) {
 
 QRect TScreenLayout::BaseGeometry(const QWidget* widget) {
     return widget->property(BaseRectProperty).toRect();
+}
+
+void TScreenLayout::CentreOnScreen(QWidget* window, bool wholeScreen) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = wholeScreen ? screen->geometry() : screen->availableGeometry();
+        window->move(area.x() + (area.width() - window->width()) / 2,
+                     area.y() + (area.height() - window->height()) / 2);
+    }
 }
 
 } // namespace sudoku

@@ -31,6 +31,9 @@ public:
     // Re-places every control below root that has a base geometry, and root itself.
     static void Apply(QWidget* root, int layout);
     static QRect BaseGeometry(const QWidget* widget);
+    // Moves a top-level window to the middle of the primary screen's free area, or of the whole
+    // screen.
+    static void CentreOnScreen(QWidget* window, bool wholeScreen = false);
 };
 
 } // namespace sudoku

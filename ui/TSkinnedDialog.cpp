@@ -3,13 +3,12 @@
 
 #include "TBaseBtn.h"
 #include "TFormBuilder.h"
+#include "TScreenLayout.h"
 #include "TSkinPictures.h"
 
 #include <QCursor>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 
 namespace sudoku {
 
@@ -58,10 +57,7 @@ void TSkinnedDialog::SetTexts(const QString& text, const QString& firstCaption,
 
 void TSkinnedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    TScreenLayout::CentreOnScreen(this);
     raise();
     activateWindow();
     QCursor::setPos(CancelBtn->mapToGlobal(QPoint(40, 20)));
