@@ -1,9 +1,10 @@
 // Steps of the main timer's tick that concern the clock, in their fixed order.
 #include "TGameClock.h"
 
+#include "SuDoKuDateTime.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 namespace sudoku {
@@ -23,12 +24,7 @@ long long WholeMilliseconds(double days) {
 } // namespace
 
 std::string TGameClock::FormatMinutesSeconds(double played) {
-    // Whole milliseconds first, as a date-time formatter does, then truncate to seconds.
-    const long long seconds = WholeMilliseconds(played) / 1000;
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d:%02d", static_cast<int>(seconds / 60 % 60),
-                  static_cast<int>(seconds % 60));
-    return text;
+    return FormatDateTime("nn:ss", std::max(played, 0.0));
 }
 
 std::string TGameClock::TimeCaption(double played) const {
