@@ -2,6 +2,7 @@
 #include "TOptionsSheet.h"
 
 #include "TBaseBtn.h"
+#include "TDisplaySets.h"
 #include "TFormBuilder.h"
 #include "TPageLayout.h"
 
@@ -73,10 +74,8 @@ TOptionsSheet::TOptionsSheet(QWidget* parent, int layout) : QWidget(parent) {
     OptionsFont->setAlignment(Qt::AlignCenter);
     OptionsFontBtn = select("OptionsFontBtn", 851, 199);
     OptionsDisplaySetLbl = groupCaption("OptionsDisplaySetLbl", 855, "Display Set", 224);
-    OptionsDisplaySetList = form.ComboBox(
-        QStringLiteral("OptionsDisplaySetList"), 0,
-        {QStringLiteral("123456789"), QStringLiteral("ABCDEFGHI"), QStringLiteral("SINGAPORE")},
-        QRect(0, 239, 191, 20));
+    OptionsDisplaySetList = form.ComboBox(QStringLiteral("OptionsDisplaySetList"), 0,
+                                          TDisplaySets::BuiltInNames, QRect(0, 239, 191, 20));
     OptionsShowProgramShortcutOnDesktopChkBox =
         form.CheckBox(QStringLiteral("OptionsShowProgramShortcutOnDesktopChkBox"), 870,
                       QStringLiteral("Show Shortcut On Desktop"), QRect(0, 268, 200, 16));
