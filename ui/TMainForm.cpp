@@ -15,6 +15,7 @@
 #include "TOptionsSheet.h"
 #include "TPlayNSolveSheet.h"
 #include "TScreenLayout.h"
+#include "TShellArt.h"
 #include "TSkinPictures.h"
 #include "TSuDoKuData.h"
 #include "TSystemShellClock.h"
@@ -160,11 +161,11 @@ void TMainForm::FormCreate() {
     ShellFlags |= shCreated;
     AppDir = QString::fromStdString(TAppPaths::AppDir());
     TransLtr::ChooseLanguageAtStart(LanguageLocale::FromProcess(), AppDir.toStdString());
-    const QString caption =
-        QString::fromLatin1(ProgramTitle) + QLatin1Char(' ') + QString::fromLatin1(ReleaseText);
+    const QString caption = QString::fromLatin1(TShellArt::ProgramTitle) + QLatin1Char(' ') +
+                            QString::fromLatin1(TShellArt::ReleaseText);
     setWindowTitle(caption);
     CaptionLbl->setText(caption);
-    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(ProgramTitle));
+    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(TShellArt::ProgramTitle));
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive) {
@@ -342,7 +343,7 @@ void TMainForm::QuitBtnClick() {
     if (IsBusy()) {
         return;
     }
-    const QString title = QString::fromLatin1(ProgramTitle);
+    const QString title = QString::fromLatin1(TShellArt::ProgramTitle);
     const QString text =
         TranslateText(1110,
                       QStringLiteral("Do you really want to close ") + title + QLatin1Char('?')) +

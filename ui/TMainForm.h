@@ -32,9 +32,6 @@ class TShellClock;
 class TMainForm : public QWidget {
     Q_OBJECT
 public:
-    static constexpr const char* ProgramTitle = "Sudoku Atelier";
-    static constexpr const char* ReleaseText = "1.0";
-
     // Bits of ShellFlags.
     static constexpr std::uint8_t shShowIntro = 2;       // splash at start
     static constexpr std::uint8_t shShowFarewell = 4;    // about window when quitting

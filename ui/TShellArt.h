@@ -10,6 +10,7 @@ namespace sudoku {
 
 class TShellArt {
 public:
+    // The program's name and release, as the window's title line and the stand-ins show them.
     static constexpr const char* ProgramTitle = "Sudoku Atelier";
     static constexpr const char* ReleaseText = "1.0";
 
