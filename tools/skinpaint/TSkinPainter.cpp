@@ -4,6 +4,7 @@
 #include "TSkinPainter.h"
 
 #include "NamedColours.h"
+#include "TShellArt.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -458,7 +459,7 @@ QImage TitledPaper(int side, const QRectF& emblem, qreal titleSize, qreal titleY
     PaperSurface(painter, side, side);
     TSkinPainter::DrawEmblem(painter, emblem);
     CentredText(painter, SerifFont(titleSize, true), kInk, side / 2.0, titleY,
-                QStringLiteral("Sudoku Atelier"));
+                QString::fromLatin1(TShellArt::ProgramTitle));
     return image;
 }
 
@@ -472,7 +473,7 @@ QImage TSkinPainter::Intro() {
     CentredText(painter, SansFont(8, true, 2.4), kTerra, 140, 213,
                 QStringLiteral("PLAY  \u00B7  SOLVE  \u00B7  DESIGN"));
     Ornament(painter, 140, 228, 56, kSandLine);
-    Badge(painter, 140, 250, QStringLiteral("1.0"), 9);
+    Badge(painter, 140, 250, QString::fromLatin1(TShellArt::ReleaseText), 9);
     return image;
 }
 
@@ -481,7 +482,8 @@ QImage TSkinPainter::About() {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    CentredText(painter, SansFont(9, true, 1.2), kTerra, 162.5, 166, QStringLiteral("Version 1.0"));
+    CentredText(painter, SansFont(9, true, 1.2), kTerra, 162.5, 166,
+                QStringLiteral("Version ") + QString::fromLatin1(TShellArt::ReleaseText));
     Ornament(painter, 162.5, 180, 70, kSandLine);
     const QFont body = SerifFont(10.5, false, true);
     CentredText(painter, body, kInk, 162.5, 202,
