@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::string_view LetterSet = "ABCDEFGHI";
 constexpr std::string_view WordSet = "SINGAPORE";
-constexpr std::string_view HighLetters = "QRSTUVW"; // values 10..16
+constexpr std::string_view HighLetters = FixedSymbols.substr(9); // values 10..16
 
 int IndexOf(std::string_view set, int key) {
     const auto pos = set.find(static_cast<char>(key));

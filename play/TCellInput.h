@@ -18,6 +18,10 @@ constexpr int Numpad1 = 0x61;
 constexpr int Numpad9 = 0x69;
 } // namespace vk
 
+// Symbols of values 1 to 16 on grids of 10 or more symbols; those of 10 to 16 are also their
+// keys.
+inline constexpr std::string_view FixedSymbols = "123456789QRSTUVW";
+
 enum class TKeyKind { None, Value, Clear, Pause };
 
 struct TKeyAction {

@@ -1,13 +1,13 @@
 // Enabling table of the Play & Solve controls and the alternatives display.
 #include "TStatusUpdate.h"
 
+#include "TCellInput.h"
+
 #include <charconv>
 
 namespace sudoku {
 
 namespace {
-
-constexpr std::string_view FixedSymbols = "123456789QRSTUVW";
 
 // Decimal, or hexadecimal after "$"; anything else is 0.
 int ReadValue(std::string_view text) {

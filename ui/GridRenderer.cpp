@@ -3,6 +3,7 @@
 #include "GridRenderer.h"
 
 #include "NamedColours.h"
+#include "TCellInput.h"
 #include "TSuDoKuGrid.h"
 
 #include <QFont>

@@ -15,9 +15,6 @@ class QPainter;
 
 namespace sudoku {
 
-// Symbols of values 1 to 16 on grids of 10 or more symbols.
-inline constexpr char FixedSymbols[] = "123456789QRSTUVW";
-
 // Settings that decide how every cell looks.
 struct TGridLook {
     QColor BackgroundColor{0xFF, 0xFF, 0xFF};

@@ -2,6 +2,7 @@
 #include "TDisplaySets.h"
 
 #include "GridRenderer.h"
+#include "TCellInput.h"
 
 #include <QDir>
 #include <QFileInfo>
