@@ -2,31 +2,17 @@
 #include "TStatusUpdate.h"
 
 #include "TCellInput.h"
-
-#include <charconv>
+#include "TSuDoKuGrid.h"
 
 namespace sudoku {
 
 namespace {
 
-// Decimal, or hexadecimal after "$"; anything else is 0.
-int ReadValue(std::string_view text) {
-    int base = 10;
-    if (!text.empty() && text.front() == '$') {
-        base = 16;
-        text.remove_prefix(1);
-    }
-    int value = 0;
-    const auto* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value, base);
-    return ec == std::errc() && ptr == end && !text.empty() ? value : 0;
-}
-
 std::vector<int> ReadValues(std::string_view list, int gridSize) {
     std::vector<int> values;
     for (;;) {
         const auto comma = list.find(',');
-        const int v = ReadValue(list.substr(0, comma));
+        const int v = TextToValue(list.substr(0, comma));
         if (v >= 1 && v <= gridSize)
             values.push_back(v);
         if (comma == std::string_view::npos)
@@ -87,7 +73,7 @@ TAlternativesDisplay TStatusUpdate::ShowAlternatives(std::string_view caption,
         d.Caption += JoinSymbols(values, FixedSymbols);
     } else if (displaySet == 0) {
         if (alternatives.find('$') != std::string_view::npos)
-            d.Caption += std::to_string(ReadValue(alternatives));
+            d.Caption += std::to_string(TextToValue(alternatives));
         else
             d.Caption += alternatives;
     } else if (displaySet == 1 || displaySet == 2) {
