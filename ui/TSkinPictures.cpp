@@ -2,6 +2,7 @@
 #include "TSkinPictures.h"
 
 #include "TBaseBtn.h"
+#include "TScreenLayout.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,11 +23,11 @@ QString FileNameOf(const QString& resourceName) {
 
 QString SkinSuffix(int screenLayout) {
     switch (screenLayout) {
-    case 3:
-    case 6:
+    case TScreenLayout::sl800ByWidth:
+    case TScreenLayout::sl800ByHeight:
         return QStringLiteral("_sm8x6");
-    case 4:
-    case 7:
+    case TScreenLayout::sl1024ByWidth:
+    case TScreenLayout::sl1024ByHeight:
         return QStringLiteral("_sm10x7");
     default:
         return {};
