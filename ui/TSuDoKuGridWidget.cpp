@@ -2,6 +2,7 @@
 // mouse and keyboard signals the pages connect to.
 #include "TSuDoKuGridWidget.h"
 
+#include "TFormBuilder.h"
 #include "TSuDoKuGrid.h"
 
 #include <QContextMenuEvent>
@@ -15,8 +16,6 @@ namespace sudoku {
 namespace {
 
 const std::string NoText;
-// The window colour, showing in the few pixels that cells do not cover.
-const QColor WindowColour(0xFF, 0xFF, 0xF2);
 // The buffer is drawn at 96 dots per inch so point sizes come out as on the reference screen.
 constexpr int DotsPerMeter96 = 3780;
 
@@ -49,7 +48,8 @@ void TSuDoKuGridWidget::UpdateCellSize() {
     Buffer = QImage(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
     Buffer.setDotsPerMeterX(DotsPerMeter96);
     Buffer.setDotsPerMeterY(DotsPerMeter96);
-    Buffer.fill(WindowColour);
+    // The window colour shows in the few pixels that cells do not cover.
+    Buffer.fill(TFormBuilder::WindowColor());
     RefreshAll();
 }
 
