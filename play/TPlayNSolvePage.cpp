@@ -62,7 +62,6 @@ void TPlayNSolvePage::ThrottledProcessMessages() {
     if (now - LastMessages < MessageInterval)
         return;
     LastMessages = now;
-    ++MessageCalls;
     View.ProcessMessages();
 }
 

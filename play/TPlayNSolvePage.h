@@ -84,12 +84,9 @@ public:
     TSuDoKuFileData& Record() { return PlayNSolveRecord; }
     const TGameClock& Clock() const { return GameClock; }
     TSuDoKuSolver& Solver() { return SuDoKuSolver; }
-    int SolutionItems() const { return SolutionsMenuCount; }
     const std::string& User() const { return UserName; }
     void SetUser(std::string userName) { UserName = std::move(userName); }
     void SetRandom(TRandom& random);
-    // Tests count the engine's calls for pending events.
-    int ProcessMessagesCalls() const { return MessageCalls; }
 
 private:
     void SetShape(int boxCols, int boxRows);
@@ -122,7 +119,6 @@ private:
     int SolutionsMenuCount = 0;
     bool Replaying = false; // an undo or hint blink is on screen
     std::string FileNameCaption;
-    int MessageCalls = 0;
     std::chrono::steady_clock::time_point LastMessages{};
 };
 
