@@ -205,16 +205,6 @@ void TMainForm::FormActivate() {
     }
 }
 
-void TMainForm::FormMinimize() {
-    showMinimized();
-}
-
-void TMainForm::FormRestore() {
-    showNormal();
-    raise();
-    activateWindow();
-}
-
 bool TMainForm::FormCloseQuery() {
     if (HasFlag(SuDoKuState, sfThinking)) {
         return false;

@@ -63,8 +63,6 @@ public:
     void FormCreate();
     void FormShow();
     void FormActivate();
-    void FormMinimize();
-    void FormRestore();
     bool FormCloseQuery();
 
     // Page buttons and the notebook.
