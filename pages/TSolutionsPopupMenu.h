@@ -15,7 +15,6 @@ public:
 
     // Replaces the items by count of them (cut to MaxItems), captioned solutionText + " " + i.
     void SetSolutions(int count, const QString& solutionText);
-    int ItemCount() const { return static_cast<int>(actions().size()); }
     void PopupBelow(QWidget* button);
 
 signals:

@@ -37,8 +37,6 @@ public:
     // The pictures of the running program (its own folder).
     static TSkinPictures& Shared();
 
-    const QString& OverrideDir() const { return overrideDir_; }
-
     // A built-in picture by resource name, matched without regard to case; scaled smoothly
     // when a size is given; null when there is none.
     QPixmap Resource(const QString& name, QSize size = {});
