@@ -1,6 +1,8 @@
 // Key table, note toggling and the mapping of menu items and strip clicks to keys.
 #include "TCellInput.h"
 
+#include "TSuDoKuGrid.h"
+
 #include <array>
 
 namespace sudoku {
@@ -79,6 +81,20 @@ std::string TCellInput::ApplyAction(std::string_view text, TKeyAction action, bo
         break;
     }
     return std::string(text);
+}
+
+std::vector<int> TCellInput::ListValues(std::string_view list, int gridSize) {
+    std::vector<int> values;
+    for (;;) {
+        const auto comma = list.find(',');
+        const int v = TextToValue(list.substr(0, comma));
+        if (v >= 1 && v <= gridSize)
+            values.push_back(v);
+        if (comma == std::string_view::npos)
+            break;
+        list.remove_prefix(comma + 1);
+    }
+    return values;
 }
 
 int TCellInput::ValueKey(int value) {

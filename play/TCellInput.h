@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sudoku {
 
@@ -53,6 +54,9 @@ public:
     static int StripStep(int stripWidth, int gridSize, double scale);
     // The symbol under x on a strip of the given width; 0 for none.
     static int StripSymbolAt(int x, int stripWidth, int gridSize, double scale);
+
+    // The values 1 to gridSize of a "," list of cell texts, in order; other items are skipped.
+    static std::vector<int> ListValues(std::string_view list, int gridSize);
 
     // Removes or appends the note token "v," exactly (a note 11 is never taken for 1).
     static std::string ToggleNote(std::string_view notes, int value);

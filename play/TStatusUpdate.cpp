@@ -8,20 +8,6 @@ namespace sudoku {
 
 namespace {
 
-std::vector<int> ReadValues(std::string_view list, int gridSize) {
-    std::vector<int> values;
-    for (;;) {
-        const auto comma = list.find(',');
-        const int v = TextToValue(list.substr(0, comma));
-        if (v >= 1 && v <= gridSize)
-            values.push_back(v);
-        if (comma == std::string_view::npos)
-            break;
-        list.remove_prefix(comma + 1);
-    }
-    return values;
-}
-
 std::string JoinSymbols(const std::vector<int>& values, std::string_view symbols) {
     std::string text;
     for (int v : values) {
@@ -68,7 +54,7 @@ TAlternativesDisplay TStatusUpdate::ShowAlternatives(std::string_view caption,
                                                      const std::vector<bool>& hasPicture) {
     TAlternativesDisplay d;
     d.Caption = std::string(caption) + "\n";
-    const std::vector<int> values = ReadValues(alternatives, gridSize);
+    const std::vector<int> values = TCellInput::ListValues(alternatives, gridSize);
     if (gridSize >= 10) {
         d.Caption += JoinSymbols(values, FixedSymbols);
     } else if (displaySet == 0) {

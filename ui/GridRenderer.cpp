@@ -111,16 +111,6 @@ QColor Background(const TGridRenderContext& c, const TCellFacts& f, int aCol, in
 }
 
 // The value items of a candidate list, in order; items outside 1..N are left out.
-QList<int> CandidateValues(const QString& text, int gridSize) {
-    QList<int> values;
-    for (const QString& item : text.split(QLatin1Char(','))) {
-        const int v = TextToValue(item.toStdString());
-        if (v >= 1 && v <= gridSize)
-            values.append(v);
-    }
-    return values;
-}
-
 QPixmap Picture(const QList<QPixmap>& list, int index) {
     if (index < 0 || index >= list.size())
         return {};
@@ -254,7 +244,7 @@ void SuDoKuGridDrawCell(QPainter& painter, const TGridRenderContext& c, int aCol
         QFont noteFont = font;
         noteFont.setPointSize(qMax(1, noteSize));
         noteFont.setBold(true);
-        for (int v : CandidateValues(shown, n)) {
+        for (int v : TCellInput::ListValues(shown.toStdString(), n)) {
             const int x = L + ((v - 1) % d.BoxCols) * mw;
             const int y = T + ((v - 1) / d.BoxCols) * mh;
             const QPixmap pic = pictures ? Picture(c.Look.IconList16x16, v) : QPixmap();
