@@ -344,8 +344,7 @@ void TPlayNSolveBinding::SetSolutionCaption(const std::string& caption) {
 }
 
 void TPlayNSolveBinding::SetCompleteCaption(const std::string& caption) {
-    if (Form.EnterNDesignSheet != nullptr && Form.EnterNDesignSheet->EnterNDesignCompleteBtn)
-        Form.EnterNDesignSheet->EnterNDesignCompleteBtn->SetCaption(Q(caption));
+    Form.EnterNDesignSheet->EnterNDesignCompleteBtn->SetCaption(Q(caption));
 }
 
 void TPlayNSolveBinding::SetFileNameCaption(const std::string& caption) {
@@ -374,14 +373,12 @@ void TPlayNSolveBinding::ShowClock(const TClockFace& play, const TClockFace& des
     s.PlayNSolveGauge->SetProgress(play.GaugePosition);
     s.PlayNSolveGauge->SetColor(play.GaugeRed ? QColor(Qt::red) : QColor(Qt::black));
     s.PlayNSolveGauge->setVisible(play.GaugeVisible);
-    if (Form.EnterNDesignSheet != nullptr && Form.EnterNDesignSheet->EnterNDesignGauge) {
-        Form.EnterNDesignSheet->EnterNDesignGauge->SetProgress(design.GaugePosition);
-        Form.EnterNDesignSheet->EnterNDesignGauge->SetColor(Qt::black);
-        Form.EnterNDesignSheet->EnterNDesignGauge->setVisible(design.GaugeVisible);
-        if (HasFlag(GamePage->State().SuDoKuState, sfThinking | sfDesigning) &&
-            !design.Caption.empty())
-            Form.EnterNDesignSheet->EnterNDesignStatusLbl->setText(Q(design.Caption));
-    }
+    TEnterNDesignSheet& d = *Form.EnterNDesignSheet;
+    d.EnterNDesignGauge->SetProgress(design.GaugePosition);
+    d.EnterNDesignGauge->SetColor(Qt::black);
+    d.EnterNDesignGauge->setVisible(design.GaugeVisible);
+    if (HasFlag(GamePage->State().SuDoKuState, sfThinking | sfDesigning) && !design.Caption.empty())
+        d.EnterNDesignStatusLbl->setText(Q(design.Caption));
 }
 
 void TPlayNSolveBinding::ShowAlternatives(const TAlternativesDisplay& display) {
