@@ -132,11 +132,10 @@ void TPlayNSolveBinding::Connect() {
     });
     // The aids take effect as soon as their boxes change, also during a game.
     for (const auto& [box, bit] : AidBoxes(*Form.OptionsSheet))
-        if (box != nullptr)
-            connect(box, &QCheckBox::toggled, this, [this, bit = bit](bool checked) {
-                Aids = static_cast<TSolveOptions>(checked ? Aids | bit : Aids & ~bit);
-                Run([this] { GamePage->UpdateStatus(); });
-            });
+        connect(box, &QCheckBox::toggled, this, [this, bit = bit](bool checked) {
+            Aids = static_cast<TSolveOptions>(checked ? Aids | bit : Aids & ~bit);
+            Run([this] { GamePage->UpdateStatus(); });
+        });
     connect(Form.OptionsSheet->OptionsDisplaySetList, &QComboBox::currentIndexChanged, this,
             [this](int) {
                 Run([this] {
@@ -257,7 +256,7 @@ std::string TPlayNSolveBinding::OptionsLevelText(int level) const {
 TSolveOptions TPlayNSolveBinding::OptionsSolveChecks() const {
     TSolveOptions bits = 0;
     for (const auto& [box, bit] : AidBoxes(*Form.OptionsSheet))
-        if (box != nullptr && box->isChecked())
+        if (box->isChecked())
             bits |= bit;
     return bits;
 }
