@@ -199,8 +199,7 @@ void TPlayNSolveBinding::SyncGrid() {
     draw.GivenStrings = state.GivenStrings;
     draw.SuDoKuState = state.SuDoKuState;
     draw.HighlightValue = state.HighlightValue;
-    if (GridWidget->ColCount() != draw.GridSize())
-        GridWidget->SetGridSize(draw.BoxCols, draw.BoxRows);
+    // A new shape comes with the draw state.
     GridWidget->SetDrawState(draw);
     GridWidget->SetCells(state.Cells);
     TGridLook look = GridWidget->Look();
