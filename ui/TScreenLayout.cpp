@@ -104,6 +104,16 @@ QRect TScreenLayout::BaseGeometry(const QWidget* widget) {
     return widget->property(BaseRectProperty).toRect();
 }
 
+QFont TScreenLayout::PlacedFont(const QWidget* widget) {
+    QFont font = widget->font();
+    const QVariant pointSize = widget->property(BaseFontProperty);
+    const int baseWidth = BaseGeometry(widget).width();
+    if (pointSize.isValid() && baseWidth > 0) {
+        font.setPointSizeF(pointSize.toDouble() * widget->width() / baseWidth);
+    }
+    return font;
+}
+
 void TScreenLayout::CentreOnScreen(QWidget* window, bool wholeScreen) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = wholeScreen ? screen->geometry() : screen->availableGeometry();

@@ -2,6 +2,7 @@
 // placing every control at its base geometry times that factor.
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -31,6 +32,8 @@ public:
     // Re-places every control below root that has a base geometry, and root itself.
     static void Apply(QWidget* root, int layout);
     static QRect BaseGeometry(const QWidget* widget);
+    // The widget's font at the size its placing gave it, whatever it was set to since.
+    static QFont PlacedFont(const QWidget* widget);
     // Moves a top-level window to the middle of the primary screen's free area, or of the whole
     // screen.
     static void CentreOnScreen(QWidget* window, bool wholeScreen = false);

@@ -352,12 +352,8 @@ void TPlayNSolveBinding::SetFileNameCaption(const std::string& caption) {
     label->setToolTip(text);
     // A long name (a default name holds the date and time) is drawn smaller rather than cut
     // off; the size the screen layout gives the label is the largest.
-    const QVariant baseSize = label->property("basePointSize");
-    const int baseWidth = TScreenLayout::BaseGeometry(label).width();
-    QFont font = label->font();
-    if (baseSize.isValid() && baseWidth > 0)
-        font.setPointSizeF(baseSize.toDouble() * label->width() / baseWidth);
-    label->setFont(TFormBuilder::ShrinkToFit(font, text, label->width(), 5));
+    label->setFont(
+        TFormBuilder::ShrinkToFit(TScreenLayout::PlacedFont(label), text, label->width(), 5));
 }
 
 void TPlayNSolveBinding::SetLevelCaption(const std::string& caption) {
