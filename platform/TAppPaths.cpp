@@ -1,4 +1,5 @@
-// Program and data folders; the executable's folder comes from /proc/self/exe.
+// Program and data folders; the executable's folder comes from /proc/self/exe. The install
+// layout (paths relative to the installed bin folder, the application id) comes from the build.
 #include "TAppPaths.h"
 
 #include <cstdlib>
@@ -7,6 +8,16 @@
 #include <optional>
 #include <unistd.h>
 
+#ifndef SUDOKU_APP_ID
+#define SUDOKU_APP_ID "io.github.sudokuatelier.SudokuAtelier"
+#endif
+#ifndef SUDOKU_SHARE_DIR_FROM_BIN
+#define SUDOKU_SHARE_DIR_FROM_BIN "../share/sudoku-atelier"
+#endif
+#ifndef SUDOKU_APPLICATIONS_DIR_FROM_BIN
+#define SUDOKU_APPLICATIONS_DIR_FROM_BIN "../share/applications"
+#endif
+
 namespace sudoku {
 
 namespace {
@@ -14,6 +25,7 @@ namespace {
 struct TFolders {
     std::optional<std::string> App;
     std::optional<std::string> Data;
+    bool Installed = false; // App is an installed share folder, never a place for data
 };
 
 TFolders& Folders() {
@@ -49,11 +61,46 @@ std::string TAppPaths::WithSeparator(std::string dir) {
     return dir;
 }
 
+std::string TAppPaths::InstalledShareDir(const std::string& executableDir) {
+    const std::filesystem::path share =
+        std::filesystem::path(executableDir) / SUDOKU_SHARE_DIR_FROM_BIN;
+    std::error_code ec;
+    if (!std::filesystem::is_directory(share, ec)) {
+        return {};
+    }
+    return WithSeparator(share.lexically_normal().string());
+}
+
+std::string TAppPaths::InstalledDesktopEntry(const std::string& executableDir) {
+    if (InstalledShareDir(executableDir).empty()) {
+        return {};
+    }
+    const std::filesystem::path entry = std::filesystem::path(executableDir) /
+                                        SUDOKU_APPLICATIONS_DIR_FROM_BIN /
+                                        (std::string(AppId()) + ".desktop");
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(entry, ec)) {
+        return {};
+    }
+    return entry.lexically_normal().string();
+}
+
+std::string TAppPaths::InstalledDesktopEntry() {
+    return InstalledDesktopEntry(ExecutableDir());
+}
+
+std::string_view TAppPaths::AppId() {
+    return SUDOKU_APP_ID;
+}
+
 std::string TAppPaths::AppDir() {
     std::lock_guard lock(FoldersMutex());
     TFolders& f = Folders();
     if (!f.App) {
-        f.App = WithSeparator(ExecutableDir());
+        const std::string exeDir = ExecutableDir();
+        const std::string share = InstalledShareDir(exeDir);
+        f.Installed = !share.empty();
+        f.App = f.Installed ? share : WithSeparator(exeDir);
     }
     return *f.App;
 }
@@ -78,8 +125,9 @@ std::string TAppPaths::DataDir() {
     std::lock_guard lock(FoldersMutex());
     TFolders& f = Folders();
     if (!f.Data) {
-        f.Data =
-            ChooseDataDir(app, Writable(app), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        // An installed program's folders belong to the package manager, even for root.
+        const bool beside = !f.Installed && Writable(app);
+        f.Data = ChooseDataDir(app, beside, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
         std::error_code ec;
         std::filesystem::create_directories(*f.Data, ec);
     }
@@ -99,6 +147,7 @@ void TAppPaths::SetFolders(std::string appDir, std::string dataDir) {
     std::lock_guard lock(FoldersMutex());
     TFolders& f = Folders();
     f.App = WithSeparator(std::move(appDir));
+    f.Installed = false;
     if (dataDir.empty()) {
         f.Data.reset();
     } else {

@@ -64,5 +64,36 @@ TEST(AppPaths, FoldersCanBeFixedAndResourcesPreferTheDataFolder) {
     EXPECT_EQ(TAppPaths::AppDir().back(), '/');
 }
 
+TEST(AppPaths, AnInstalledProgramFindsItsShareFolderAndDesktopEntryBesideItsBinFolder) {
+    struct Case {
+        const char* Name;
+        bool Share;
+        bool Entry;
+    };
+    const Case cases[] = {{"installed", true, true},
+                          {"installed without a desktop entry", true, false},
+                          {"build folder", false, false},
+                          {"build folder beside another copy's entry", false, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        test::TTestFolder root;
+        const std::string bin = root.File("usr/bin");
+        std::filesystem::create_directories(bin);
+        std::filesystem::create_directories(root.File("usr/share/applications"));
+        if (c.Share) {
+            std::filesystem::create_directories(root.File("usr/share/sudoku-atelier"));
+        }
+        const std::string entry =
+            root.File("usr/share/applications/" + std::string(TAppPaths::AppId()) + ".desktop");
+        if (c.Entry) {
+            test::TTestFolder::Put(entry, "[Desktop Entry]\n");
+        }
+        EXPECT_EQ(TAppPaths::InstalledShareDir(bin),
+                  c.Share ? root.File("usr/share/sudoku-atelier/") : "");
+        EXPECT_EQ(TAppPaths::InstalledDesktopEntry(bin), c.Share && c.Entry ? entry : "");
+    }
+    EXPECT_EQ(TAppPaths::InstalledDesktopEntry(), ""); // the tests run from the build folder
+}
+
 } // namespace
 } // namespace sudoku
