@@ -1,6 +1,7 @@
 // skinpaint: "skinpaint paint DIR" draws every skin picture into DIR (the built-in set lives in
 // resources/skins); "skinpaint sheet DIR" renders the skinned controls, built from the pictures
-// compiled into the program, into the documentation pictures of DIR.
+// compiled into the program, into the documentation pictures of DIR; "skinpaint icons DIR" draws
+// the program's icon in the hicolor sizes (resources/icons/hicolor).
 #include "TBaseBtn.h"
 #include "TBkControl.h"
 #include "TSkinPainter.h"
@@ -64,6 +65,25 @@ int Paint(const QString& dir) {
     }
     ok &= Save(TSkinPainter::Intro(), dir, QStringLiteral("player_intro"));
     ok &= Save(TSkinPainter::About(), dir, QStringLiteral("player_about"));
+    return ok ? 0 : 1;
+}
+
+// The emblem as the program's icon, DIR/<N>x<N>/apps/sudoku-atelier.png; the margin leaves
+// room for its shadow, as icon themes expect a little space around a square icon.
+int Icons(const QString& dir) {
+    bool ok = true;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString folder = QDir(dir).filePath(QStringLiteral("%1x%1/apps").arg(size));
+        QDir().mkpath(folder);
+        QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+        icon.fill(Qt::transparent);
+        QPainter painter(&icon);
+        const qreal margin = size * 0.06;
+        TSkinPainter::DrawEmblem(
+            painter, QRectF(margin, margin * 0.7, size - 2 * margin, size - 2 * margin));
+        painter.end();
+        ok &= Save(icon, folder, QStringLiteral("sudoku-atelier"));
+    }
     return ok ? 0 : 1;
 }
 
@@ -177,10 +197,14 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() != 3 ||
-        (args[1] != QLatin1String("paint") && args[1] != QLatin1String("sheet"))) {
-        std::fprintf(stderr, "usage: skinpaint paint DIR | skinpaint sheet DIR\n");
+    const QStringList modes = {QStringLiteral("paint"), QStringLiteral("sheet"),
+                               QStringLiteral("icons")};
+    if (args.size() != 3 || !modes.contains(args[1])) {
+        std::fprintf(stderr,
+                     "usage: skinpaint paint DIR | skinpaint sheet DIR | skinpaint icons DIR\n");
         return 2;
     }
-    return args[1] == QLatin1String("paint") ? Paint(args[2]) : Sheet(args[2]);
+    if (args[1] == modes[0])
+        return Paint(args[2]);
+    return args[1] == modes[1] ? Sheet(args[2]) : Icons(args[2]);
 }
