@@ -4,9 +4,7 @@
 #include "Alternatives.h"
 #include "TCompactGrid.h"
 #include "TSuDoKuSolver.h"
-#ifdef SUDOKU_BENCH_REFERENCE
 #include "reference/ReferenceEngine.h"
-#endif
 
 #include <benchmark/benchmark.h>
 
@@ -99,7 +97,6 @@ void BM_SolveSuDoKu(benchmark::State& state) {
 }
 BENCHMARK(BM_SolveSuDoKu)->Apply(ShapeArgs)->Unit(benchmark::kMicrosecond);
 
-#ifdef SUDOKU_BENCH_REFERENCE
 // The same solves by the plain text-scanning engine of the tests, for comparison.
 void BM_ReferenceSolve(benchmark::State& state) {
     const TBoxShape& shape = BoxShapes[static_cast<std::size_t>(state.range(0))];
@@ -116,7 +113,6 @@ void BM_ReferenceSolve(benchmark::State& state) {
     Label(state, shape);
 }
 BENCHMARK(BM_ReferenceSolve)->Arg(0)->Arg(1)->Arg(13)->Unit(benchmark::kMicrosecond);
-#endif
 
 } // namespace
 
