@@ -37,10 +37,16 @@
 namespace sudoku {
 
 TMainForm::TMainForm(std::uint8_t shellFlags, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ShellFlags(shellFlags),
-      Answerer(std::make_unique<TModalDialogAnswerer>(this)),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      Shared([](int tag, const std::string& english) {
+          return TransLtr::TranslateText(tag, english);
+      }),
+      ShellFlags(shellFlags), Answerer(std::make_unique<TModalDialogAnswerer>(this)),
       ShellClock(std::make_unique<TSystemShellClock>()), OpenWebPage(&TWebPageOpener::OpenWebPage) {
     setObjectName(QStringLiteral("MainForm"));
+    const std::string dataDir = TAppPaths::DataDir();
+    Shared.LibraryFile = dataDir + "sudoku.dat";
+    Shared.SettingsFile = dataDir + "sudokus.ini";
     BuildControls();
     FormCreate();
 }
@@ -172,7 +178,7 @@ void TMainForm::FormCreate() {
                     FormActivate();
                 }
             });
-    UserName = QString::fromStdString(TLoginName::Current());
+    Shared.UserName = TLoginName::Current();
     QDir::setCurrent(AppDir);
     AltF4Pressed = false;
     Dragging = false;
@@ -206,7 +212,7 @@ void TMainForm::FormActivate() {
 }
 
 bool TMainForm::FormCloseQuery() {
-    if (HasFlag(SuDoKuState, sfThinking)) {
+    if (HasFlag(Shared.SuDoKuState, sfThinking)) {
         return false;
     }
     // Alt+F4, and any close request not confirmed by the quit action (the window manager
@@ -225,7 +231,7 @@ bool TMainForm::FormCloseQuery() {
 }
 
 bool TMainForm::IsBusy() const {
-    return (SuDoKuState & (sfThinking | sfLoading | sfValidating)) != 0;
+    return (Shared.SuDoKuState & (sfThinking | sfLoading | sfValidating)) != 0;
 }
 
 void TMainForm::ActivatePage(TPage page) {
@@ -277,12 +283,12 @@ void TMainForm::OptionsBtnClick() {
 }
 
 void TMainForm::PagesPageChanged() {
-    if ((SuDoKuState & (sfPlaying | sfSolved)) != 0) {
+    if ((Shared.SuDoKuState & (sfPlaying | sfSolved)) != 0) {
         PlayNSolveSave(SettingsFileName(), LastPlayNSolveSection(), false);
-        SuDoKuState = 0;
-    } else if (HasFlag(SuDoKuState, sfDesigning)) {
+        Shared.SuDoKuState = 0;
+    } else if (HasFlag(Shared.SuDoKuState, sfDesigning)) {
         EnterNDesignSave(SettingsFileName(), LastEnterNDesignSection(), false);
-        SuDoKuState = 0;
+        Shared.SuDoKuState = 0;
     }
 }
 
@@ -429,15 +435,15 @@ QString TMainForm::HomePageAddress() const {
 }
 
 QString TMainForm::SettingsFileName() const {
-    return QString::fromStdString(TAppPaths::DataDir()) + QStringLiteral("sudokus.ini");
+    return QString::fromStdString(Shared.SettingsFile);
 }
 
 QString TMainForm::LastPlayNSolveSection() const {
-    return QString::fromStdString(sudoku::LastPlayNSolveSection(UserName.toStdString()));
+    return QString::fromStdString(sudoku::LastPlayNSolveSection(Shared.UserName));
 }
 
 QString TMainForm::LastEnterNDesignSection() const {
-    return QString::fromStdString(sudoku::LastEnterNDesignSection(UserName.toStdString()));
+    return QString::fromStdString(sudoku::LastEnterNDesignSection(Shared.UserName));
 }
 
 void TMainForm::PlayNSolveLoad(const QString&, const QString&) {}
@@ -451,7 +457,7 @@ void TMainForm::EnterNDesignSave(const QString&, const QString&, bool) {}
 void TMainForm::FillMySuDoKusList() {}
 
 void TMainForm::UpdateStatus() {
-    if (SuDoKuState == 0) {
+    if (Shared.SuDoKuState == 0) {
         PlayNSolveSheet->ShowIdleState();
         EnterNDesignSheet->ShowIdleState();
     }

@@ -3,7 +3,7 @@
 // operation is one of its methods, named after the control and event that trigger it.
 #pragma once
 
-#include "SuDoKuState.h"
+#include "TSharedState.h"
 
 #include <QPoint>
 #include <QString>
@@ -103,10 +103,9 @@ public:
     // True while help, about, minimise, the page buttons and quitting must wait.
     bool IsBusy() const;
 
-    // State.
+    // State: what the pages share, and the window's own.
+    TSharedState Shared;
     std::uint8_t ShellFlags;
-    TSuDoKuState SuDoKuState = 0;
-    QString UserName;
     QString AppDir;
     int ScreenLayout = 0;
     bool AltF4Pressed = false;

@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <filesystem>
 
 namespace {
@@ -12,9 +13,10 @@ namespace {
 void BM_NewGameNineByNine(benchmark::State& state) {
     const auto dir = std::filesystem::temp_directory_path() / "bench-playnsolve";
     sudoku::FakePlayNSolveView view;
-    view.Level = static_cast<int>(state.range(0));
-    sudoku::TPlayNSolvePage page(
-        view, {(dir / "sudoku.dat").string(), (dir / "sudokus.ini").string()}, "Bench");
+    sudoku::TSharedState shared = sudoku::FakeSharedState((dir / "sudoku.dat").string(),
+                                                          (dir / "sudokus.ini").string(), "Bench");
+    shared.Options.Level = static_cast<std::uint8_t>(state.range(0));
+    sudoku::TPlayNSolvePage page(view, shared);
     // One seeded sequence per level, so runs of the benchmark play the same games.
     static sudoku::TDefaultRandom random(4242);
     page.SetRandom(random);

@@ -34,7 +34,7 @@ void BM_NewGameInWindow(benchmark::State& state) {
         QApplication::processEvents();
         benchmark::DoNotOptimize(form.PlayNSolve().Grid().GridBuffer());
     }
-    if (form.SuDoKuState != sudoku::sfPlaying)
+    if (form.Shared.SuDoKuState != sudoku::sfPlaying)
         state.SkipWithError("the new game is not playable");
     sudoku::TAppPaths::Reset();
 }

@@ -33,14 +33,12 @@ bool UnsafeSectionName(std::string_view name) {
 
 } // namespace
 
-TPlayNSolvePage::TPlayNSolvePage(TPlayNSolveView& view, TPlayNSolveFiles files,
-                                 std::string userName)
-    : View(view), Files(std::move(files)), UserName(std::move(userName)),
-      GameClock(
-          [&view](int tag, const std::string& english) { return view.Translate(tag, english); }) {
+TPlayNSolvePage::TPlayNSolvePage(TPlayNSolveView& view, TSharedState& shared)
+    : View(view), Shared(shared) {
     InitSuDoKuFileData(PlayNSolveRecord);
     SuDoKuSolver.Hooks.ProcessMessages = [this] { ThrottledProcessMessages(); };
     SuDoKuSolver.Hooks.ShowResults = [this](const std::vector<std::string>& list) {
+        Shared.SolutionList = list;
         SolutionsMenuCount =
             std::min(static_cast<int>(list.empty() ? 0 : list.size() - 1), MaxSolutionItems);
         View.SetSolutionsMenu(SolutionsMenuCount);
@@ -79,11 +77,11 @@ void TPlayNSolvePage::ClearSolutionsMenu() {
 }
 
 void TPlayNSolvePage::ShowClock() {
-    View.ShowClock(GameClock.PlayFace, GameClock.DesignFace);
+    View.ShowClock(Shared.Clock.PlayFace, Shared.Clock.DesignFace);
 }
 
 void TPlayNSolvePage::SetTimeCaption(const std::string& caption) {
-    GameClock.PlayFace.Caption = caption;
+    Shared.Clock.PlayFace.Caption = caption;
     ShowClock();
 }
 
@@ -139,7 +137,7 @@ void TPlayNSolvePage::SolutionsPopupMenuClick(std::string_view itemName) {
         if (ec == std::errc() && ptr == digits.data() + digits.size() && !digits.empty())
             index = value;
     }
-    const auto& list = SuDoKuSolver.SolutionList();
+    const auto& list = Shared.SolutionList;
     if (index <= 0 || static_cast<int>(list.size()) <= index)
         return;
     if (HasFlag(Game.SuDoKuState, sfPlaying) || View.PlayNSolveShowing()) {
@@ -163,17 +161,17 @@ void TPlayNSolvePage::PlayNSolveNewBtnClick() {
     UpdateStatus();
     View.ProcessMessages();
 
-    const int level = View.OptionsLevel();
+    const int level = Shared.Options.Level;
     View.SetLevelCaption(Text(570, "Level") + " " + View.OptionsLevelText(level));
 
     const TSolveOptions aids = soRuler | soHints | soErrors | soAlternatives | soTimeLimited;
-    View.SetSolveOptions(static_cast<TSolveOptions>((View.SolveOptions() & soRestart) |
-                                                    (View.OptionsSolveChecks() & aids)));
-    const double timeLimit = View.OptionsTimeLimit();
+    TSolveOptions& inForce = Shared.Options.SolveOptions;
+    inForce = static_cast<TSolveOptions>((inForce & soRestart) | (Shared.ShownAids & aids));
+    const double timeLimit = Shared.Options.TimeLimit;
 
     InitSuDoKuFileData(PlayNSolveRecord);
     PlayNSolveRecord.Tc = View.Now();
-    PlayNSolveRecord.Name = DefaultRecordName(UserName, PlayNSolveRecord.Tc);
+    PlayNSolveRecord.Name = DefaultRecordName(Shared.UserName, PlayNSolveRecord.Tc);
     PlayNSolveRecord.L = static_cast<std::uint8_t>(level);
     PlayNSolveRecord.O = orGenerated;
     PlayNSolveRecord.Nc = EngineGrid.BoxCols;
@@ -181,7 +179,7 @@ void TPlayNSolvePage::PlayNSolveNewBtnClick() {
     PlayNSolveRecord.Tptm = timeLimit - static_cast<double>(static_cast<long long>(timeLimit));
 
     Game.ClearBoard();
-    GameClock.PlayFace.GaugePosition = 0;
+    Shared.Clock.PlayFace.GaugePosition = 0;
     ShowClock();
     View.SelectCell(1, 1);
     View.ProcessMessages();
@@ -210,7 +208,7 @@ void TPlayNSolvePage::PlayNSolveNewBtnClick() {
 // ---- Buttons -------------------------------------------------------------------------------
 
 void TPlayNSolvePage::PlayNSolveSaveBtnClick() {
-    PlayNSolveSave(Files.Library, PlayNSolveRecord.Name, true);
+    PlayNSolveSave(Shared.LibraryFile, PlayNSolveRecord.Name, true);
 }
 
 void TPlayNSolvePage::Pause() {
@@ -219,7 +217,7 @@ void TPlayNSolvePage::Pause() {
         Game.PlayNSolveStatus = psInProgress;
         PlayNSolveRecord.Tptl = View.Now();
         SetPauseButton(false);
-        SetTimeCaption(GameClock.TimeCaption(PlayNSolveRecord.Tpt));
+        SetTimeCaption(Shared.Clock.TimeCaption(PlayNSolveRecord.Tpt));
     } else {
         Game.SuDoKuState |= sfPaused;
         Game.PlayNSolveStatus = psPaused;
@@ -454,7 +452,7 @@ void TPlayNSolvePage::PlayNSolveSave(const std::string& fileName, std::string re
     Game.SuDoKuState |= sfSaving;
     UpdateStatus();
     if (PlayNSolveRecord.Name.empty())
-        PlayNSolveRecord.Name = DefaultRecordName(UserName, PlayNSolveRecord.Tc);
+        PlayNSolveRecord.Name = DefaultRecordName(Shared.UserName, PlayNSolveRecord.Tc);
     if (recordName.empty())
         recordName = PlayNSolveRecord.Name;
     FillRecordFromBoard();
@@ -473,7 +471,7 @@ void TPlayNSolvePage::PlayNSolveSave(const std::string& fileName, std::string re
         } else {
             const auto at = recordName.find('@');
             const std::string prefix =
-                at == std::string::npos ? UserName + "@" : recordName.substr(0, at + 1);
+                at == std::string::npos ? Shared.UserName + "@" : recordName.substr(0, at + 1);
             const std::string newName = prefix + answer;
             const bool exists = SectionExistsInFile(fileName, newName);
             if (!exists ||
@@ -494,12 +492,12 @@ void TPlayNSolvePage::PlayNSolveSave(const std::string& fileName, std::string re
 void TPlayNSolvePage::RestoreLastGame() {
     if (HasFlag(Game.SuDoKuState, sfLoading | sfThinking | sfValidating))
         return;
-    PlayNSolveLoad(Files.Settings, LastSection());
+    PlayNSolveLoad(Shared.SettingsFile, LastSection());
 }
 
 void TPlayNSolvePage::SaveLastGame() {
     if (HasFlag(Game.SuDoKuState, sfPlaying | sfSolved))
-        PlayNSolveSave(Files.Settings, LastSection(), false);
+        PlayNSolveSave(Shared.SettingsFile, LastSection(), false);
 }
 
 void TPlayNSolvePage::LeavePage() {
@@ -580,17 +578,17 @@ void TPlayNSolvePage::SuDoKuGridMouseUp() {
 void TPlayNSolvePage::MainTimerTime() {
     if (CurrentLoginName) {
         const std::string login = CurrentLoginName();
-        if (login != UserName) {
+        if (login != Shared.UserName) {
             if (UserChanged)
                 UserChanged(login);
-            UserName = login;
+            Shared.UserName = login;
             return;
         }
     }
     TPlayTimes times{PlayNSolveRecord.Tpts, PlayNSolveRecord.Tptl, PlayNSolveRecord.Tpt,
                      PlayNSolveRecord.Tptm};
-    const TTickOutcome outcome = GameClock.Tick(
-        Game.SuDoKuState, (View.SolveOptions() & soTimeLimited) != 0, View.Now(), times,
+    const TTickOutcome outcome = Shared.Clock.Tick(
+        Game.SuDoKuState, (Shared.Options.SolveOptions & soTimeLimited) != 0, View.Now(), times,
         [this] { return Game.SuDoKuGridIsFull() && Game.SuDoKuGridIsSolved(); });
     PlayNSolveRecord.Tpt = times.Tpt;
     PlayNSolveRecord.Tptl = times.Tptl;
@@ -606,7 +604,7 @@ void TPlayNSolvePage::UpdateStatus() {
     }
     Game.CompletionTest();
 
-    const TSolveOptions aids = View.SolveOptions();
+    const TSolveOptions aids = Shared.Options.SolveOptions;
     TStatusInput in;
     in.State = Game.SuDoKuState;
     in.Hints = (aids & soHints) != 0;

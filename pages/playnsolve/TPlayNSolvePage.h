@@ -1,6 +1,6 @@
 // The Play & Solve page as plain logic: new games, saving and loading, pause, restart, undo,
 // hint, errors, solution, cell input, the main timer's tick and the status update. It talks
-// to the window only through TPlayNSolveView.
+// to the window only through TPlayNSolveView and meets the other pages in TSharedState.
 #pragma once
 
 #include "SolveOptions.h"
@@ -8,7 +8,7 @@
 #include "TPlayNSolveView.h"
 #include "TPlayState.h"
 #include "TRandom.h"
-#include "TSuDoKuData.h"
+#include "TSharedState.h"
 #include "TSuDoKuFileData.h"
 #include "TSuDoKuGenerator.h"
 #include "TSuDoKuSolver.h"
@@ -19,11 +19,6 @@
 #include <string_view>
 
 namespace sudoku {
-
-struct TPlayNSolveFiles {
-    std::string Library;  // "sudoku.dat"
-    std::string Settings; // "sudokus.ini"
-};
 
 // Hooks of the Enter & Design page: the shared menus and grid events reach it through these.
 struct TDesignHooks {
@@ -36,7 +31,7 @@ class TPlayNSolvePage {
 public:
     static constexpr int MaxSolutionItems = 10;
 
-    TPlayNSolvePage(TPlayNSolveView& view, TPlayNSolveFiles files, std::string userName);
+    TPlayNSolvePage(TPlayNSolveView& view, TSharedState& shared);
 
     // Grid-shape menu ("S3X3", "S2X3", ...) and the New button's game.
     void SuDoKuGridsPopupMenuClick(std::string_view itemName);
@@ -61,7 +56,7 @@ public:
     void RestoreLastGame();
     void LeavePage();
     void SaveLastGame();
-    std::string LastSection() const { return LastPlayNSolveSection(UserName); }
+    std::string LastSection() const { return LastPlayNSolveSection(Shared.UserName); }
 
     // Cell input.
     void SuDoKuGridKeyUp(int virtualKey, bool ctrl);
@@ -82,10 +77,8 @@ public:
     TPlayState& State() { return Game; }
     const TPlayState& State() const { return Game; }
     TSuDoKuFileData& Record() { return PlayNSolveRecord; }
-    const TGameClock& Clock() const { return GameClock; }
+    const TGameClock& Clock() const { return Shared.Clock; }
     TSuDoKuSolver& Solver() { return SuDoKuSolver; }
-    const std::string& User() const { return UserName; }
-    void SetUser(std::string userName) { UserName = std::move(userName); }
     void SetRandom(TRandom& random);
 
 private:
@@ -105,8 +98,7 @@ private:
     std::string Text(int tag, const char* english) const;
 
     TPlayNSolveView& View;
-    TPlayNSolveFiles Files;
-    std::string UserName;
+    TSharedState& Shared;
 
     TPlayState Game;
     TSuDoKuFileData PlayNSolveRecord;
@@ -114,7 +106,6 @@ private:
     TSuDoKuSolver SuDoKuSolver{EngineGrid};
     TDefaultRandom OwnRandom;
     TRandom* Rand = &OwnRandom;
-    TGameClock GameClock;
 
     int SolutionsMenuCount = 0;
     bool Replaying = false; // an undo or hint blink is on screen

@@ -1,8 +1,7 @@
 // What the Play & Solve page needs from the window: captions, enabling, the board, the menus,
-// the dialogs, the Options page's choices, and time. The Qt layer implements it; tests fake it.
+// the display set, the dialogs, and time. The Qt layer implements it; tests fake it.
 #pragma once
 
-#include "SolveOptions.h"
 #include "TGameClock.h"
 #include "TStatusUpdate.h"
 
@@ -29,14 +28,8 @@ class TPlayNSolveView {
 public:
     virtual ~TPlayNSolveView() = default;
 
-    // The Options page.
-    virtual int OptionsLevel() const = 0;                      // selected level index
-    virtual std::string OptionsLevelText(int level) const = 0; // the level list's entry
-    virtual TSolveOptions OptionsSolveChecks() const = 0;      // bits of the aid check boxes
-    // The solving aids in force (the Options record's SolveOptions).
-    virtual TSolveOptions SolveOptions() const = 0;
-    virtual void SetSolveOptions(TSolveOptions options) = 0;
-    virtual double OptionsTimeLimit() const = 0; // fraction of a day
+    // The name of a level as the Options page lists it; the display set in force.
+    virtual std::string OptionsLevelText(int level) const = 0;
     virtual int DisplaySetIndex() const = 0;
     virtual std::string DisplaySetSymbols() const = 0;
     virtual bool HasSmallPicture(int value) const = 0;

@@ -3,22 +3,32 @@
 #pragma once
 
 #include "TPlayNSolveView.h"
+#include "TSharedState.h"
 
 #include <deque>
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sudoku {
 
+// The window's shared state as the page tests start from: level Normal, every aid box but
+// Time Limited ticked while only Restart is in force, and a one-hour limit.
+inline TSharedState FakeSharedState(std::string library, std::string settings, std::string user) {
+    TSharedState shared;
+    shared.ShownAids = soRuler | soHints | soErrors | soAlternatives;
+    shared.Options.SolveOptions = soRestart;
+    shared.Options.TimeLimit = 1.0 / 24;
+    shared.LibraryFile = std::move(library);
+    shared.SettingsFile = std::move(settings);
+    shared.UserName = std::move(user);
+    return shared;
+}
+
 class FakePlayNSolveView : public TPlayNSolveView {
 public:
-    // Options page.
-    int Level = 1;
-    TSolveOptions Checks = soRuler | soHints | soErrors | soAlternatives;
-    TSolveOptions Aids = soRestart;
-    double TimeLimit = 1.0 / 24; // one hour
     bool PlayShowing = true, DesignShowing = false;
 
     // What the page showed.
@@ -38,15 +48,10 @@ public:
     double Clock = 46361.5; // the moment now, in days
     std::function<void()> OnProcessMessages, OnRepaint;
 
-    int OptionsLevel() const override { return Level; }
     std::string OptionsLevelText(int level) const override {
         static const char* names[] = {"Rookie", "Normal", "Skilled", "Expert"};
         return level >= 0 && level < 4 ? names[level] : "";
     }
-    TSolveOptions OptionsSolveChecks() const override { return Checks; }
-    double OptionsTimeLimit() const override { return TimeLimit; }
-    TSolveOptions SolveOptions() const override { return Aids; }
-    void SetSolveOptions(TSolveOptions options) override { Aids = options; }
     int DisplaySetIndex() const override { return 0; }
     std::string DisplaySetSymbols() const override { return "123456789"; }
     bool HasSmallPicture(int) const override { return false; }

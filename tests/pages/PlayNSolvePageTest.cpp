@@ -30,13 +30,17 @@ protected:
                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(Dir);
         fs::create_directories(Dir);
-        Page = MakePage(View);
+        Shared = MakeShared();
+        Page = MakePage(View, Shared);
     }
     void TearDown() override { fs::remove_all(Dir); }
 
-    std::unique_ptr<TPlayNSolvePage> MakePage(FakePlayNSolveView& view) {
-        auto page = std::make_unique<TPlayNSolvePage>(view, TPlayNSolveFiles{Library(), Settings()},
-                                                      "Default User");
+    // What a window starting afresh shares with its pages.
+    TSharedState MakeShared() const {
+        return FakeSharedState(Library(), Settings(), "Default User");
+    }
+    std::unique_ptr<TPlayNSolvePage> MakePage(FakePlayNSolveView& view, TSharedState& shared) {
+        auto page = std::make_unique<TPlayNSolvePage>(view, shared);
         page->SetRandom(Random);
         return page;
     }
@@ -97,6 +101,7 @@ protected:
 
     fs::path Dir;
     TDefaultRandom Random{20261206};
+    TSharedState Shared;
     FakePlayNSolveView View;
     std::unique_ptr<TPlayNSolvePage> Page;
 };
@@ -104,7 +109,7 @@ protected:
 TEST_F(PlayNSolveGame, NewNineByNineGivesTheLevelsCountOfGivens) {
     for (int level = 0; level < LevelCount; ++level) {
         SCOPED_TRACE(level);
-        View.Level = level;
+        Shared.Options.Level = level;
         NewGame();
         ASSERT_EQ(State().SuDoKuState, sfPlaying);
         EXPECT_EQ(State().PlayNSolveStatus, psInProgress);
@@ -146,7 +151,7 @@ TEST_F(PlayNSolveGame, ThinkingAnimatesAndRefusesClicksWhileGenerating) {
         NewGame("S4X4");               // refused: the shape stays
         Page->PlayNSolveRestartBtnClick();
     };
-    View.Level = 3;
+    Shared.Options.Level = 3;
     NewGame();
     EXPECT_EQ(seen, sfThinking);
     EXPECT_GE(ticks, 1);
@@ -344,13 +349,13 @@ TEST_F(PlayNSolveGame, SolutionKeepsEntriesDropsNotesAndRestartResetsTheClock) {
 }
 
 TEST_F(PlayNSolveGame, ClockShowsMinutesOfTheHourAndHonoursTheTimeLimit) {
-    View.Checks = soHints | soErrors;
+    Shared.ShownAids = soHints | soErrors;
     NewGame();
     EXPECT_EQ(Tick(75), "Time 15:00");
     EXPECT_FALSE(View.PlayFace.GaugeRed);
 
-    View.Checks = soHints | soTimeLimited;
-    View.TimeLimit = 2.0 + 30 * Minute; // the picker's day part is dropped
+    Shared.ShownAids = soHints | soTimeLimited;
+    Shared.Options.TimeLimit = 2.0 + 30 * Minute; // the picker's day part is dropped
     NewGame();
     EXPECT_NEAR(Page->Record().Tptm, 30 * Minute, 1e-9);
     Tick(29);
@@ -363,7 +368,7 @@ TEST_F(PlayNSolveGame, ClockShowsMinutesOfTheHourAndHonoursTheTimeLimit) {
 }
 
 TEST_F(PlayNSolveGame, GameSurvivesPausePageChangesAndClosingTheProgram) {
-    View.Level = 2;
+    Shared.Options.Level = 2;
     NewGame("S2X3");
     const auto open = OpenCells();
     Key(open[0], '3', true);
@@ -402,7 +407,8 @@ TEST_F(PlayNSolveGame, GameSurvivesPausePageChangesAndClosingTheProgram) {
     EXPECT_EQ(State().SuDoKuState, sfPlaying);
     FakePlayNSolveView reopened;
     reopened.Clock = View.Clock + 60;
-    auto page = MakePage(reopened);
+    TSharedState reopenedShared = MakeShared();
+    auto page = MakePage(reopened, reopenedShared);
     page->RestoreLastGame();
     EXPECT_EQ(page->State().SuDoKuState, sfPlaying);
     EXPECT_EQ(page->State().GridSize(), 6);
@@ -429,7 +435,7 @@ TEST_F(PlayNSolveGame, ChangedLoginSavesUnderTheOldUserAndSkipsTheTick) {
     std::vector<std::string> savedFor;
     Page->CurrentLoginName = [&login] { return login; };
     Page->UserChanged = [&](const std::string& newName) {
-        savedFor.push_back(Page->User());
+        savedFor.push_back(Shared.UserName);
         Page->SaveLastGame();
         savedFor.push_back(newName);
     };

@@ -166,7 +166,7 @@ TEST_F(GameWindow, GridMenuHoldsEveryValueAndNoteItem) {
 TEST_F(GameWindow, NewGamePlaysWithKeysAndUndoThroughTheWindow) {
     Form->OptionsSheet->OptionsTimeLimitedChkBox->setChecked(false);
     NewGame("S3X3");
-    ASSERT_EQ(Form->SuDoKuState, sfPlaying);
+    ASSERT_EQ(Form->Shared.SuDoKuState, sfPlaying);
     EXPECT_EQ(Grid().ColCount(), 9);
     EXPECT_EQ(Grid().Cells(), State().Cells);
     EXPECT_EQ(Sheet().PlayNSolveLevelLbl->text(), "Level Normal");
@@ -254,9 +254,9 @@ TEST_F(GameWindow, TimeLimitTurnsThePieRedAndEndsTheGame) {
     EXPECT_EQ(Sheet().PlayNSolveGauge->Color(), QColor(Qt::red));
     EXPECT_EQ(Sheet().PlayNSolveGauge->Progress(), 30 + 2);
     Tick(15 * 60);
-    EXPECT_EQ(Form->SuDoKuState, sfPlaying);
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
     Tick(1);
-    EXPECT_EQ(Form->SuDoKuState, sfSolved);
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfSolved);
     Tick(1);
     EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Puzzle Solution");
 }
@@ -298,7 +298,7 @@ TEST_F(GameWindow, FinishingByKeysShowsPuzzleSolved) {
     NewGame("S3X3");
     for (const auto& [c, r] : OpenCells())
         Type(c, r, KeyOf(Solution(c, r)));
-    EXPECT_EQ(Form->SuDoKuState, sfSolved);
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfSolved);
     EXPECT_FALSE(Sheet().PlayNSolveHintBtn->isEnabled());
     EXPECT_TRUE(Sheet().PlayNSolveRestartBtn->isEnabled());
     Tick(1);
@@ -314,14 +314,14 @@ TEST_F(GameWindow, SolutionEndsTheGameAndRestartStartsTheClockAgain) {
     Type(open[1].first, open[1].second, Qt::Key_2, Qt::ControlModifier);
     Tick(120);
     Click(Sheet().PlayNSolveSolutionBtn);
-    EXPECT_EQ(Form->SuDoKuState, sfSolved);
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfSolved);
     EXPECT_EQ(State().CellText(open[1].first, open[1].second), "");
     Tick(1);
     EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Puzzle Solution");
     Screenshot("game-solution.png");
 
     Click(Sheet().PlayNSolveRestartBtn);
-    EXPECT_EQ(Form->SuDoKuState, sfPlaying);
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
     EXPECT_EQ(State().CellText(c, r), "");
     Tick(5);
     EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Time 00:05");
@@ -335,9 +335,9 @@ TEST_F(GameWindow, GameSurvivesPageChangesAndAProgramRestart) {
     Click(Sheet().PlayNSolvePauseBtn);
     Form->OptionsBtnClick();
     Form->PagesPageChanged();
-    EXPECT_EQ(Form->SuDoKuState, 0);
+    EXPECT_EQ(Form->Shared.SuDoKuState, 0);
     Form->PlayNSolveBtnClick();
-    EXPECT_EQ(Form->SuDoKuState, sfPlaying | sfPaused);
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying | sfPaused);
     EXPECT_EQ(State().CellText(c, r), "4,");
     EXPECT_EQ(Page().Record().Sp, 2);
     Click(Sheet().PlayNSolvePauseBtn);
@@ -348,7 +348,7 @@ TEST_F(GameWindow, GameSurvivesPageChangesAndAProgramRestart) {
     Form->QuitBtnClick();
     QApplication::processEvents();
     Open();
-    EXPECT_EQ(Form->SuDoKuState, sfPlaying);
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
     EXPECT_EQ(State().Cells, cells);
     EXPECT_EQ(Grid().CellText(c - 1, r - 1), "4,");
     Tick(1);
@@ -363,11 +363,11 @@ TEST_F(GameWindow, SaveButtonStoresTheGameUnderTheAnsweredName) {
     Answers->WhileEditOpen = [this] { Tick(300); };
     Click(Sheet().PlayNSolveSaveBtn);
     Answers->WhileEditOpen = nullptr;
-    EXPECT_EQ(Form->SuDoKuState, sfPlaying);
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
     Tick(1);
     EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Time 00:11");
     const std::string library = (Dir / "sudoku.dat").string();
-    EXPECT_TRUE(SectionExistsInFile(library, Form->UserName.toStdString() + "@Evening"));
+    EXPECT_TRUE(SectionExistsInFile(library, Form->Shared.UserName + "@Evening"));
     EXPECT_EQ(Sheet().PlayNSolveFileNameLbl->text(), "Evening");
 }
 

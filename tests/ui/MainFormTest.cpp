@@ -79,7 +79,8 @@ TEST_F(MainFormTest, PageButtonsShowTheirPages) {
                  {"OptionsBtn", "Options", 3},
                  {"MySuDoKusBtn", "My SuDoKus", 2}};
     EXPECT_EQ(Form->ActivePageName(), QStringLiteral("Play & Solve"));
-    Form->SuDoKuState = sfPlaying | sfPaused; // a game in progress does not block the buttons
+    Form->Shared.SuDoKuState =
+        sfPlaying | sfPaused; // a game in progress does not block the buttons
     for (const auto& c : cases) {
         Click(Form->findChild<QWidget*>(QString::fromLatin1(c.Button)));
         EXPECT_EQ(Form->ActivePageName(), QString::fromLatin1(c.Page)) << c.Button;
@@ -93,13 +94,13 @@ TEST_F(MainFormTest, BusyRuleIgnoresPageAndTitleButtonsAndQuitting) {
     const char* buttons[] = {"EnterNDesignBtn", "MySuDoKusBtn", "OptionsBtn", "HelpBtn",
                              "InfoBtn",         "MinimizeBtn",  "HideBtn",    "QuitBtn"};
     for (TSuDoKuState state : busyStates) {
-        Form->SuDoKuState = state;
+        Form->Shared.SuDoKuState = state;
         for (const char* name : buttons) {
             Click(Form->findChild<QWidget*>(QString::fromLatin1(name)));
             EXPECT_EQ(Form->Pages->currentIndex(), TMainForm::pgPlayNSolve) << name;
         }
         QTest::keyClick(Form.get(), Qt::Key_Insert);
-        EXPECT_EQ(Form->SuDoKuState, state);
+        EXPECT_EQ(Form->Shared.SuDoKuState, state);
     }
     EXPECT_TRUE(Answers->Questions.isEmpty());
     EXPECT_TRUE(Opened.isEmpty());
@@ -182,12 +183,12 @@ TEST_F(MainFormTest, WithoutTheFarewellBitQuittingDoesNotWait) {
 }
 
 TEST_F(MainFormTest, CloseIsRefusedWhileThinkingEvenWhenRequestedByASecondStart) {
-    Form->SuDoKuState = sfThinking;
+    Form->Shared.SuDoKuState = sfThinking;
     Form->CloseRunning();
     QCoreApplication::processEvents();
     EXPECT_TRUE(Form->isVisible());
     EXPECT_TRUE(Answers->Questions.isEmpty());
-    Form->SuDoKuState = 0;
+    Form->Shared.SuDoKuState = 0;
     Form->CloseRunning();
     EXPECT_FALSE(Form->isVisible());
     EXPECT_TRUE(Answers->Questions.isEmpty()) << "an uninstall closes without asking";
@@ -265,18 +266,20 @@ TEST_F(MainFormTest, OnlyTheBackgroundAndTheTitleLineDragTheWindow) {
 
 TEST_F(MainFormTest, LeavingAPageStoresItsGameOrDesignAndEnteringLoadsIt) {
     const QString file = Form->SettingsFileName();
-    const QString play = Form->UserName + QStringLiteral(".Last_PlayNSolve");
-    const QString design = Form->UserName + QStringLiteral(".Last_EnterNDesign");
+    const QString play =
+        QString::fromStdString(Form->Shared.UserName) + QStringLiteral(".Last_PlayNSolve");
+    const QString design =
+        QString::fromStdString(Form->Shared.UserName) + QStringLiteral(".Last_EnterNDesign");
     ASSERT_TRUE(file.endsWith(QStringLiteral("sudokus.ini")));
 
-    Form->SuDoKuState = sfPlaying | sfPaused;
+    Form->Shared.SuDoKuState = sfPlaying | sfPaused;
     Click(Form->OptionsBtn);
-    EXPECT_EQ(Form->SuDoKuState, 0);
+    EXPECT_EQ(Form->Shared.SuDoKuState, 0);
     Click(Form->PlayNSolveBtn);
     Click(Form->PlayNSolveBtn); // already showing: nothing is loaded again
-    Form->SuDoKuState = sfSolved;
+    Form->Shared.SuDoKuState = sfSolved;
     Click(Form->EnterNDesignBtn);
-    Form->SuDoKuState = sfDesigning | sfDesignMode;
+    Form->Shared.SuDoKuState = sfDesigning | sfDesignMode;
     Click(Form->MySuDoKusBtn);
     Click(Form->EnterNDesignBtn);
 
@@ -288,14 +291,14 @@ TEST_F(MainFormTest, LeavingAPageStoresItsGameOrDesignAndEnteringLoadsIt) {
                                   QStringLiteral("FillMySuDoKusList"),
                                   QStringLiteral("EnterNDesignLoad(%1,%2)").arg(file, design)};
     EXPECT_EQ(Form->Calls, expected);
-    EXPECT_EQ(Form->SuDoKuState, 0);
+    EXPECT_EQ(Form->Shared.SuDoKuState, 0);
 }
 
 TEST_F(MainFormTest, ChangingPagesWithoutAGameStoresNothing) {
-    Form->SuDoKuState = sfPaused | sfSaving;
+    Form->Shared.SuDoKuState = sfPaused | sfSaving;
     Click(Form->OptionsBtn);
     EXPECT_EQ(Form->Calls, QStringList{});
-    EXPECT_EQ(Form->SuDoKuState, sfPaused | sfSaving);
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfPaused | sfSaving);
 }
 
 TEST_F(MainFormTest, HelpAndTheMakersButtonOpenTheShippedPagesAndMinimise) {

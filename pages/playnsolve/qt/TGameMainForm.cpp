@@ -16,7 +16,7 @@ TGameMainForm::TGameMainForm(std::uint8_t shellFlags, QWidget* parent)
     page.CurrentLoginName = [] { return TLoginName::Current(); };
     page.UserChanged = [this](const std::string& newName) {
         SaveOptions();
-        UserName = QString::fromStdString(newName);
+        Shared.UserName = newName;
         ApplyOptions();
     };
     UpdateStatus();

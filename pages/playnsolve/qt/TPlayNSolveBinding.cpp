@@ -2,7 +2,6 @@
 #include "TPlayNSolveBinding.h"
 
 #include "SuDoKuDateTime.h"
-#include "TAppPaths.h"
 #include "TBaseBtn.h"
 #include "TCellInput.h"
 #include "TEnterNDesignSheet.h"
@@ -60,11 +59,8 @@ TPlayNSolveBinding::TPlayNSolveBinding(TMainForm& form, TTranslate translate)
     SuDoKuGridPopupMenu = new TSuDoKuGridPopupMenu(&Form);
     Sets.FillDisplaySetList(Form.AppDir);
 
-    const std::string dataDir = TAppPaths::DataDir();
-    GamePage = std::make_unique<TPlayNSolvePage>(
-        *this, TPlayNSolveFiles{dataDir + "sudoku.dat", Form.SettingsFileName().toStdString()},
-        Form.UserName.toStdString());
-    Aids = static_cast<TSolveOptions>(soRestart | OptionsSolveChecks());
+    GamePage = std::make_unique<TPlayNSolvePage>(*this, Form.Shared);
+    ShareOptions();
     Connect();
     Run([this] {
         GridWidget->SetGridSize(3, 3);
@@ -81,7 +77,7 @@ void TPlayNSolveBinding::Connect() {
         connect(button, &TBaseBtn::OnClick, this, [this, handler] { Run(handler); });
     };
     connect(sheet.PlayNSolveNewBtn, &TBaseBtn::OnClick, this, [this] {
-        if (!HasFlag(Form.SuDoKuState, sfThinking | sfLoading | sfValidating))
+        if (!HasFlag(Form.Shared.SuDoKuState, sfThinking | sfLoading | sfValidating))
             SuDoKuGridsPopupMenu->PopupBelow(Form.PlayNSolveSheet->PlayNSolveNewBtn);
     });
     on(sheet.PlayNSolveSaveBtn, [&page] { page.PlayNSolveSaveBtnClick(); });
@@ -133,9 +129,23 @@ void TPlayNSolveBinding::Connect() {
     // The aids take effect as soon as their boxes change, also during a game.
     for (const auto& [box, bit] : AidBoxes(*Form.OptionsSheet))
         connect(box, &QCheckBox::toggled, this, [this, bit = bit](bool checked) {
-            Aids = static_cast<TSolveOptions>(checked ? Aids | bit : Aids & ~bit);
+            TSuDoKuData& options = Form.Shared.Options;
+            const auto set = [checked, bit](TSolveOptions aids) {
+                return static_cast<TSolveOptions>(checked ? aids | bit : aids & ~bit);
+            };
+            options.SolveOptions = set(options.SolveOptions);
+            Form.Shared.ShownAids = set(Form.Shared.ShownAids);
             Run([this] { GamePage->UpdateStatus(); });
         });
+    connect(Form.OptionsSheet->OptionsLevelList, &QComboBox::currentIndexChanged, this,
+            [this](int index) {
+                Form.Shared.Options.Level = static_cast<std::uint8_t>(index < 0 ? 1 : index);
+            });
+    connect(Form.OptionsSheet->OptionsTimeLimitedTime, &QTimeEdit::timeChanged, this,
+            [this](QTime time) {
+                Form.Shared.Options.TimeLimit =
+                    time.msecsSinceStartOfDay() / static_cast<double>(MillisecondsPerDay);
+            });
     connect(Form.OptionsSheet->OptionsDisplaySetList, &QComboBox::currentIndexChanged, this,
             [this](int) {
                 Run([this] {
@@ -183,11 +193,11 @@ void TPlayNSolveBinding::Run(const std::function<void()>& handler) {
 }
 
 void TPlayNSolveBinding::SyncFromForm() {
-    GamePage->State().SuDoKuState = Form.SuDoKuState;
+    GamePage->State().SuDoKuState = Form.Shared.SuDoKuState;
 }
 
 void TPlayNSolveBinding::SyncToForm() {
-    Form.SuDoKuState = GamePage->State().SuDoKuState;
+    Form.Shared.SuDoKuState = GamePage->State().SuDoKuState;
 }
 
 void TPlayNSolveBinding::SyncGrid() {
@@ -203,7 +213,7 @@ void TPlayNSolveBinding::SyncGrid() {
     GridWidget->SetDrawState(draw);
     GridWidget->SetCells(state.Cells);
     TGridLook look = GridWidget->Look();
-    look.ShowRuler = (Aids & soRuler) != 0;
+    look.ShowRuler = (Form.Shared.Options.SolveOptions & soRuler) != 0;
     look.DisplaySet = Sets.DisplaySet();
     look.PictureSet = Sets.PictureSetSelected() && draw.GridSize() < 10;
     look.IconList16x16 = Sets.IconList16x16();
@@ -214,7 +224,6 @@ void TPlayNSolveBinding::SyncGrid() {
 
 void TPlayNSolveBinding::PlayNSolveLoad(const QString& fileName, const QString& section) {
     Run([this, fileName, section] {
-        GamePage->SetUser(Form.UserName.toStdString());
         GamePage->PlayNSolveLoad(fileName.toStdString(), section.toStdString());
     });
 }
@@ -235,34 +244,27 @@ void TPlayNSolveBinding::MainTimerTime() {
 }
 
 void TPlayNSolveBinding::SaveLastGame() {
-    Run([this] {
-        GamePage->SetUser(Form.UserName.toStdString());
-        GamePage->SaveLastGame();
-    });
+    Run([this] { GamePage->SaveLastGame(); });
 }
 
 // ---- Options page --------------------------------------------------------------------------
-
-int TPlayNSolveBinding::OptionsLevel() const {
-    const int index = Form.OptionsSheet->OptionsLevelList->currentIndex();
-    return index < 0 ? 1 : index;
-}
 
 std::string TPlayNSolveBinding::OptionsLevelText(int level) const {
     return Form.OptionsSheet->OptionsLevelList->itemText(level).toStdString();
 }
 
-TSolveOptions TPlayNSolveBinding::OptionsSolveChecks() const {
-    TSolveOptions bits = 0;
-    for (const auto& [box, bit] : AidBoxes(*Form.OptionsSheet))
+void TPlayNSolveBinding::ShareOptions() {
+    const TOptionsSheet& sheet = *Form.OptionsSheet;
+    TSharedState& shared = Form.Shared;
+    const int level = sheet.OptionsLevelList->currentIndex();
+    shared.Options.Level = static_cast<std::uint8_t>(level < 0 ? 1 : level);
+    shared.ShownAids = 0;
+    for (const auto& [box, bit] : AidBoxes(sheet))
         if (box->isChecked())
-            bits |= bit;
-    return bits;
-}
-
-double TPlayNSolveBinding::OptionsTimeLimit() const {
-    return Form.OptionsSheet->OptionsTimeLimitedTime->time().msecsSinceStartOfDay() /
-           static_cast<double>(MillisecondsPerDay);
+            shared.ShownAids |= bit;
+    shared.Options.SolveOptions = static_cast<TSolveOptions>(soRestart | shared.ShownAids);
+    shared.Options.TimeLimit = sheet.OptionsTimeLimitedTime->time().msecsSinceStartOfDay() /
+                               static_cast<double>(MillisecondsPerDay);
 }
 
 int TPlayNSolveBinding::DisplaySetIndex() const {

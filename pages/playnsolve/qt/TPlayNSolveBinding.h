@@ -47,12 +47,7 @@ public:
     static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
 
     // TPlayNSolveView
-    int OptionsLevel() const override;
     std::string OptionsLevelText(int level) const override;
-    TSolveOptions OptionsSolveChecks() const override;
-    double OptionsTimeLimit() const override;
-    TSolveOptions SolveOptions() const override { return Aids; }
-    void SetSolveOptions(TSolveOptions options) override { Aids = options; }
     int DisplaySetIndex() const override;
     std::string DisplaySetSymbols() const override;
     bool HasSmallPicture(int value) const override;
@@ -96,6 +91,7 @@ private:
     void SyncToForm();
     void SyncGrid();
     void Connect();
+    void ShareOptions();
     void PaintStrip();
     void PaintAlternatives();
 
@@ -107,7 +103,6 @@ private:
     TSuDoKuGridPopupMenu* SuDoKuGridPopupMenu = nullptr;
     TDisplaySets Sets;
     std::unique_ptr<TPlayNSolvePage> GamePage;
-    TSolveOptions Aids = soRuler | soRestart;
     bool Popup = false;
     std::vector<int> AlternativePictures;
     int Depth = 0;
