@@ -1,9 +1,9 @@
 // Start of the program: hand over to a running copy, the uninstall switch, the splash, the
 // main window and its message loop; headless runs write a screenshot of the window and end.
-#include "TGameMainForm.h"
+#include "AtelierPages.h"
 #include "TIntroForm.h"
 #include "TMainForm.h"
-#include "TOptionsSheet.h"
+#include "TOptionsBinding.h"
 #include "TShellClock.h"
 #include "TSingleInstance.h"
 #include "TStartOptions.h"
@@ -29,7 +29,7 @@ bool NoDisplay() {
 int WriteScreenshot(sudoku::TMainForm& form, const QString& fileName, int page, int screenSize) {
     form.show();
     if (screenSize >= 0) {
-        form.OptionsSheet->OptionsScreenModeList->setCurrentIndex(screenSize);
+        sudoku::OptionsPage(form).Sheet().OptionsScreenModeList->setCurrentIndex(screenSize);
     }
     QCoreApplication::processEvents();
     switch (page) {
@@ -102,7 +102,7 @@ int main(int argc, char* argv[]) {
     if (options.QuitAtStart) {
         shellFlags |= sudoku::TMainForm::shQuitAtActivate;
     }
-    sudoku::TGameMainForm form(shellFlags);
+    sudoku::TMainForm form(&sudoku::MakeAtelierPages, shellFlags);
     if (!options.ScreenshotFile.isEmpty()) {
         return WriteScreenshot(form, options.ScreenshotFile, options.Page, options.ScreenSize);
     }

@@ -6,25 +6,20 @@
 #include "TAppPaths.h"
 #include "TBaseBtn.h"
 #include "TBkControl.h"
-#include "TEnterNDesignSheet.h"
 #include "TFormBuilder.h"
 #include "TIntroForm.h"
 #include "TLoginName.h"
 #include "TModalDialogAnswerer.h"
-#include "TMySuDoKusSheet.h"
-#include "TOptionsSheet.h"
-#include "TPlayNSolveSheet.h"
+#include "TPageRequest.h"
 #include "TScreenLayout.h"
 #include "TShellArt.h"
 #include "TSkinPictures.h"
-#include "TSuDoKuData.h"
 #include "TSystemShellClock.h"
 #include "TWebPageOpener.h"
 #include "TransLtr.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -36,7 +31,7 @@
 
 namespace sudoku {
 
-TMainForm::TMainForm(std::uint8_t shellFlags, QWidget* parent)
+TMainForm::TMainForm(const TPageMaker& makePages, std::uint8_t shellFlags, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       Shared([](int tag, const std::string& english) {
           return TransLtr::TranslateText(tag, english);
@@ -44,15 +39,24 @@ TMainForm::TMainForm(std::uint8_t shellFlags, QWidget* parent)
       ShellFlags(shellFlags), Answerer(std::make_unique<TModalDialogAnswerer>(this)),
       ShellClock(std::make_unique<TSystemShellClock>()), OpenWebPage(&TWebPageOpener::OpenWebPage) {
     setObjectName(QStringLiteral("MainForm"));
+    AppDir = QString::fromStdString(TAppPaths::AppDir());
     const std::string dataDir = TAppPaths::DataDir();
     Shared.LibraryFile = dataDir + "sudoku.dat";
     Shared.SettingsFile = dataDir + "sudokus.ini";
     BuildControls();
+    NotebookPages = makePages(*this);
+    for (const auto& page : NotebookPages) {
+        Pages->addWidget(&page->Sheet());
+    }
+    connect(Pages, &QStackedWidget::currentChanged, this, &TMainForm::PagesPageChanged);
     FormCreate();
 }
 
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
+    // The pages go before the notebook that still holds their sheets.
+    Pages->disconnect();
+    Timer->stop();
 }
 
 void TMainForm::SetDialogAnswerer(std::unique_ptr<TDialogAnswerer> answerer) {
@@ -129,21 +133,10 @@ void TMainForm::BuildControls() {
 
     Pages = new QStackedWidget(this);
     form.Adopt(Pages, QStringLiteral("Pages"), 0, QRect(157, 94, 401, 301));
-    PlayNSolveSheet = new TPlayNSolveSheet(Pages, ScreenLayout);
-    EnterNDesignSheet = new TEnterNDesignSheet(Pages, ScreenLayout);
-    MySuDoKusSheet = new TMySuDoKusSheet(Pages, ScreenLayout);
-    OptionsSheet = new TOptionsSheet(Pages, ScreenLayout);
-    Pages->addWidget(PlayNSolveSheet);
-    Pages->addWidget(EnterNDesignSheet);
-    Pages->addWidget(MySuDoKusSheet);
-    Pages->addWidget(OptionsSheet);
 
     Timer = new QTimer(this);
     Timer->setInterval(1000);
     connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
-    connect(Pages, &QStackedWidget::currentChanged, this, &TMainForm::PagesPageChanged);
-    connect(OptionsSheet->OptionsScreenModeList, &QComboBox::currentIndexChanged, this,
-            &TMainForm::OptionsScreenModeListChange);
 
     connect(HelpBtn, &TBaseBtn::OnClick, this, &TMainForm::HelpBtnClick);
     connect(InfoBtn, &TBaseBtn::OnClick, this, &TMainForm::InfoBtnClick);
@@ -165,7 +158,6 @@ void TMainForm::BuildControls() {
 
 void TMainForm::FormCreate() {
     ShellFlags |= shCreated;
-    AppDir = QString::fromStdString(TAppPaths::AppDir());
     TransLtr::ChooseLanguageAtStart(LanguageLocale::FromProcess(), AppDir.toStdString());
     const QString caption = QString::fromLatin1(TShellArt::ProgramTitle) + QLatin1Char(' ') +
                             QString::fromLatin1(TShellArt::ReleaseText);
@@ -197,7 +189,7 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormShow() {
     ActivatePage(pgPlayNSolve);
-    PlayNSolveLoad(SettingsFileName(), LastPlayNSolveSection());
+    Page(pgPlayNSolve).Entered(false);
     UpdateStatus();
     QCoreApplication::processEvents();
 }
@@ -238,58 +230,100 @@ void TMainForm::ActivatePage(TPage page) {
     Pages->setCurrentIndex(page);
 }
 
+TMainForm::TPage TMainForm::ActivePage() const {
+    return static_cast<TPage>(Pages->currentIndex());
+}
+
 QString TMainForm::ActivePageName() const {
     const QWidget* page = Pages->currentWidget();
     return page != nullptr ? page->windowTitle() : QString();
 }
 
-void TMainForm::PlayNSolveBtnClick() {
+void TMainForm::PageBtnClick(TPage page) {
     if (IsBusy()) {
         return;
     }
-    if (Pages->currentIndex() != pgPlayNSolve) {
-        ActivatePage(pgPlayNSolve);
-        PlayNSolveLoad(SettingsFileName(), LastPlayNSolveSection());
-    }
+    const bool wasShowing = ActivePage() == page;
+    ActivatePage(page);
+    Page(page).Entered(wasShowing);
     UpdateStatus();
+}
+
+void TMainForm::PlayNSolveBtnClick() {
+    PageBtnClick(pgPlayNSolve);
 }
 
 void TMainForm::EnterNDesignBtnClick() {
-    if (IsBusy()) {
-        return;
-    }
-    if (Pages->currentIndex() != pgEnterNDesign) {
-        ActivatePage(pgEnterNDesign);
-        EnterNDesignLoad(SettingsFileName(), LastEnterNDesignSection());
-    }
-    UpdateStatus();
+    PageBtnClick(pgEnterNDesign);
 }
 
 void TMainForm::MySuDoKusBtnClick() {
-    if (IsBusy()) {
-        return;
-    }
-    ActivatePage(pgMySuDoKus);
-    FillMySuDoKusList();
-    UpdateStatus();
+    PageBtnClick(pgMySuDoKus);
 }
 
 void TMainForm::OptionsBtnClick() {
-    if (IsBusy()) {
-        return;
+    PageBtnClick(pgOptions);
+}
+
+bool TMainForm::SaveLastState() {
+    if ((Shared.SuDoKuState & (sfPlaying | sfSolved)) != 0) {
+        Page(pgPlayNSolve).SaveLastState();
+        return true;
     }
-    ActivatePage(pgOptions);
-    UpdateStatus();
+    if (HasFlag(Shared.SuDoKuState, sfDesigning)) {
+        Page(pgEnterNDesign).SaveLastState();
+        return true;
+    }
+    return false;
 }
 
 void TMainForm::PagesPageChanged() {
-    if ((Shared.SuDoKuState & (sfPlaying | sfSolved)) != 0) {
-        PlayNSolveSave(SettingsFileName(), LastPlayNSolveSection(), false);
-        Shared.SuDoKuState = 0;
-    } else if (HasFlag(Shared.SuDoKuState, sfDesigning)) {
-        EnterNDesignSave(SettingsFileName(), LastEnterNDesignSection(), false);
+    if (SaveLastState()) {
         Shared.SuDoKuState = 0;
     }
+}
+
+void TMainForm::Request(TPage page, const TPageRequest& request) {
+    if (request.Kind == TPageRequest::Open) {
+        ActivatePage(page);
+    }
+    Page(page).Request(request);
+}
+
+void TMainForm::ForEachPage(void (TShellPage::*moment)()) {
+    for (const auto& page : NotebookPages) {
+        ((*page).*moment)();
+    }
+}
+
+void TMainForm::UpdateStatus() {
+    ForEachPage(&TShellPage::UpdateStatus);
+}
+
+void TMainForm::OptionsChanged() {
+    ForEachPage(&TShellPage::OptionsChanged);
+}
+
+void TMainForm::TimerTimer() {
+    ForEachPage(&TShellPage::TimerTick);
+}
+
+void TMainForm::ApplyOptions() {
+    ForEachPage(&TShellPage::LoadSettings);
+    ForEachPage(&TShellPage::Retranslate);
+    ForEachPage(&TShellPage::OptionsChanged);
+}
+
+void TMainForm::SaveOptions() {
+    SaveLastState();
+    ForEachPage(&TShellPage::SaveSettings);
+}
+
+void TMainForm::ChangeUser(const std::string& userName) {
+    // The old user's settings and game are saved under the old name.
+    SaveOptions();
+    Shared.UserName = userName;
+    ApplyOptions();
 }
 
 void TMainForm::HelpBtnClick() {
@@ -395,15 +429,7 @@ void TMainForm::ScaleUp(int mode) {
     ScreenLayout = layout;
     TScreenLayout::Apply(this, ScreenLayout);
     ApplySkins();
-}
-
-void TMainForm::OptionsScreenModeListChange() {
-    int mode = OptionsSheet->OptionsScreenModeList->currentIndex();
-    if (mode < 0 || mode > 4) {
-        mode = 0;
-    }
-    ScaleUp(mode);
-    TScreenLayout::CentreOnScreen(this, true);
+    ForEachPage(&TShellPage::Rescale);
 }
 
 int TMainForm::ScaleValue(int x) const {
@@ -433,42 +459,6 @@ QString TMainForm::HelpPageAddress() const {
 QString TMainForm::HomePageAddress() const {
     return TWebPageOpener::LocalPageAddress(AppDir + QStringLiteral("help/about.html"));
 }
-
-QString TMainForm::SettingsFileName() const {
-    return QString::fromStdString(Shared.SettingsFile);
-}
-
-QString TMainForm::LastPlayNSolveSection() const {
-    return QString::fromStdString(sudoku::LastPlayNSolveSection(Shared.UserName));
-}
-
-QString TMainForm::LastEnterNDesignSection() const {
-    return QString::fromStdString(sudoku::LastEnterNDesignSection(Shared.UserName));
-}
-
-void TMainForm::PlayNSolveLoad(const QString&, const QString&) {}
-
-void TMainForm::PlayNSolveSave(const QString&, const QString&, bool) {}
-
-void TMainForm::EnterNDesignLoad(const QString&, const QString&) {}
-
-void TMainForm::EnterNDesignSave(const QString&, const QString&, bool) {}
-
-void TMainForm::FillMySuDoKusList() {}
-
-void TMainForm::UpdateStatus() {
-    if (Shared.SuDoKuState == 0) {
-        PlayNSolveSheet->ShowIdleState();
-        EnterNDesignSheet->ShowIdleState();
-    }
-    MySuDoKusSheet->ShowIdleState();
-}
-
-void TMainForm::ApplyOptions() {}
-
-void TMainForm::SaveOptions() {}
-
-void TMainForm::TimerTimer() {}
 
 QString TMainForm::TranslateText(int number, const QString& fallback) const {
     return QString::fromStdString(TransLtr::TranslateText(number, fallback.toStdString()));

@@ -1,17 +1,20 @@
 // The main window: a borderless, skinned window with a title line, four title buttons, the
-// column of page buttons and the four-page notebook. It owns the state of the program; every
-// operation is one of its methods, named after the control and event that trigger it.
+// column of page buttons and the four-page notebook. It holds what the pages share and calls
+// each page through TShellPage at the moments named there; the pages are handed to it.
 #pragma once
 
 #include "TSharedState.h"
+#include "TShellPage.h"
 
 #include <QPoint>
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QLabel;
 class QStackedWidget;
@@ -23,11 +26,8 @@ class TAboutBox;
 class TBaseBtn;
 class TBkControl;
 class TDialogAnswerer;
-class TEnterNDesignSheet;
-class TMySuDoKusSheet;
-class TOptionsSheet;
-class TPlayNSolveSheet;
 class TShellClock;
+struct TPageRequest;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -40,10 +40,18 @@ public:
 
     // Notebook pages in order.
     enum TPage { pgPlayNSolve = 0, pgEnterNDesign = 1, pgMySuDoKus = 2, pgOptions = 3 };
+    static constexpr int PageCount = 4;
+    using TPages = std::array<std::unique_ptr<TShellPage>, PageCount>;
+    // Makes the four pages in notebook order, once the window's own controls exist.
+    using TPageMaker = std::function<TPages(TMainForm& form)>;
 
-    explicit TMainForm(std::uint8_t shellFlags = shShowIntro | shShowFarewell,
+    explicit TMainForm(const TPageMaker& makePages,
+                       std::uint8_t shellFlags = shShowIntro | shShowFarewell,
                        QWidget* parent = nullptr);
     ~TMainForm() override;
+
+    TShellPage& Page(TPage page) const { return *NotebookPages[page]; }
+    TPage ActivePage() const;
 
     // Seams: who answers the questions, the clock and waits, how web pages are opened.
     void SetDialogAnswerer(std::unique_ptr<TDialogAnswerer> answerer);
@@ -70,9 +78,24 @@ public:
     void EnterNDesignBtnClick();
     void MySuDoKusBtnClick();
     void OptionsBtnClick();
-    // After any page change; a page handler may extend it (and call this one).
-    virtual void PagesPageChanged();
+    // After any page change: a game or design in progress (SuDoKuState tells) is stored in
+    // its page's last-state section, and the state emptied.
+    void PagesPageChanged();
     QString ActivePageName() const;
+
+    // What pages ask of the window. Request hands a request to the page named, showing that
+    // page first for an Open. Then the status refresh of every page, the news that the
+    // Options record changed, and a change of login name.
+    void Request(TPage page, const TPageRequest& request);
+    void UpdateStatus();
+    void OptionsChanged();
+    void ChangeUser(const std::string& userName);
+    // Settings of every page: read at start-up, written (with the last game or design) when
+    // the window closes.
+    void ApplyOptions();
+    void SaveOptions();
+    // A text by number in the language in force, or its English default.
+    QString TranslateText(int number, const QString& fallback) const;
 
     // Title buttons, the maker's button and quitting.
     void HelpBtnClick();
@@ -89,17 +112,11 @@ public:
 
     // Screen size: Mode is the screen-size setting (0 Automatic .. 4 1024 x 768).
     void ScaleUp(int mode);
-    // The screen-size list of the Options page: apply the chosen size and centre the window.
-    void OptionsScreenModeListChange();
     int ScaleValue(int x) const;
 
     // Help page and home page shipped beside the program.
     QString HelpPageAddress() const;
     QString HomePageAddress() const;
-    // The settings file that holds the last game and design.
-    QString SettingsFileName() const;
-    QString LastPlayNSolveSection() const;
-    QString LastEnterNDesignSection() const;
     // True while help, about, minimise, the page buttons and quitting must wait.
     bool IsBusy() const;
 
@@ -126,31 +143,10 @@ public:
     TBaseBtn* QuitBtn = nullptr;
     TBaseBtn* MarlbrookSBtn = nullptr;
     QStackedWidget* Pages = nullptr;
-    TPlayNSolveSheet* PlayNSolveSheet = nullptr;
-    TEnterNDesignSheet* EnterNDesignSheet = nullptr;
-    TMySuDoKusSheet* MySuDoKusSheet = nullptr;
-    TOptionsSheet* OptionsSheet = nullptr;
     QTimer* Timer = nullptr;
     std::unique_ptr<TAboutBox> AboutBox;
 
 protected:
-    // Filled by the page handlers; the window calls them at the moments named.
-    // A page's game or design is stored when the page is left and loaded when it is entered.
-    virtual void PlayNSolveLoad(const QString& fileName, const QString& section);
-    virtual void PlayNSolveSave(const QString& fileName, const QString& section, bool interactive);
-    virtual void EnterNDesignLoad(const QString& fileName, const QString& section);
-    virtual void EnterNDesignSave(const QString& fileName, const QString& section,
-                                  bool interactive);
-    virtual void FillMySuDoKusList();
-    virtual void UpdateStatus();
-    virtual void ApplyOptions();
-    virtual void SaveOptions();
-    virtual void TimerTimer();
-    // A text by number in the language in force, or its English default.
-    virtual QString TranslateText(int number, const QString& fallback) const;
-    // Gives the page-button group and the page-area buttons the skins of the layout.
-    virtual void ApplySkins();
-
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -159,9 +155,18 @@ protected:
 private:
     void BuildControls();
     void ActivatePage(TPage page);
+    // A page button: show the page, tell it, refresh the status.
+    void PageBtnClick(TPage page);
+    // Stores the game or design that the state flags say a page holds; true when one did.
+    bool SaveLastState();
+    void TimerTimer();
+    // Gives the page-button group and the page-area buttons the skins of the layout.
+    void ApplySkins();
+    void ForEachPage(void (TShellPage::*moment)());
     bool HandleWindowKey(const QKeyEvent& key);
     bool HandleDrag(QWidget* source, const QMouseEvent& mouse);
 
+    TPages NotebookPages;
     std::unique_ptr<TDialogAnswerer> Answerer;
     std::unique_ptr<TShellClock> ShellClock;
     std::function<bool(const QString&)> OpenWebPage;

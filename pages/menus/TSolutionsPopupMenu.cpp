@@ -17,6 +17,7 @@ void TSolutionsPopupMenu::SetSolutions(int count, const QString& solutionText) {
         item->setObjectName(name);
         connect(item, &QAction::triggered, this, [this, name] { emit SolutionChosen(name); });
     }
+    emit SolutionsChanged(static_cast<int>(actions().size()));
 }
 
 void TSolutionsPopupMenu::PopupBelow(QWidget* button) {

@@ -19,6 +19,8 @@ public:
 
 signals:
     void SolutionChosen(const QString& itemName);
+    // The items were replaced; count is how many there are now.
+    void SolutionsChanged(int count);
 };
 
 } // namespace sudoku

@@ -73,11 +73,10 @@ void TPlayNSolvePage::ClearSolutionsMenu() {
     SolutionsMenuCount = 0;
     View.SetSolutionsMenu(0);
     View.SetSolutionCaption(Text(560, "Solution"));
-    View.SetCompleteCaption(Text(660, "Complete"));
 }
 
 void TPlayNSolvePage::ShowClock() {
-    View.ShowClock(Shared.Clock.PlayFace, Shared.Clock.DesignFace);
+    View.ShowClock(Shared.Clock.PlayFace);
 }
 
 void TPlayNSolvePage::SetTimeCaption(const std::string& caption) {
@@ -112,7 +111,7 @@ void TPlayNSolvePage::SuDoKuGridsPopupMenuClick(std::string_view itemName) {
     } else if (HasFlag(Game.SuDoKuState, sfDesigning) || View.EnterNDesignShowing()) {
         EngineGrid.SetBoxShape(chosen.BoxCols, chosen.BoxRows);
         View.RefreshDisplaySet();
-        View.StartNewDesign();
+        View.StartNewDesign(chosen.BoxCols, chosen.BoxRows);
     } else {
         SetShape(chosen.BoxCols, chosen.BoxRows);
     }
@@ -645,8 +644,6 @@ void TPlayNSolvePage::UpdateStatus() {
     }
     View.ShowAlternatives(shown);
     Game.HighlightValue = 0;
-    if (Design.UpdateStatus)
-        Design.UpdateStatus();
 }
 
 } // namespace sudoku

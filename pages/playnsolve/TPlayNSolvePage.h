@@ -20,11 +20,10 @@
 
 namespace sudoku {
 
-// Hooks of the Enter & Design page: the shared menus and grid events reach it through these.
+// What the shared menus hand on to the Enter & Design page when it holds the design.
 struct TDesignHooks {
     std::function<void(int virtualKey)> Key;        // a popup item on the design grid
     std::function<void(int solution)> TakeSolution; // a solution chosen from the menu
-    std::function<void()> UpdateStatus;             // steps of the status for that page
 };
 
 class TPlayNSolvePage {

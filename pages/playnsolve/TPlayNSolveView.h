@@ -44,7 +44,7 @@ public:
     virtual void SetSolutionCaption(const std::string& caption) = 0;
     virtual void SetFileNameCaption(const std::string& caption) = 0;
     virtual void SetLevelCaption(const std::string& caption) = 0;
-    virtual void ShowClock(const TClockFace& play, const TClockFace& design) = 0;
+    virtual void ShowClock(const TClockFace& play) = 0;
     virtual void ShowAlternatives(const TAlternativesDisplay& display) = 0;
     // Solution items "Solution_1".."Solution_count"; 0 empties the menu.
     virtual void SetSolutionsMenu(int count) = 0;
@@ -58,9 +58,8 @@ public:
     virtual int SelectedRow() const = 0;
     virtual void RepaintGrid() = 0;
 
-    // The Enter & Design page, whose handlers share the menus.
-    virtual void SetCompleteCaption(const std::string& caption) = 0;
-    virtual void StartNewDesign() = 0;
+    // A shape chosen for the Enter & Design page, which shares the menus: a new design.
+    virtual void StartNewDesign(int boxCols, int boxRows) = 0;
 
     // Dialogs: text entry (empty unless confirmed) and yes/no; the write-error box.
     virtual std::string EditDlg(const std::string& prompt, const std::string& okCaption,

@@ -63,7 +63,7 @@ public:
     void SetSolutionCaption(const std::string& c) override { SolutionCaption = c; }
     void SetFileNameCaption(const std::string& c) override { FileName = c; }
     void SetLevelCaption(const std::string& c) override { LevelCaption = c; }
-    void ShowClock(const TClockFace& play, const TClockFace&) override { PlayFace = play; }
+    void ShowClock(const TClockFace& play) override { PlayFace = play; }
     void ShowAlternatives(const TAlternativesDisplay& d) override { Alternatives = d; }
     void SetSolutionsMenu(int count) override { SolutionsMenu = count; }
     void SetPopupAllowed(bool allowed) override { PopupAllowed = allowed; }
@@ -76,8 +76,7 @@ public:
     int SelectedCol() const override { return Col; }
     int SelectedRow() const override { return Row; }
     void RepaintGrid() override { Call(OnRepaint); }
-    void SetCompleteCaption(const std::string&) override {}
-    void StartNewDesign() override { ++NewDesigns; }
+    void StartNewDesign(int, int) override { ++NewDesigns; }
 
     std::string EditDlg(const std::string& prompt, const std::string&, const std::string&,
                         const std::string& text) override {

@@ -1,15 +1,16 @@
-// Wiring of the Play & Solve page logic to the controls of the main window.
+// Wiring of the Play & Solve page logic to its sheet and to the window.
 #include "TPlayNSolveBinding.h"
 
+#include "Levels.h"
 #include "SuDoKuDateTime.h"
 #include "TBaseBtn.h"
 #include "TCellInput.h"
-#include "TEnterNDesignSheet.h"
 #include "TFormBuilder.h"
+#include "TLoginName.h"
 #include "TMainForm.h"
-#include "TOptionsSheet.h"
+#include "TPageRequest.h"
 #include "TPieGauge.h"
-#include "TPlayNSolveSheet.h"
+#include "TPuzzleMenus.h"
 #include "TScreenLayout.h"
 #include "TShellClock.h"
 #include "TSolutionsPopupMenu.h"
@@ -17,8 +18,6 @@
 #include "TSuDoKuGridWidget.h"
 #include "TSuDoKuGridsPopupMenu.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
@@ -26,10 +25,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedWidget>
-#include <QTimeEdit>
-
-#include <array>
-#include <utility>
 
 namespace sudoku {
 
@@ -39,28 +34,29 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The check boxes of the options page that switch the aids, each with its bit.
-std::array<std::pair<QCheckBox*, TSolveOptions>, 5> AidBoxes(const TOptionsSheet& o) {
-    return {{{o.OptionsShowRulerChkBox, soRuler},
-             {o.OptionsShowHintsChkBox, soHints},
-             {o.OptionsShowErrorsChkBox, soErrors},
-             {o.OptionsShowAlternativesChkBox, soAlternatives},
-             {o.OptionsTimeLimitedChkBox, soTimeLimited}}};
-}
-
 } // namespace
 
-TPlayNSolveBinding::TPlayNSolveBinding(TMainForm& form, TTranslate translate)
-    : QObject(&form), Form(form), TranslateText(std::move(translate)),
-      GridWidget(form.PlayNSolveSheet->PlayNSolveSuDoKuGrid) {
+TPlayNSolveBinding::TPlayNSolveBinding(TMainForm& form, TPuzzleMenus& menus)
+    : Form(form), Menus(menus), PageSheet(new TPlayNSolveSheet(form.Pages, form.ScreenLayout)),
+      GridWidget(PageSheet->PlayNSolveSuDoKuGrid) {
     GridWidget->setFocusPolicy(Qt::StrongFocus);
-    SuDoKuGridsPopupMenu = new TSuDoKuGridsPopupMenu(&Form);
-    SolutionsPopupMenu = new TSolutionsPopupMenu(&Form);
-    SuDoKuGridPopupMenu = new TSuDoKuGridPopupMenu(&Form);
     Sets.FillDisplaySetList(Form.AppDir);
 
     GamePage = std::make_unique<TPlayNSolvePage>(*this, Form.Shared);
-    ShareOptions();
+    // The grid menu and the solutions menu serve the design page too: what the page hands on
+    // goes there through the window.
+    GamePage->Design.Key = [this](int virtualKey) {
+        Form.Request(TMainForm::pgEnterNDesign,
+                     TPageRequest{.Kind = TPageRequest::Key, .Number = virtualKey});
+    };
+    GamePage->Design.TakeSolution = [this](int solution) {
+        Form.Request(TMainForm::pgEnterNDesign,
+                     TPageRequest{.Kind = TPageRequest::TakeSolution, .Number = solution});
+    };
+    // A change of login between ticks: the old user's settings and game are saved under the
+    // old name, then the new user's settings are applied.
+    GamePage->CurrentLoginName = [] { return TLoginName::Current(); };
+    GamePage->UserChanged = [this](const std::string& newName) { Form.ChangeUser(newName); };
     Connect();
     Run([this] {
         GridWidget->SetGridSize(3, 3);
@@ -70,15 +66,27 @@ TPlayNSolveBinding::TPlayNSolveBinding(TMainForm& form, TTranslate translate)
 
 TPlayNSolveBinding::~TPlayNSolveBinding() = default;
 
+TSuDoKuGridsPopupMenu& TPlayNSolveBinding::ShapeMenu() const {
+    return Menus.Shapes();
+}
+
+TSolutionsPopupMenu& TPlayNSolveBinding::SolutionsMenu() const {
+    return Menus.Solutions();
+}
+
+TSuDoKuGridPopupMenu& TPlayNSolveBinding::GridMenu() const {
+    return Menus.Grid();
+}
+
 void TPlayNSolveBinding::Connect() {
-    TPlayNSolveSheet& sheet = *Form.PlayNSolveSheet;
+    TPlayNSolveSheet& sheet = *PageSheet;
     TPlayNSolvePage& page = *GamePage;
     const auto on = [this](TBaseBtn* button, std::function<void()> handler) {
         connect(button, &TBaseBtn::OnClick, this, [this, handler] { Run(handler); });
     };
     connect(sheet.PlayNSolveNewBtn, &TBaseBtn::OnClick, this, [this] {
         if (!HasFlag(Form.Shared.SuDoKuState, sfThinking | sfLoading | sfValidating))
-            SuDoKuGridsPopupMenu->PopupBelow(Form.PlayNSolveSheet->PlayNSolveNewBtn);
+            ShapeMenu().PopupBelow(PageSheet->PlayNSolveNewBtn);
     });
     on(sheet.PlayNSolveSaveBtn, [&page] { page.PlayNSolveSaveBtnClick(); });
     on(sheet.PlayNSolvePauseBtn, [&page] { page.PlayNSolvePauseBtnClick(); });
@@ -88,17 +96,17 @@ void TPlayNSolveBinding::Connect() {
     on(sheet.PlayNSolveErrorsBtn, [&page] { page.PlayNSolveErrorsBtnClick(); });
     on(sheet.PlayNSolveSolutionBtn, [this, &page] {
         if (page.SolutionsPopupClick())
-            SolutionsPopupMenu->PopupBelow(Form.PlayNSolveSheet->PlayNSolveSolutionBtn);
+            SolutionsMenu().PopupBelow(PageSheet->PlayNSolveSolutionBtn);
     });
-    connect(SuDoKuGridsPopupMenu, &TSuDoKuGridsPopupMenu::ShapeChosen, this,
+    connect(&ShapeMenu(), &TSuDoKuGridsPopupMenu::ShapeChosen, this,
             [this, &page](const QString& name) {
                 Run([&page, name] { page.SuDoKuGridsPopupMenuClick(name.toStdString()); });
             });
-    connect(SolutionsPopupMenu, &TSolutionsPopupMenu::SolutionChosen, this,
+    connect(&SolutionsMenu(), &TSolutionsPopupMenu::SolutionChosen, this,
             [this, &page](const QString& name) {
                 Run([&page, name] { page.SolutionsPopupMenuClick(name.toStdString()); });
             });
-    connect(SuDoKuGridPopupMenu, &TSuDoKuGridPopupMenu::ItemChosen, this,
+    connect(&GridMenu(), &TSuDoKuGridPopupMenu::ItemChosen, this,
             [this, &page](const QString& name) {
                 Run([&page, name] { page.SuDoKuGridPopupMenuClick(name.toStdString()); });
             });
@@ -113,7 +121,7 @@ void TPlayNSolveBinding::Connect() {
     connect(GridWidget, &TSuDoKuGridWidget::CellContextMenu, this,
             [this](int, int, const QPoint& globalPos) {
                 if (Popup)
-                    SuDoKuGridPopupMenu->popup(globalPos);
+                    GridMenu().popup(globalPos);
             });
     connect(GridWidget, &TSuDoKuGridWidget::GridKeyReleased, this,
             [this, &page](int key, Qt::KeyboardModifiers mods, quint32) {
@@ -122,36 +130,6 @@ void TPlayNSolveBinding::Connect() {
                     Run([&page, virtualKey, mods] {
                         page.SuDoKuGridKeyUp(virtualKey, mods.testFlag(Qt::ControlModifier));
                     });
-            });
-    connect(Form.Pages, &QStackedWidget::currentChanged, this, [this](int index) {
-        SuDoKuGridPopupMenu->SetPencilNotesOffered(index == TMainForm::pgPlayNSolve);
-    });
-    // The aids take effect as soon as their boxes change, also during a game.
-    for (const auto& [box, bit] : AidBoxes(*Form.OptionsSheet))
-        connect(box, &QCheckBox::toggled, this, [this, bit = bit](bool checked) {
-            TSuDoKuData& options = Form.Shared.Options;
-            const auto set = [checked, bit](TSolveOptions aids) {
-                return static_cast<TSolveOptions>(checked ? aids | bit : aids & ~bit);
-            };
-            options.SolveOptions = set(options.SolveOptions);
-            Form.Shared.ShownAids = set(Form.Shared.ShownAids);
-            Run([this] { GamePage->UpdateStatus(); });
-        });
-    connect(Form.OptionsSheet->OptionsLevelList, &QComboBox::currentIndexChanged, this,
-            [this](int index) {
-                Form.Shared.Options.Level = static_cast<std::uint8_t>(index < 0 ? 1 : index);
-            });
-    connect(Form.OptionsSheet->OptionsTimeLimitedTime, &QTimeEdit::timeChanged, this,
-            [this](QTime time) {
-                Form.Shared.Options.TimeLimit =
-                    time.msecsSinceStartOfDay() / static_cast<double>(MillisecondsPerDay);
-            });
-    connect(Form.OptionsSheet->OptionsDisplaySetList, &QComboBox::currentIndexChanged, this,
-            [this](int) {
-                Run([this] {
-                    RefreshDisplaySet();
-                    RepaintGrid();
-                });
             });
     sheet.PlayNSolveDisplaySetImg->installEventFilter(this);
     sheet.PlayNSolveAlternativesImg->installEventFilter(this);
@@ -222,49 +200,44 @@ void TPlayNSolveBinding::SyncGrid() {
         GridWidget->SetLook(look);
 }
 
-void TPlayNSolveBinding::PlayNSolveLoad(const QString& fileName, const QString& section) {
-    Run([this, fileName, section] {
-        GamePage->PlayNSolveLoad(fileName.toStdString(), section.toStdString());
-    });
+// ---- The window's moments -------------------------------------------------------------------
+
+void TPlayNSolveBinding::Entered(bool wasShowing) {
+    if (!wasShowing)
+        Run([this] { GamePage->RestoreLastGame(); });
 }
 
-void TPlayNSolveBinding::PlayNSolveSave(const QString& fileName, const QString& section,
-                                        bool interactive) {
-    Run([this, fileName, section, interactive] {
-        GamePage->PlayNSolveSave(fileName.toStdString(), section.toStdString(), interactive);
-    });
+void TPlayNSolveBinding::SaveLastState() {
+    Run([this] { GamePage->SaveLastGame(); });
 }
 
 void TPlayNSolveBinding::UpdateStatus() {
     Run([this] { GamePage->UpdateStatus(); });
 }
 
-void TPlayNSolveBinding::MainTimerTime() {
+void TPlayNSolveBinding::TimerTick() {
     Run([this] { GamePage->MainTimerTime(); });
 }
 
-void TPlayNSolveBinding::SaveLastGame() {
-    Run([this] { GamePage->SaveLastGame(); });
+void TPlayNSolveBinding::OptionsChanged() {
+    Run([this] {
+        RefreshDisplaySet();
+        RepaintGrid();
+    });
 }
 
-// ---- Options page --------------------------------------------------------------------------
+void TPlayNSolveBinding::Request(const TPageRequest& request) {
+    if (request.Kind == TPageRequest::Open)
+        Run([this, &request] {
+            GamePage->PlayNSolveLoad(request.FileName.toStdString(), request.Section.toStdString());
+        });
+}
+
+// ---- Options and display set ---------------------------------------------------------------
 
 std::string TPlayNSolveBinding::OptionsLevelText(int level) const {
-    return Form.OptionsSheet->OptionsLevelList->itemText(level).toStdString();
-}
-
-void TPlayNSolveBinding::ShareOptions() {
-    const TOptionsSheet& sheet = *Form.OptionsSheet;
-    TSharedState& shared = Form.Shared;
-    const int level = sheet.OptionsLevelList->currentIndex();
-    shared.Options.Level = static_cast<std::uint8_t>(level < 0 ? 1 : level);
-    shared.ShownAids = 0;
-    for (const auto& [box, bit] : AidBoxes(sheet))
-        if (box->isChecked())
-            shared.ShownAids |= bit;
-    shared.Options.SolveOptions = static_cast<TSolveOptions>(soRestart | shared.ShownAids);
-    shared.Options.TimeLimit = sheet.OptionsTimeLimitedTime->time().msecsSinceStartOfDay() /
-                               static_cast<double>(MillisecondsPerDay);
+    // The level list of the Options page holds the English names.
+    return level >= 0 && level < LevelCount ? std::string(LevelName(level)) : std::string();
 }
 
 int TPlayNSolveBinding::DisplaySetIndex() const {
@@ -281,17 +254,17 @@ bool TPlayNSolveBinding::HasSmallPicture(int value) const {
 }
 
 bool TPlayNSolveBinding::PlayNSolveShowing() const {
-    return Form.Pages->currentIndex() == TMainForm::pgPlayNSolve;
+    return Form.ActivePage() == TMainForm::pgPlayNSolve;
 }
 
 bool TPlayNSolveBinding::EnterNDesignShowing() const {
-    return Form.Pages->currentIndex() == TMainForm::pgEnterNDesign;
+    return Form.ActivePage() == TMainForm::pgEnterNDesign;
 }
 
 // ---- Controls ------------------------------------------------------------------------------
 
 void TPlayNSolveBinding::SetEnabled(TPlayControl control, bool enabled) {
-    TPlayNSolveSheet& s = *Form.PlayNSolveSheet;
+    TPlayNSolveSheet& s = *PageSheet;
     QWidget* widget = nullptr;
     switch (control) {
     case TPlayControl::New:
@@ -336,19 +309,15 @@ void TPlayNSolveBinding::SetEnabled(TPlayControl control, bool enabled) {
 }
 
 void TPlayNSolveBinding::SetPauseCaption(const std::string& caption) {
-    Form.PlayNSolveSheet->PlayNSolvePauseBtn->SetCaption(Q(caption));
+    PageSheet->PlayNSolvePauseBtn->SetCaption(Q(caption));
 }
 
 void TPlayNSolveBinding::SetSolutionCaption(const std::string& caption) {
-    Form.PlayNSolveSheet->PlayNSolveSolutionBtn->SetCaption(Q(caption));
-}
-
-void TPlayNSolveBinding::SetCompleteCaption(const std::string& caption) {
-    Form.EnterNDesignSheet->EnterNDesignCompleteBtn->SetCaption(Q(caption));
+    PageSheet->PlayNSolveSolutionBtn->SetCaption(Q(caption));
 }
 
 void TPlayNSolveBinding::SetFileNameCaption(const std::string& caption) {
-    QLabel* label = Form.PlayNSolveSheet->PlayNSolveFileNameLbl;
+    QLabel* label = PageSheet->PlayNSolveFileNameLbl;
     const QString text = Q(caption);
     label->setText(text);
     label->setToolTip(text);
@@ -359,26 +328,20 @@ void TPlayNSolveBinding::SetFileNameCaption(const std::string& caption) {
 }
 
 void TPlayNSolveBinding::SetLevelCaption(const std::string& caption) {
-    Form.PlayNSolveSheet->PlayNSolveLevelLbl->setText(Q(caption));
+    PageSheet->PlayNSolveLevelLbl->setText(Q(caption));
 }
 
-void TPlayNSolveBinding::ShowClock(const TClockFace& play, const TClockFace& design) {
-    TPlayNSolveSheet& s = *Form.PlayNSolveSheet;
+void TPlayNSolveBinding::ShowClock(const TClockFace& play) {
+    TPlayNSolveSheet& s = *PageSheet;
     if (s.PlayNSolveTimeLbl->text() != Q(play.Caption))
         s.PlayNSolveTimeLbl->setText(Q(play.Caption));
     s.PlayNSolveGauge->SetProgress(play.GaugePosition);
     s.PlayNSolveGauge->SetColor(play.GaugeRed ? QColor(Qt::red) : QColor(Qt::black));
     s.PlayNSolveGauge->setVisible(play.GaugeVisible);
-    TEnterNDesignSheet& d = *Form.EnterNDesignSheet;
-    d.EnterNDesignGauge->SetProgress(design.GaugePosition);
-    d.EnterNDesignGauge->SetColor(Qt::black);
-    d.EnterNDesignGauge->setVisible(design.GaugeVisible);
-    if (HasFlag(GamePage->State().SuDoKuState, sfThinking | sfDesigning) && !design.Caption.empty())
-        d.EnterNDesignStatusLbl->setText(Q(design.Caption));
 }
 
 void TPlayNSolveBinding::ShowAlternatives(const TAlternativesDisplay& display) {
-    TPlayNSolveSheet& s = *Form.PlayNSolveSheet;
+    TPlayNSolveSheet& s = *PageSheet;
     s.PlayNSolveAlternativesLbl->setText(Q(display.Caption));
     AlternativePictures = display.PictureValues;
     s.PlayNSolveAlternativesImg->setVisible(display.PictureVisible);
@@ -386,7 +349,7 @@ void TPlayNSolveBinding::ShowAlternatives(const TAlternativesDisplay& display) {
 }
 
 void TPlayNSolveBinding::SetSolutionsMenu(int count) {
-    SolutionsPopupMenu->SetSolutions(count, TranslateText(560, QStringLiteral("Solution")));
+    SolutionsMenu().SetSolutions(count, Form.TranslateText(560, QStringLiteral("Solution")));
 }
 
 void TPlayNSolveBinding::SetGridSize(int) {
@@ -396,10 +359,9 @@ void TPlayNSolveBinding::SetGridSize(int) {
 
 void TPlayNSolveBinding::RefreshDisplaySet() {
     const int n = GamePage->State().GridSize();
-    const int index = Form.OptionsSheet->OptionsDisplaySetList->currentIndex();
-    Sets.Apply(index < 0 || index >= static_cast<int>(Sets.Entries().size()) ? 0 : index, n);
-    SuDoKuGridPopupMenu->ApplyDisplaySet(Sets, n);
-    Form.PlayNSolveSheet->PlayNSolveDisplaySetImg->update();
+    Sets.Apply(Sets.IndexOf(QString::fromStdString(Form.Shared.Options.DisplaySet)), n);
+    GridMenu().ApplyDisplaySet(Sets, n);
+    PageSheet->PlayNSolveDisplaySetImg->update();
 }
 
 void TPlayNSolveBinding::SelectCell(int col, int row) {
@@ -419,6 +381,12 @@ void TPlayNSolveBinding::RepaintGrid() {
     GridWidget->RepaintNow();
 }
 
+void TPlayNSolveBinding::StartNewDesign(int boxCols, int boxRows) {
+    Form.Request(
+        TMainForm::pgEnterNDesign,
+        TPageRequest{.Kind = TPageRequest::NewDesign, .BoxCols = boxCols, .BoxRows = boxRows});
+}
+
 // ---- Dialogs and time ----------------------------------------------------------------------
 
 std::string TPlayNSolveBinding::EditDlg(const std::string& prompt, const std::string& okCaption,
@@ -432,11 +400,11 @@ bool TPlayNSolveBinding::MsgDlg(const std::string& text, const std::string& yesC
 }
 
 void TPlayNSolveBinding::ShowWriteError(const std::string& message) {
-    Form.MsgDlg(Q(message), TranslateText(20, QStringLiteral("Ok")), QString());
+    Form.MsgDlg(Q(message), Form.TranslateText(20, QStringLiteral("Ok")), QString());
 }
 
 std::string TPlayNSolveBinding::Translate(int tag, const std::string& english) const {
-    return TranslateText ? TranslateText(tag, Q(english)).toStdString() : english;
+    return Form.TranslateText(tag, Q(english)).toStdString();
 }
 
 void TPlayNSolveBinding::ProcessMessages() {
@@ -461,7 +429,7 @@ double TPlayNSolveBinding::Now() const {
 // ---- Strip and alternatives picture ---------------------------------------------------------
 
 bool TPlayNSolveBinding::eventFilter(QObject* watched, QEvent* event) {
-    TPlayNSolveSheet& s = *Form.PlayNSolveSheet;
+    TPlayNSolveSheet& s = *PageSheet;
     if (watched == s.PlayNSolveDisplaySetImg) {
         if (event->type() == QEvent::Paint) {
             PaintStrip();
@@ -487,7 +455,7 @@ bool TPlayNSolveBinding::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TPlayNSolveBinding::PaintStrip() {
-    QWidget* strip = Form.PlayNSolveSheet->PlayNSolveDisplaySetImg;
+    QWidget* strip = PageSheet->PlayNSolveDisplaySetImg;
     QPainter painter(strip);
     const int n = GamePage->State().GridSize();
     // The clicks on the strip are read back with the same step.
@@ -498,7 +466,7 @@ void TPlayNSolveBinding::PaintStrip() {
 }
 
 void TPlayNSolveBinding::PaintAlternatives() {
-    QWidget* picture = Form.PlayNSolveSheet->PlayNSolveAlternativesImg;
+    QWidget* picture = PageSheet->PlayNSolveAlternativesImg;
     QPainter painter(picture);
     painter.fillRect(picture->rect(), TFormBuilder::WindowColor());
     const auto& icons = Sets.IconList16x16();

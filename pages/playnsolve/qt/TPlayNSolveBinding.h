@@ -1,11 +1,13 @@
-// Binds the plain Play & Solve page to the main window: button clicks, grid keys and mouse,
-// the popup menus, the symbol strip and the timer reach the page; the page's captions,
+// Binds the plain Play & Solve page to its sheet: button clicks, grid keys and mouse, the
+// shared menus, the symbol strip and the window's moments reach the page; the page's captions,
 // enabling, clock and board reach the controls.
 #pragma once
 
 #include "TDisplaySets.h"
 #include "TPlayNSolvePage.h"
+#include "TPlayNSolveSheet.h"
 #include "TPlayNSolveView.h"
+#include "TShellPage.h"
 
 #include <QObject>
 #include <QString>
@@ -17,31 +19,33 @@
 namespace sudoku {
 
 class TMainForm;
+class TPuzzleMenus;
 class TSolutionsPopupMenu;
 class TSuDoKuGridPopupMenu;
 class TSuDoKuGridWidget;
 class TSuDoKuGridsPopupMenu;
 
-class TPlayNSolveBinding : public QObject, public TPlayNSolveView {
+class TPlayNSolveBinding : public QObject, public TPlayNSolveView, public TShellPage {
     Q_OBJECT
 public:
-    using TTranslate = std::function<QString(int tag, const QString& english)>;
-
-    TPlayNSolveBinding(TMainForm& form, TTranslate translate);
+    TPlayNSolveBinding(TMainForm& form, TPuzzleMenus& menus);
     ~TPlayNSolveBinding() override;
 
-    // Entry points of the window.
-    void PlayNSolveLoad(const QString& fileName, const QString& section);
-    void PlayNSolveSave(const QString& fileName, const QString& section, bool interactive);
-    void UpdateStatus();
-    void MainTimerTime();
-    void SaveLastGame();
+    // TShellPage: entering restores the last game, leaving stores it; the status, the tick
+    // and a change of options reach the page; another page may ask it to open a record.
+    TPlayNSolveSheet& Sheet() override { return *PageSheet; }
+    void Entered(bool wasShowing) override;
+    void SaveLastState() override;
+    void UpdateStatus() override;
+    void TimerTick() override;
+    void OptionsChanged() override;
+    void Request(const TPageRequest& request) override;
 
     TPlayNSolvePage& Page() { return *GamePage; }
     TSuDoKuGridWidget& Grid() const { return *GridWidget; }
-    TSuDoKuGridsPopupMenu& ShapeMenu() const { return *SuDoKuGridsPopupMenu; }
-    TSolutionsPopupMenu& SolutionsMenu() const { return *SolutionsPopupMenu; }
-    TSuDoKuGridPopupMenu& GridMenu() const { return *SuDoKuGridPopupMenu; }
+    TSuDoKuGridsPopupMenu& ShapeMenu() const;
+    TSolutionsPopupMenu& SolutionsMenu() const;
+    TSuDoKuGridPopupMenu& GridMenu() const;
     bool PopupAllowed() const { return Popup; }
     // Virtual-key code of a Qt key (0 for keys the grid does not take).
     static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
@@ -58,7 +62,7 @@ public:
     void SetSolutionCaption(const std::string& caption) override;
     void SetFileNameCaption(const std::string& caption) override;
     void SetLevelCaption(const std::string& caption) override;
-    void ShowClock(const TClockFace& play, const TClockFace& design) override;
+    void ShowClock(const TClockFace& play) override;
     void ShowAlternatives(const TAlternativesDisplay& display) override;
     void SetSolutionsMenu(int count) override;
     void SetPopupAllowed(bool allowed) override { Popup = allowed; }
@@ -68,8 +72,7 @@ public:
     int SelectedCol() const override;
     int SelectedRow() const override;
     void RepaintGrid() override;
-    void SetCompleteCaption(const std::string& caption) override;
-    void StartNewDesign() override {}
+    void StartNewDesign(int boxCols, int boxRows) override;
     std::string EditDlg(const std::string& prompt, const std::string& okCaption,
                         const std::string& cancelCaption, const std::string& text) override;
     bool MsgDlg(const std::string& text, const std::string& yesCaption,
@@ -84,23 +87,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Every entry from the window runs through here: the window's state set is taken over
+    // Every entry from the window runs through here: the shared state set is taken over
     // first, and the page's state, board and flags are handed back afterwards.
     void Run(const std::function<void()>& handler);
     void SyncFromForm();
     void SyncToForm();
     void SyncGrid();
     void Connect();
-    void ShareOptions();
     void PaintStrip();
     void PaintAlternatives();
 
     TMainForm& Form;
-    TTranslate TranslateText;
+    TPuzzleMenus& Menus;
+    TPlayNSolveSheet* PageSheet; // owned by the notebook
     TSuDoKuGridWidget* GridWidget;
-    TSuDoKuGridsPopupMenu* SuDoKuGridsPopupMenu = nullptr;
-    TSolutionsPopupMenu* SolutionsPopupMenu = nullptr;
-    TSuDoKuGridPopupMenu* SuDoKuGridPopupMenu = nullptr;
     TDisplaySets Sets;
     std::unique_ptr<TPlayNSolvePage> GamePage;
     bool Popup = false;

@@ -1,15 +1,18 @@
-// Whole games through the real main window, headless: the shape menu, keys on the grid, the
-// buttons, the timer, saving, page changes and a restart of the program. With
-// SUDOKU_SCREENSHOT_DIR set, the game is also photographed in progress, paused, solved and
-// after "Solution".
+// Whole games through the window as the program composes it, headless: the shape menu, keys
+// on the grid, the buttons, the timer, saving, page changes, another page opening a stored
+// game, a restart of the program, and scaling through the Options page's screen-size list.
+// With SUDOKU_SCREENSHOT_DIR set, the game is also photographed in progress, paused, solved
+// and after "Solution".
+#include "AtelierPages.h"
 #include "MainFormTestSupport.h"
 #include "TAppPaths.h"
 #include "TBaseBtn.h"
-#include "TGameMainForm.h"
-#include "TOptionsSheet.h"
+#include "TOptionsBinding.h"
+#include "TPageRequest.h"
 #include "TPieGauge.h"
 #include "TPlayNSolveBinding.h"
 #include "TPlayNSolveSheet.h"
+#include "TScreenLayout.h"
 #include "TSolutionsPopupMenu.h"
 #include "TSuDoKuFileData.h"
 #include "TSuDoKuGridPopupMenu.h"
@@ -23,7 +26,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,7 +72,7 @@ protected:
     }
 
     void Open() {
-        Form = std::make_unique<TGameMainForm>(0);
+        Form = std::make_unique<TMainForm>(&MakeAtelierPages, 0);
         auto answerer = std::make_unique<test::TQueuedAnswerer>();
         Answers = answerer.get();
         Form->SetDialogAnswerer(std::move(answerer));
@@ -77,10 +82,11 @@ protected:
         QApplication::processEvents();
     }
 
-    TPlayNSolveBinding& Binding() { return Form->PlayNSolve(); }
+    TPlayNSolveBinding& Binding() { return PlayNSolvePage(*Form); }
     TPlayNSolvePage& Page() { return Binding().Page(); }
     TPlayState& State() { return Page().State(); }
-    TPlayNSolveSheet& Sheet() { return *Form->PlayNSolveSheet; }
+    TPlayNSolveSheet& Sheet() { return Binding().Sheet(); }
+    TOptionsSheet& Options() { return OptionsPage(*Form).Sheet(); }
     TSuDoKuGridWidget& Grid() { return Binding().Grid(); }
 
     void Click(QWidget* widget) {
@@ -101,7 +107,7 @@ protected:
     }
     void Tick(int seconds) {
         Moment = Moment.addSecs(seconds);
-        Binding().MainTimerTime();
+        Binding().TimerTick();
         QApplication::processEvents();
     }
     std::vector<std::pair<int, int>> OpenCells() {
@@ -132,7 +138,7 @@ protected:
     test::TQueuedAnswerer* Answers = nullptr; // owned by the window
     QDateTime Moment{QDate(2026, 12, 5), QTime(17, 45, 15)};
     int Waited = 0;
-    std::unique_ptr<TGameMainForm> Form;
+    std::unique_ptr<TMainForm> Form;
 };
 
 TEST_F(GameWindow, ShapeMenuOffersAllNineteenShapes) {
@@ -164,7 +170,7 @@ TEST_F(GameWindow, GridMenuHoldsEveryValueAndNoteItem) {
 }
 
 TEST_F(GameWindow, NewGamePlaysWithKeysAndUndoThroughTheWindow) {
-    Form->OptionsSheet->OptionsTimeLimitedChkBox->setChecked(false);
+    Options().OptionsTimeLimitedChkBox->setChecked(false);
     NewGame("S3X3");
     ASSERT_EQ(Form->Shared.SuDoKuState, sfPlaying);
     EXPECT_EQ(Grid().ColCount(), 9);
@@ -237,18 +243,18 @@ TEST_F(GameWindow, SymbolStripAndHintButton) {
 }
 
 TEST_F(GameWindow, AidBoxesTakeEffectDuringTheGame) {
-    Form->OptionsSheet->OptionsShowHintsChkBox->setChecked(true);
+    Options().OptionsShowHintsChkBox->setChecked(true);
     NewGame("S3X3");
     EXPECT_TRUE(Sheet().PlayNSolveHintBtn->isEnabled());
-    Form->OptionsSheet->OptionsShowHintsChkBox->setChecked(false);
+    Options().OptionsShowHintsChkBox->setChecked(false);
     EXPECT_FALSE(Sheet().PlayNSolveHintBtn->isEnabled());
-    Form->OptionsSheet->OptionsShowHintsChkBox->setChecked(true);
+    Options().OptionsShowHintsChkBox->setChecked(true);
     EXPECT_TRUE(Sheet().PlayNSolveHintBtn->isEnabled());
 }
 
 TEST_F(GameWindow, TimeLimitTurnsThePieRedAndEndsTheGame) {
-    Form->OptionsSheet->OptionsTimeLimitedChkBox->setChecked(true);
-    Form->OptionsSheet->OptionsTimeLimitedTime->setTime(QTime(0, 30));
+    Options().OptionsTimeLimitedChkBox->setChecked(true);
+    Options().OptionsTimeLimitedTime->setTime(QTime(0, 30));
     NewGame("S3X3");
     Tick(15 * 60);
     EXPECT_EQ(Sheet().PlayNSolveGauge->Color(), QColor(Qt::red));
@@ -262,7 +268,7 @@ TEST_F(GameWindow, TimeLimitTurnsThePieRedAndEndsTheGame) {
 }
 
 TEST_F(GameWindow, LetterSetChangesKeysMenuAndAlternatives) {
-    QComboBox* sets = Form->OptionsSheet->OptionsDisplaySetList;
+    QComboBox* sets = Options().OptionsDisplaySetList;
     if (sets->count() < 3)
         sets->addItems({"123456789", "ABCDEFGHI", "SINGAPORE"});
     NewGame("S3X3");
@@ -371,6 +377,25 @@ TEST_F(GameWindow, SaveButtonStoresTheGameUnderTheAnsweredName) {
     EXPECT_EQ(Sheet().PlayNSolveFileNameLbl->text(), "Evening");
 }
 
+TEST_F(GameWindow, AnotherPageOpensAStoredGameOnPlayNSolve) {
+    NewGame("S2X3");
+    Answers->Texts = {"Evening"};
+    Click(Sheet().PlayNSolveSaveBtn);
+    NewGame("S3X3");
+    Form->MySuDoKusBtnClick();
+    ASSERT_EQ(Form->Shared.SuDoKuState, 0);
+    // As the library page asks for a stored game: the window shows Play & Solve and the page
+    // loads the record there.
+    Form->Request(
+        TMainForm::pgPlayNSolve,
+        TPageRequest{.FileName = QString::fromStdString((Dir / "sudoku.dat").string()),
+                     .Section = QString::fromStdString(Form->Shared.UserName + "@Evening")});
+    EXPECT_EQ(Form->ActivePageName(), "Play & Solve");
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
+    EXPECT_EQ(Grid().ColCount(), 6);
+    EXPECT_EQ(Sheet().PlayNSolveFileNameLbl->text(), "Evening");
+}
+
 TEST_F(GameWindow, SixteenBySixteenTakesQToW) {
     NewGame("S4X4");
     ASSERT_EQ(Grid().ColCount(), 16);
@@ -386,6 +411,33 @@ TEST_F(GameWindow, SixteenBySixteenTakesQToW) {
     Type(open[7].first, open[7].second, Qt::Key_1, Qt::ControlModifier);
     Type(open[7].first, open[7].second, Qt::Key_1, Qt::ControlModifier);
     EXPECT_EQ(State().CellText(open[7].first, open[7].second), "11,");
+}
+
+TEST_F(GameWindow, ScalingUpAndBackReturnsEveryControlToItsBaseGeometry) {
+    Form->ScaleUp(4);
+    EXPECT_EQ(Form->ScreenLayout, TScreenLayout::sl1024ByWidth);
+    EXPECT_EQ(Form->PlayNSolveBtn->geometry(), QRect(24, 245, 192, 56));
+    EXPECT_EQ(Form->ScaleValue(12), 19);
+    // The screen size list scales the window and centres it on the screen.
+    QComboBox* list = Form->findChild<QComboBox*>(QStringLiteral("OptionsScreenModeList"));
+    ASSERT_NE(list, nullptr);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const std::pair<int, QSize> cases[] = {
+        {4, {909, 648}}, {1, {568, 405}}, {3, {710, 506}}, {2, {568, 405}}};
+    for (const auto& [index, size] : cases) {
+        list->setCurrentIndex(index);
+        EXPECT_EQ(Form->size(), size) << index;
+        EXPECT_EQ(Form->pos(), QPoint(screen.x() + (screen.width() - size.width()) / 2,
+                                      screen.y() + (screen.height() - size.height()) / 2))
+            << index;
+    }
+    EXPECT_EQ(Form->ScreenLayout, TScreenLayout::slBase);
+    for (QWidget* widget : Form->findChildren<QWidget*>()) {
+        const QRect base = TScreenLayout::BaseGeometry(widget);
+        if (base.isValid()) {
+            EXPECT_EQ(widget->geometry(), base) << widget->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(GameWindow, KeysOfQtBecomeVirtualKeys) {

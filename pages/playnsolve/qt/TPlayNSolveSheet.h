@@ -1,5 +1,5 @@
 // The "Play & Solve" page of the notebook: its grid, symbol strip, labels, gauge and buttons,
-// each named and tagged; the handlers live in the main window.
+// each named and tagged; its binding connects them.
 #pragma once
 
 #include <QWidget>

@@ -1,5 +1,5 @@
 // The "My SuDoKus" page of the notebook: the sorted list of stored puzzles, the details text
-// and the buttons, each named and tagged; the handlers live in the main window.
+// and the buttons, each named and tagged; its binding connects them.
 #pragma once
 
 #include <QWidget>

@@ -1,5 +1,5 @@
 // The "Enter & Design" page of the notebook: its grid, symbol strip, mode and validity
-// labels, gauge and buttons, each named and tagged; the handlers live in the main window.
+// labels, gauge and buttons, each named and tagged; its binding connects them.
 #pragma once
 
 #include <QWidget>

@@ -1,6 +1,7 @@
-// The main window driven headless: page buttons, the busy rule, the quit question in all its
-// ways, window dragging, page changes that store and restore the last game and design, the
-// title buttons, and the names and tags of every control.
+// The main window driven headless with stand-in pages around the real sheets: page buttons,
+// the busy rule, the quit question in all its ways, window dragging, page changes that store
+// and restore the last game and design, the title buttons, and the names and tags of every
+// control.
 #include "MainFormTestSupport.h"
 
 #include "LanguageFileWriter.h"
@@ -8,18 +9,14 @@
 #include "TBaseBtn.h"
 #include "TBkControl.h"
 #include "TFormBuilder.h"
-#include "TMySuDoKusSheet.h"
 #include "TScreenLayout.h"
 #include "TransLtr.h"
 
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,7 +32,7 @@ protected:
     void SetUp() override { Make(TMainForm::shShowIntro | TMainForm::shShowFarewell); }
 
     void Make(std::uint8_t shellFlags) {
-        Form = std::make_unique<TRecordingMainForm>(shellFlags);
+        Form = std::make_unique<TMainForm>(RecordingPages(Calls), shellFlags);
         auto answerer = std::make_unique<TQueuedAnswerer>();
         Answers = answerer.get();
         Form->SetDialogAnswerer(std::move(answerer));
@@ -48,7 +45,7 @@ protected:
         });
         Form->show();
         QCoreApplication::processEvents();
-        Form->Calls.clear();
+        Calls.clear();
     }
 
     static void Click(QWidget* widget) {
@@ -61,7 +58,8 @@ protected:
                               "and No to continue.");
     }
 
-    std::unique_ptr<TRecordingMainForm> Form;
+    QStringList Calls; // what the shell asked of the pages
+    std::unique_ptr<TMainForm> Form;
     TQueuedAnswerer* Answers = nullptr;
     TInstantClock* Clock = nullptr;
     QStringList Opened;
@@ -106,7 +104,7 @@ TEST_F(MainFormTest, BusyRuleIgnoresPageAndTitleButtonsAndQuitting) {
     EXPECT_TRUE(Opened.isEmpty());
     EXPECT_FALSE(Form->isMinimized());
     EXPECT_TRUE(Form->AboutBox == nullptr || !Form->AboutBox->isVisible());
-    EXPECT_TRUE(Form->Calls.isEmpty()) << Form->Calls.join(QLatin1Char(';')).toStdString();
+    EXPECT_TRUE(Calls.isEmpty()) << Calls.join(QLatin1Char(';')).toStdString();
 }
 
 struct QuitWay {
@@ -119,14 +117,17 @@ const QuitWay QuitWays[] = {
     {"x button", [](TMainForm& f) { QTest::mouseClick(f.HideBtn, Qt::LeftButton); }},
     {"Insert key", [](TMainForm& f) { QTest::keyClick(&f, Qt::Key_Insert); }},
     {"Insert key in a page control",
-     [](TMainForm& f) { QTest::keyClick(f.MySuDoKusSheet->MySuDoKusList, Qt::Key_Insert); }},
+     [](TMainForm& f) {
+         QTest::keyClick(f.findChild<QListWidget*>(QStringLiteral("MySuDoKusList")),
+                         Qt::Key_Insert);
+     }},
     {"Alt+F4", [](TMainForm& f) { QTest::keyClick(&f, Qt::Key_F4, Qt::AltModifier); }},
     {"window manager close", [](TMainForm& f) { f.close(); }},
 };
 
 TEST_F(MainFormTest, EveryWayOfQuittingAsksAndNoKeepsEverything) {
     Click(Form->MySuDoKusBtn);
-    Form->Calls.clear();
+    Calls.clear();
     const QPoint place = Form->pos();
     for (const QuitWay& way : QuitWays) {
         Answers->Questions.clear();
@@ -143,7 +144,7 @@ TEST_F(MainFormTest, EveryWayOfQuittingAsksAndNoKeepsEverything) {
         EXPECT_TRUE(Form->Timer->isActive()) << way.Name;
         EXPECT_FALSE(Form->AltF4Pressed) << way.Name;
     }
-    EXPECT_TRUE(Form->Calls.isEmpty()) << Form->Calls.join(QLatin1Char(';')).toStdString();
+    EXPECT_TRUE(Calls.isEmpty()) << Calls.join(QLatin1Char(';')).toStdString();
     EXPECT_TRUE(Clock->Delays.empty());
 }
 
@@ -169,7 +170,7 @@ TEST_F(MainFormTest, YesHidesShowsTheFarewellForTwoSecondsThenClosesAndSaves) {
         EXPECT_FALSE(Form->AboutBox->isVisible()) << way.Name;
         EXPECT_FALSE(Form->AboutBox->HideBtn->isVisible()) << way.Name;
         EXPECT_FALSE(Form->Timer->isActive()) << way.Name;
-        EXPECT_EQ(Form->Calls, QStringList{QStringLiteral("SaveOptions")}) << way.Name;
+        EXPECT_EQ(Calls, QStringList{QStringLiteral("SaveOptions")}) << way.Name;
     }
 }
 
@@ -192,7 +193,7 @@ TEST_F(MainFormTest, CloseIsRefusedWhileThinkingEvenWhenRequestedByASecondStart)
     Form->CloseRunning();
     EXPECT_FALSE(Form->isVisible());
     EXPECT_TRUE(Answers->Questions.isEmpty()) << "an uninstall closes without asking";
-    EXPECT_EQ(Form->Calls, QStringList{QStringLiteral("SaveOptions")});
+    EXPECT_EQ(Calls, QStringList{QStringLiteral("SaveOptions")});
 }
 
 TEST_F(MainFormTest, QuitAtFirstActivationAsksOnceWhenStartedWithSlashS) {
@@ -265,7 +266,7 @@ TEST_F(MainFormTest, OnlyTheBackgroundAndTheTitleLineDragTheWindow) {
 }
 
 TEST_F(MainFormTest, LeavingAPageStoresItsGameOrDesignAndEnteringLoadsIt) {
-    const QString file = Form->SettingsFileName();
+    const QString file = QString::fromStdString(Form->Shared.SettingsFile);
     const QString play =
         QString::fromStdString(Form->Shared.UserName) + QStringLiteral(".Last_PlayNSolve");
     const QString design =
@@ -290,14 +291,14 @@ TEST_F(MainFormTest, LeavingAPageStoresItsGameOrDesignAndEnteringLoadsIt) {
                                   QStringLiteral("EnterNDesignSave(%1,%2,0)").arg(file, design),
                                   QStringLiteral("FillMySuDoKusList"),
                                   QStringLiteral("EnterNDesignLoad(%1,%2)").arg(file, design)};
-    EXPECT_EQ(Form->Calls, expected);
+    EXPECT_EQ(Calls, expected);
     EXPECT_EQ(Form->Shared.SuDoKuState, 0);
 }
 
 TEST_F(MainFormTest, ChangingPagesWithoutAGameStoresNothing) {
     Form->Shared.SuDoKuState = sfPaused | sfSaving;
     Click(Form->OptionsBtn);
-    EXPECT_EQ(Form->Calls, QStringList{});
+    EXPECT_EQ(Calls, QStringList{});
     EXPECT_EQ(Form->Shared.SuDoKuState, sfPaused | sfSaving);
 }
 
@@ -340,33 +341,6 @@ TEST_F(MainFormTest, WindowHasTheBaseLayoutAndTitles) {
     EXPECT_EQ(TScreenLayout::BaseGeometry(Form->HideBtn), QRect(551, 2, 14, 14));
     EXPECT_EQ(Form->Timer->interval(), 1000);
     EXPECT_TRUE(Form->Timer->isActive());
-}
-
-TEST_F(MainFormTest, ScalingUpAndBackReturnsEveryControlToItsBaseGeometry) {
-    Form->ScaleUp(4);
-    EXPECT_EQ(Form->ScreenLayout, TScreenLayout::sl1024ByWidth);
-    EXPECT_EQ(Form->PlayNSolveBtn->geometry(), QRect(24, 245, 192, 56));
-    EXPECT_EQ(Form->ScaleValue(12), 19);
-    // The screen size list scales the window and centres it on the screen.
-    QComboBox* list = Form->findChild<QComboBox*>(QStringLiteral("OptionsScreenModeList"));
-    ASSERT_NE(list, nullptr);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const std::pair<int, QSize> cases[] = {
-        {4, {909, 648}}, {1, {568, 405}}, {3, {710, 506}}, {2, {568, 405}}};
-    for (const auto& [index, size] : cases) {
-        list->setCurrentIndex(index);
-        EXPECT_EQ(Form->size(), size) << index;
-        EXPECT_EQ(Form->pos(), QPoint(screen.x() + (screen.width() - size.width()) / 2,
-                                      screen.y() + (screen.height() - size.height()) / 2))
-            << index;
-    }
-    EXPECT_EQ(Form->ScreenLayout, TScreenLayout::slBase);
-    for (QWidget* widget : Form->findChildren<QWidget*>()) {
-        const QRect base = TScreenLayout::BaseGeometry(widget);
-        if (base.isValid()) {
-            EXPECT_EQ(widget->geometry(), base) << widget->objectName().toStdString();
-        }
-    }
 }
 
 QString CaptionOf(const QWidget* widget) {

@@ -1,6 +1,6 @@
 // The "Options" page of the notebook: colour samples, font, display set, level with its
 // solving aids and time limit, language, screen size and the desktop shortcut, each named and
-// tagged; the handlers live in the main window.
+// tagged; its binding connects them.
 #pragma once
 
 #include <QWidget>
