@@ -4,10 +4,25 @@
 // solution cap cut the search short; distinct solutions are counted.
 #include "TSuDoKuSolver.h"
 
+#include "TExactCounter.h"
+
 #include <algorithm>
 #include <bit>
 
 namespace sudoku {
+
+namespace {
+
+// Set while a search runs; cleared again however it ends, a throwing hook included.
+struct TSearchingFlag {
+    bool& Flag;
+    explicit TSearchingFlag(bool& flag) : Flag(flag) { Flag = true; }
+    ~TSearchingFlag() { Flag = false; }
+    TSearchingFlag(const TSearchingFlag&) = delete;
+    TSearchingFlag& operator=(const TSearchingFlag&) = delete;
+};
+
+} // namespace
 
 int TSuDoKuSolver::Solutions() const {
     for (const std::string& entry : List)
@@ -36,14 +51,7 @@ bool TSuDoKuSolver::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allowG
                                 bool showResults) {
     if (Searching)
         return false;
-    // Cleared again however the search ends, a throwing hook included.
-    struct TSearchingFlag {
-        bool& Flag;
-        explicit TSearchingFlag(bool& flag) : Flag(flag) { Flag = true; }
-        ~TSearchingFlag() { Flag = false; }
-        TSearchingFlag(const TSearchingFlag&) = delete;
-        TSearchingFlag& operator=(const TSearchingFlag&) = delete;
-    } searching(Searching);
+    const TSearchingFlag searching(Searching);
     TSearch search(Grid);
     search.Cap = std::max(0, Grid.MaxSolutions);
     search.Visited.reserve(2 * static_cast<std::size_t>(std::max(1, NodeLimit)));
@@ -55,6 +63,7 @@ bool TSuDoKuSolver::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allowG
     Node(search, v, cells, allowGuess);
 
     const int solutions = static_cast<int>(search.Found.size());
+    LastGaveUp = search.GaveUp && solutions <= search.Cap;
     List.clear();
     List.push_back("Solutions=" + std::to_string(solutions));
     List.insert(List.end(), search.Found.rbegin(), search.Found.rend());
@@ -71,13 +80,48 @@ bool TSuDoKuSolver::SolveSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, bool allowG
     return solutions == 1;
 }
 
+bool TSuDoKuSolver::SolveSuDoKuProven(TSuDoKuValues& v, TSuDoKuStrings& s, bool showResults) {
+    if (Searching)
+        return false;
+    TSuDoKuValues givens{};
+    Grid.StringsToValues(s, givens);
+    const bool unique = SolveSuDoKu(v, s, true, false);
+    if (!LastGaveUp) {
+        if (showResults && Hooks.ShowResults)
+            Hooks.ShowResults(List);
+        return unique;
+    }
+    TExactCounter counter(Grid);
+    counter.ProcessMessages = [this] { ProcessMessages(); };
+    int solutions = 0;
+    {
+        const TSearchingFlag searching(Searching); // a hook's search must wait here too
+        solutions = counter.Count(givens, std::max(0, Grid.MaxSolutions));
+    }
+    List.clear();
+    List.push_back("Solutions=" + std::to_string(solutions));
+    for (auto found = counter.Found().rbegin(); found != counter.Found().rend(); ++found)
+        List.push_back(Grid.ValuesToHex(*found));
+    if (solutions >= 1) {
+        TSuDoKuGrid::ClearValues(v);
+        Grid.HexToValues(List[1], v);
+    }
+    if (showResults && Hooks.ShowResults)
+        Hooks.ShowResults(List);
+    return solutions == 1;
+}
+
 bool TSuDoKuSolver::Node(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells& cells,
                          bool allowGuess) {
     const TCompactGrid& compact = search.Compact;
     const TSuDoKuGrid& g = Grid;
     const int n = g.GridSize;
-    if (static_cast<int>(search.Found.size()) > search.Cap || search.Count + 1 > NodeLimit)
+    if (static_cast<int>(search.Found.size()) > search.Cap)
         return false;
+    if (search.Count + 1 > NodeLimit) {
+        search.GaveUp = true;
+        return false;
+    }
     // The state key: the value of every text on entry, one byte per cell.
     std::string key(static_cast<std::size_t>(n * n), '\0');
     for (int c = 0; c < n; ++c)
@@ -124,14 +168,21 @@ bool TSuDoKuSolver::Node(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells
             if (std::find(search.Found.begin(), search.Found.end(), solution) == search.Found.end())
                 search.Found.push_back(std::move(solution));
         }
-        if (!solved && compact.CellsFull(cells) && allowGuess)
-            Guess(search, v, cells);
+        // A cell without candidates, or a full grid that is no solution, settles the node;
+        // otherwise only guessing does.
+        const bool open = !solved && compact.CellsFull(cells) && !g.ValuesFull(v);
+        const bool guessed =
+            !solved && compact.CellsFull(cells) && allowGuess && Guess(search, v, cells);
+        if (open && !guessed)
+            search.GaveUp = true;
+    } else {
+        search.GaveUp = true;
     }
     --search.Depth;
     return solved;
 }
 
-void TSuDoKuSolver::Guess(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells& cells) {
+bool TSuDoKuSolver::Guess(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCells& cells) {
     const TSuDoKuGrid& g = Grid;
     const int n = g.GridSize;
     const TSuDoKuValues v1 = v;
@@ -154,7 +205,8 @@ void TSuDoKuSolver::Guess(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCell
                 chosen = i;
             }
         }
-    if (chosen >= 0 && bestLength < n) {
+    const bool guessed = chosen >= 0 && bestLength < n;
+    if (guessed) {
         for (std::uint32_t mask = cells1[chosen].Mask;
              mask != 0 && static_cast<int>(search.Found.size()) <= search.Cap; mask &= mask - 1) {
             const auto value = static_cast<std::uint8_t>(std::countr_zero(mask) + 1);
@@ -166,6 +218,7 @@ void TSuDoKuSolver::Guess(TSearch& search, TSuDoKuValues& v, TCompactGrid::TCell
         }
     }
     restore();
+    return guessed;
 }
 
 } // namespace sudoku
