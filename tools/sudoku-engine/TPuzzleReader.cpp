@@ -23,7 +23,8 @@ std::string_view Trim(std::string_view text) {
 } // namespace
 
 int TPuzzleReader::RunCommand(TCommandContext& context, std::string_view command,
-                              void (*printHelp)(std::ostream&), const THandler& handle) {
+                              void (*printHelp)(std::ostream&), const THandler& handle,
+                              const TOptionTaker& takeOption) {
     const auto complain = [&](const std::string& text) {
         context.Err << "sudoku-engine " << command << ": " << text << "\n";
         return ExitBadArguments;
@@ -53,7 +54,7 @@ int TPuzzleReader::RunCommand(TCommandContext& context, std::string_view command
             if (!named)
                 return complain("unknown shape '" + name + "' (try --help for the list)");
             shape = *named;
-        } else {
+        } else if (!takeOption || !takeOption(arg)) {
             return complain("unknown option '" + arg + "' (try --help)");
         }
     }

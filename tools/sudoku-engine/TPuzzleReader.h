@@ -25,11 +25,16 @@ public:
         "for 10 to 16. A line may start with \"WxH:\" to give its own shape. Blank lines\n"
         "are skipped. Without FILE, or for \"-\", standard input is read.\n";
 
-    // The whole of a subcommand that reads puzzle lines: takes [--shape WxH] [--help]
-    // [FILE...] from the context's arguments, then hands every good line to handle. Returns
-    // the exit status; command names the subcommand in error lines.
+    // Takes an option of the subcommand's own; false when it is none.
+    using TOptionTaker = std::function<bool(const std::string& option)>;
+
+    // The whole of a subcommand that reads puzzle lines: takes [--shape WxH] [--help], the
+    // options that takeOption accepts and [FILE...] from the context's arguments, then hands
+    // every good line to handle. Returns the exit status; command names the subcommand in
+    // error lines.
     static int RunCommand(TCommandContext& context, std::string_view command,
-                          void (*printHelp)(std::ostream&), const THandler& handle);
+                          void (*printHelp)(std::ostream&), const THandler& handle,
+                          const TOptionTaker& takeOption = {});
 
 private:
     TPuzzleReader(const TBoxShape& defaultShape, std::ostream& err)

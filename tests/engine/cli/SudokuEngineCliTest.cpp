@@ -77,6 +77,13 @@ std::string Opened(std::size_t cells) {
     return std::string(cells, '.') + Full9.substr(cells);
 }
 
+// A well-known hard puzzle with one solution, beyond the limited solver's node budget.
+const std::string Hard =
+    "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4"
+    "..";
+const std::string HardSolution = "81275364994368217567549128315423789636984572128716953452197436"
+                                 "8438526917796318452";
+
 TEST_F(SudokuEngineCli, SolvesWithTheCapOfTenAndRates) {
     struct Case {
         std::string args;
@@ -88,14 +95,19 @@ TEST_F(SudokuEngineCli, SolvesWithTheCapOfTenAndRates) {
         // Two rows open: each stack swaps its two rows independently, 2 x 2 x 2 ways.
         {"solve", Opened(18), "8 456789123123456789" + Full9.substr(18)},
         {"solve", Opened(27), "10+ 756123489423789156189456723" + Full9.substr(27)},
-        {"solve", std::string(81, '.'), "0 " + std::string(81, '.')}, // too empty to work on
-        {"solve", std::string(81, '0'), "0 " + std::string(81, '.')},
+        // Too empty to work on, or too hard: the solver gives up, which is no proof of
+        // there being no solution.
+        {"solve", std::string(81, '.'), "? " + std::string(81, '.')},
+        {"solve", std::string(81, '0'), "? " + std::string(81, '.')},
+        {"solve", Hard, "? " + Hard},
+        {"solve --exact", Hard, "1 " + HardSolution},
+        {"solve --exact", Full9, "1 " + Full9},
         {"solve --shape 2x2", "1.....3..4.....2", "1 1324423124133142"},
         {"solve --shape=2x2", "1.....3..4.....2", "1 1324423124133142"},
         {"solve", "2x2:1.....3..4.....2", "1 1324423124133142"},
-        // Two rows open in a 4 x 4 grid: never guessed at, so no solution is found and the
+        // Two rows open in a 4 x 4 grid: never guessed at, so the solver gives up and the
         // grid stays as reasoning left it.
-        {"solve --shape 2x2", "........34121243", "0 ........34121243"},
+        {"solve --shape 2x2", "........34121243", "? ........34121243"},
         // Rating by empty cells; 4 x 4 bands are 9, 10, 11 and 13 empty cells.
         {"rate", Opened(46), "0 Rookie"},
         {"rate", Opened(47), "1 Normal"},
@@ -125,6 +137,27 @@ TEST_F(SudokuEngineCli, SolvesWithTheCapOfTenAndRates) {
     const TRun big = Run("solve --shape 4x4", line + "\n");
     EXPECT_EQ(big.Status, 0);
     EXPECT_EQ(big.Out, "1 " + upper + "\n");
+
+    // The exact counter's count, and a complete grid that keeps the givens when it found one.
+    const std::vector<std::pair<std::string, std::string>> counted{{Opened(18), "8"},
+                                                                   {Opened(27), "10+"},
+                                                                   {std::string(81, '.'), "10+"},
+                                                                   {"2x2:........34121243", "2"},
+                                                                   {"2x2:.....4..........", "10+"},
+                                                                   {"11" + Full9.substr(2), "0"}};
+    for (const auto& [puzzle, count] : counted) {
+        const TRun run = Run("solve --exact", puzzle + "\n");
+        const std::vector<std::string> words = Split(run.Out, true);
+        ASSERT_EQ(words.size(), 2U) << puzzle << ": " << run.Out << run.Err;
+        EXPECT_EQ(words[0], count) << puzzle;
+        const std::string givens = puzzle.substr(puzzle.find(':') + 1);
+        ASSERT_EQ(words[1].size(), givens.size());
+        for (std::size_t i = 0; i < givens.size(); ++i)
+            EXPECT_TRUE(count == "0"
+                            ? words[1][i] == givens[i]
+                            : words[1][i] != '.' && (givens[i] == '.' || words[1][i] == givens[i]))
+                << puzzle << " " << words[1];
+    }
 }
 
 TEST_F(SudokuEngineCli, MalformedLinesAreReportedAndTheOthersUsed) {
@@ -240,6 +273,8 @@ TEST_F(SudokuEngineCli, BadArgumentsGiveOneLineAndStatusTwo) {
                                    "solve --shape 9x9",
                                    "solve --shape=3x",
                                    "solve -x",
+                                   "solve --exact=yes",
+                                   "rate --exact",
                                    "generate --level 4",
                                    "generate --level hard",
                                    "generate --level",
@@ -268,7 +303,8 @@ TEST_F(SudokuEngineCli, HelpDescribesTheForm) {
     };
     for (const Case& c :
          {Case{"--help", {"solve", "generate", "rate"}},
-          {"solve --help", {"--shape WxH", "10+", "\"Q\" to \"W\"", "standard input", "3x3"}},
+          {"solve --help",
+           {"--shape WxH", "10+", "\"Q\" to \"W\"", "standard input", "3x3", "\"?\"", "--exact"}},
           {"generate --help", {"--with-solution", "--seed"}},
           {"rate --help", {"--shape WxH", "standard input"}}}) {
         const TRun run = Run(c.Args);
