@@ -47,40 +47,9 @@ std::vector<std::string> ExactList(const TSuDoKuGrid& g, const TExactCounter& co
     return list;
 }
 
-// Well-known hard 9 x 9 puzzles, each with exactly one solution; the limited solver gives up
-// on all of them.
-TEST(ExactCounter, HardPuzzlesAreSolvedUniquely) {
-    for (const std::string line :
-         {"8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..",
-          "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1",
-          ".......39.....1..5..3.5.8....8.9...6.7...2...1..4.......9.8..5..2....6..4..7.....",
-          "..............3.85..1.2.......5.7.....4...1...9.......5......73..2.1........4...9"}) {
-        SCOPED_TRACE(line);
-        TSuDoKuGrid g;
-        const TSuDoKuStrings puzzle = Puzzle(line);
-        TSuDoKuValues givens{};
-        g.StringsToValues(puzzle, givens);
-        TExactCounter counter(g);
-        ASSERT_EQ(counter.Count(givens, g.MaxSolutions), 1);
-        ExpectSoundSolutions(g, puzzle, counter.Found());
-
-        TSuDoKuSolver solver(g);
-        std::vector<std::string> shown;
-        solver.Hooks.ShowResults = [&](const std::vector<std::string>& list) { shown = list; };
-        TSuDoKuValues v{};
-        TSuDoKuStrings s = puzzle;
-        EXPECT_TRUE(solver.SolveSuDoKuProven(v, s, true));
-        EXPECT_TRUE(solver.GaveUp());
-        EXPECT_EQ(v, counter.Found()[0]);
-        EXPECT_EQ(solver.SolutionList(), ExactList(g, counter));
-        EXPECT_EQ(shown, solver.SolutionList());
-    }
-}
-
-// When the limited solver gives up, and what the exact counter finds with the cap.
-TEST(ExactCounter, GivingUpAndTheCap) {
-    const std::string hard =
-        "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..";
+// When the limited solver gives up, what the exact counter finds with the cap, and what the
+// proven solve makes of both. The four hard puzzles are well known, each with one solution.
+TEST(ExactCounter, GivingUpHardPuzzlesAndTheCap) {
     struct Case {
         const char* Name;
         int BoxCols, BoxRows;
@@ -94,6 +63,9 @@ TEST(ExactCounter, GivingUpAndTheCap) {
     const auto open = RandomStateMaker::OpenRows;
     TSuDoKuStrings clash = open(3, 3, 2);
     clash[CellIndex(1, 1)] = clash[CellIndex(2, 3)]; // a value twice in box 1
+    const auto hard = [](const char* line) {
+        return Case{line, 3, 3, Puzzle(line), 10, true, 250, true, 1};
+    };
     const Case cases[] = {
         {"two rows open: 8 solutions", 3, 3, open(3, 3, 2), 10, true, 250, false, 8},
         {"cap 3", 3, 3, open(3, 3, 2), 3, true, 250, false, 4},
@@ -101,11 +73,14 @@ TEST(ExactCounter, GivingUpAndTheCap) {
         {"three rows open: over the cap", 3, 3, open(3, 3, 3), 10, true, 250, false, 11},
         {"without guessing", 3, 3, open(3, 3, 2), 10, false, 250, true, 8},
         {"node budget", 3, 3, open(3, 3, 2), 10, true, 2, true, 8},
-        {"hard puzzle", 3, 3, Puzzle(hard), 10, true, 250, true, 1},
         {"too empty", 3, 3, TSuDoKuStrings{}, 10, true, 250, true, 11},
         {"4 x 4 is never guessed at", 2, 2, open(2, 2, 2), 10, true, 250, true, 4},
         {"16 x 16 too empty", 4, 4, TSuDoKuStrings{}, 10, true, 250, true, 11},
         {"given twice", 3, 3, clash, 10, true, 250, false, 0},
+        hard("8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4.."),
+        hard("1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1"),
+        hard(".......39.....1..5..3.5.8....8.9...6.7...2...1..4.......9.8..5..2....6..4..7....."),
+        hard("..............3.85..1.2.......5.7.....4...1...9.......5......73..2.1........4...9"),
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -113,31 +88,31 @@ TEST(ExactCounter, GivingUpAndTheCap) {
         g.MaxSolutions = c.Cap;
         TSuDoKuSolver solver(g);
         solver.NodeLimit = c.NodeLimit;
+        std::vector<std::string> shown;
+        solver.Hooks.ShowResults = [&](const std::vector<std::string>& list) { shown = list; };
         TSuDoKuValues v{};
         TSuDoKuStrings s = c.Puzzle;
         solver.SolveSuDoKu(v, s, c.AllowGuess, false);
         EXPECT_EQ(solver.GaveUp(), c.GaveUp);
-        const int limited = solver.Solutions();
+        const std::vector<std::string> limited = solver.SolutionList();
 
         TSuDoKuValues givens{};
         g.StringsToValues(c.Puzzle, givens);
         TExactCounter counter(g);
         EXPECT_EQ(counter.Count(givens, c.Cap), c.Exact);
         ExpectSoundSolutions(g, c.Puzzle, counter.Found());
-        if (c.AllowGuess) {
-            // The proven solve keeps a limited count that was proven and takes the exact one
-            // otherwise; V then holds the newest solution.
-            TSuDoKuValues w{};
-            TSuDoKuStrings t = c.Puzzle;
-            EXPECT_EQ(solver.SolveSuDoKuProven(w, t, false), c.Exact == 1);
-            EXPECT_EQ(solver.Solutions(), c.GaveUp ? c.Exact : limited);
-            if (c.GaveUp) {
-                EXPECT_EQ(solver.SolutionList(), ExactList(g, counter));
-            }
-            if (c.Exact > 0) {
-                ASSERT_GT(solver.SolutionList().size(), 1U);
-                EXPECT_EQ(g.ValuesToHex(w), solver.SolutionList()[1]);
-            }
+        if (!c.AllowGuess)
+            continue;
+        // The proven solve keeps the limited result where it was proven and takes the exact
+        // one otherwise; V then holds the newest solution.
+        TSuDoKuValues w{};
+        TSuDoKuStrings t = c.Puzzle;
+        EXPECT_EQ(solver.SolveSuDoKuProven(w, t, true), c.Exact == 1);
+        EXPECT_EQ(solver.SolutionList(), c.GaveUp ? ExactList(g, counter) : limited);
+        EXPECT_EQ(shown, solver.SolutionList());
+        if (c.Exact > 0) {
+            ASSERT_GT(solver.SolutionList().size(), 1U);
+            EXPECT_EQ(g.ValuesToHex(w), solver.SolutionList()[1]);
         }
     }
 }
