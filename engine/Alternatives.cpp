@@ -44,7 +44,7 @@ bool AlternativesForValue(const TSuDoKuGrid& grid, const TSuDoKuValues& v, TSuDo
         else if (text.empty())
             text = std::to_string(value);
         else
-            text += "," + std::to_string(value);
+            text.append(1, ',').append(std::to_string(value));
     }
     return true;
 }
