@@ -9,9 +9,11 @@
 #include "TWriteError.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
@@ -87,6 +89,29 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
         size -= static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// Creates a new file of a unique name beside `target` (its name + ".tmp." + six random
+// characters) the way mkstemp does, but with the umask's mode. Nothing already there under such
+// a name, file, folder or link, is opened or followed. Returns the descriptor or -1.
+int CreateTempBeside(const std::string& target, std::string& temp) {
+    static constexpr char Letters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937_64 random{std::random_device{}() ^
+                                        static_cast<std::uint64_t>(::getpid())};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof Letters - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = target + ".tmp.";
+        for (int i = 0; i < 6; ++i) {
+            temp += Letters[pick(random)];
+        }
+        const int fd =
+            ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
 }
 
 } // namespace
@@ -430,15 +455,14 @@ void TProfileFile::Save(const std::string& fileName) const {
             target = resolved.string();
         }
     }
-    const std::string temp = target + ".tmp";
     struct stat old {};
     const bool hadOld = ::stat(target.c_str(), &old) == 0;
     if (hadOld && ::access(target.c_str(), W_OK) != 0) {
         // Replacing the file would get round its write protection.
         throw TWriteError(fileName);
     }
-    const int fd =
-        ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    std::string temp;
+    const int fd = CreateTempBeside(target, temp);
     if (fd < 0) {
         throw TWriteError(fileName);
     }

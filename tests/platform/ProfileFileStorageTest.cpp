@@ -10,12 +10,9 @@
 #include <filesystem>
 #include <map>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <csignal>
 
 namespace sudoku {
 namespace {
@@ -34,7 +31,9 @@ std::map<std::string, std::string> Snapshot(const std::string& dir) {
         if (e.path().extension() == ".lock") {
             continue;
         }
-        entries[e.path().string()] = e.is_directory()            ? "<folder>"
+        entries[e.path().string()] = e.is_symlink()
+                                         ? "<link to " + fs::read_symlink(e).string() + ">"
+                                     : e.is_directory()          ? "<folder>"
                                      : e.file_size() > (1 << 20) ? std::to_string(e.file_size())
                                                                  : TTestFolder::Contents(e.path());
     }
@@ -58,7 +57,7 @@ TEST(ProfileFileStorage, MissingFileReadsEmptyAndIsCreatedByTheFirstWrite) {
     TProfileFile::WriteFileString(name, "s", "K2", "w");
     EXPECT_EQ(TTestFolder::Contents(name), "[S]\r\nk=v\r\nK2=w\r\n");
     EXPECT_EQ(TProfileFile::ReadFileString(name, "s", "k", ""), "v");
-    EXPECT_FALSE(fs::exists(name + ".tmp"));
+    EXPECT_EQ(Snapshot(dir.Path()).size(), 1u) << "no temporary file left";
 
     // Load reports unreadable paths but not missing ones.
     TProfileFile file;
@@ -81,9 +80,6 @@ TEST(ProfileFileStorage, FailedWriteChangesNothingAndNamesTheFile) {
         bool NeedsNonRoot;
     };
     const Case cases[] = {
-        {"temporary file name taken by a folder", "sudoku.dat",
-         [](const TTestFolder&, const std::string& name) { fs::create_directory(name + ".tmp"); },
-         false},
         {"below a regular file", "plain/sudoku.dat",
          [](const TTestFolder& dir, const std::string&) {
              TTestFolder::Put(dir.File("plain"), "x");
@@ -137,23 +133,51 @@ TEST(ProfileFileStorage, WriteThatStopsHalfWayLeavesTheOldFileWhole) {
         old += "[User@Puzzle " + std::to_string(i) + "]\r\nM1=" + std::string(162, 'A') + "\r\n";
     }
     TTestFolder::Put(name, old);
+    const auto before = Snapshot(dir.Path());
 
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        try {
-            TProfileFile::WriteFileString(name, "Keep", "k", std::string(8000, 'N'));
-        } catch (const TWriteError&) {
-            ::_exit(3);
-        }
-        ::_exit(0);
+    bool reported = false;
+    try {
+        const test::TFileSizeLimit limit(4096);
+        TProfileFile::WriteFileString(name, "Keep", "k", std::string(8000, 'N'));
+    } catch (const TWriteError&) {
+        reported = true;
     }
-    EXPECT_EQ(WaitFor(child), 3) << "the cut-off write was not reported";
-    EXPECT_EQ(TTestFolder::Contents(name), old);
-    EXPECT_FALSE(fs::exists(name + ".tmp"));
+    EXPECT_TRUE(reported) << "the cut-off write was not reported";
+    EXPECT_EQ(Snapshot(dir.Path()), before) << "old file whole, no temporary file left";
+}
+
+// A temporary file left by an earlier run under the old fixed name, whatever it is, is neither
+// used nor in the way.
+TEST(ProfileFileStorage, LeftoverTemporaryNameDoesNotBlockSaving) {
+    const std::pair<const char*, void (*)(const std::string& temp, const std::string& other)>
+        cases[] = {
+            {"file",
+             [](const std::string& temp, const std::string&) { TTestFolder::Put(temp, "x"); }},
+            {"folder",
+             [](const std::string& temp, const std::string&) { fs::create_directory(temp); }},
+            {"link to another file",
+             [](const std::string& temp, const std::string& other) {
+                 fs::create_symlink(other, temp);
+             }},
+            {"dangling link",
+             [](const std::string& temp, const std::string& other) {
+                 fs::create_symlink(other + ".gone", temp);
+             }},
+        };
+    for (const auto& [what, leave] : cases) {
+        SCOPED_TRACE(what);
+        TTestFolder dir;
+        const std::string name = dir.File("sudokus.ini");
+        const std::string other = dir.File("other.txt");
+        TTestFolder::Put(name, OldText);
+        TTestFolder::Put(other, "other");
+        leave(name + ".tmp", other);
+        auto before = Snapshot(dir.Path());
+
+        TProfileFile::WriteFileString(name, "Keep", "k", "new");
+        before[name] = "[Keep]\r\nk=new\r\n";
+        EXPECT_EQ(Snapshot(dir.Path()), before) << "only the file changed, no temporary file left";
+    }
 }
 
 TEST(ProfileFileStorage, ReplacementKeepsModeAndSymbolicLink) {

@@ -1,12 +1,14 @@
 // A fresh temporary folder per test, removed with everything in it afterwards.
 #pragma once
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <sys/resource.h>
 
 namespace sudoku::test {
 
@@ -50,6 +52,28 @@ public:
 
 private:
     std::string Path_;
+};
+
+// While alive, no file of this process can grow past `bytes`, root included: such writes fail
+// instead of raising SIGXFSZ.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &Old_);
+        OldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, Old_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~TFileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &Old_);
+        std::signal(SIGXFSZ, OldHandler_);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+private:
+    rlimit Old_{};
+    void (*OldHandler_)(int) = nullptr;
 };
 
 } // namespace sudoku::test
