@@ -114,6 +114,18 @@ int CreateTempBeside(const std::string& target, std::string& temp) {
     return -1;
 }
 
+// Makes a rename in the file's folder last through a power cut. The new file is in place by
+// now, so a folder that cannot be synced is no reason to report the write as failed.
+void SyncFolderOf(const std::string& fileName) {
+    const std::string folder = std::filesystem::path(fileName).parent_path().string();
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 TProfileFile::TProfileFile(std::string text) : Text_(std::move(text)) {
@@ -474,12 +486,16 @@ void TProfileFile::Save(const std::string& fileName) const {
             [[maybe_unused]] const int rc = ::fchown(fd, old.st_uid, old.st_gid);
         }
     }
+    // The text must be on the disk before the name points at it, or a power cut could leave
+    // an empty file in place of the old one.
+    ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temp.c_str());
         throw TWriteError(fileName);
     }
+    SyncFolderOf(target);
 }
 
 std::string TProfileFile::ReadFileString(const std::string& fileName, std::string_view section,

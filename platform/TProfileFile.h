@@ -32,8 +32,9 @@ public:
     // Reads the whole file with one read. A missing file reads as empty and counts as success;
     // any other failure (also a file over MaxFileSize) returns false and leaves the text empty.
     bool Load(const std::string& fileName);
-    // Writes the text to a new file of a unique name beside the file and renames that over the
-    // file, so a failed write leaves the old file byte for byte as it was. Throws TWriteError.
+    // Writes the text to a new file of a unique name beside the file, syncs it and renames it
+    // over the file, so a failed write (or a power cut) leaves the old file byte for byte as
+    // it was. Throws TWriteError.
     void Save(const std::string& fileName) const;
 
     const std::string& Text() const { return Text_; }
