@@ -519,8 +519,12 @@ void TProfileFile::WriteFileString(const std::string& fileName, std::string_view
 }
 
 void TProfileFile::Modify(const std::string& fileName,
-                          const std::function<void(TProfileFile&)>& change) {
-    TFileLock lock(fileName, TFileLock::TMode::Exclusive);
+                          const std::function<void(TProfileFile&)>& change,
+                          std::chrono::milliseconds lockWait) {
+    const TFileLock lock(fileName, TFileLock::TMode::Exclusive, lockWait);
+    if (lock.Busy()) {
+        throw TWriteError(fileName);
+    }
     TProfileFile file;
     if (!file.Load(fileName)) {
         // Saving what could not be read would wipe the file.

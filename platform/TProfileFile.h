@@ -3,6 +3,9 @@
 // An object is for one thread at a time (its searches keep a cache).
 #pragma once
 
+#include "TFileLock.h"
+
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -67,9 +70,11 @@ public:
     static void WriteFileString(const std::string& fileName, std::string_view section,
                                 std::string_view key, std::string_view value);
     // Locked read-modify-write: loads the file, lets `change` edit it and saves it when it
-    // changed. Throws TWriteError when the file cannot be read whole or written.
+    // changed. Throws TWriteError when the file cannot be read whole or written, or when
+    // another process holds the lock for longer than `lockWait`.
     static void Modify(const std::string& fileName,
-                       const std::function<void(TProfileFile&)>& change);
+                       const std::function<void(TProfileFile&)>& change,
+                       std::chrono::milliseconds lockWait = TFileLock::DefaultWait);
 
     // Case-insensitive comparison of names as the file matches them (ASCII letters only).
     static bool SameName(std::string_view a, std::string_view b);

@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -240,12 +243,58 @@ TEST(ProfileFileStorage, ReplacementKeepsModeAndSymbolicLink) {
     EXPECT_EQ(st.st_mode & 0777, 0644u);
 }
 
+// Anybody who can read the lock file can hold its lock. A write then gives up after a bounded
+// wait with the usual error and leaves the file alone; once the lock is free, writing works.
+TEST(ProfileFileStorage, WriteGivesUpOnALockHeldTooLong) {
+    TTestFolder dir;
+    const std::string name = dir.File("sudokus.ini");
+    TTestFolder::Put(name, OldText);
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::alarm(5); // never outlives a test that went wrong
+        ::close(ready[0]);
+        ::close(release[1]);
+        const int fd = ::open((name + ".lock").c_str(), O_RDONLY | O_CREAT, 0644);
+        char c = 'x';
+        if (fd >= 0 && ::flock(fd, LOCK_EX) == 0 && ::write(ready[1], &c, 1) == 1) {
+            [[maybe_unused]] const ssize_t n = ::read(release[0], &c, 1); // until released
+        }
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(release[0]);
+    char c = 0;
+    ASSERT_EQ(::read(ready[0], &c, 1), 1);
+
+    std::string error = "write reported success";
+    try {
+        TProfileFile::Modify(
+            name, [](TProfileFile& file) { file.WriteValue("Keep", "k", "new"); },
+            std::chrono::milliseconds(50));
+    } catch (const TWriteError& e) {
+        error = e.what();
+    }
+    EXPECT_EQ(error, "Unable to write to " + name);
+    EXPECT_EQ(TTestFolder::Contents(name), OldText);
+
+    ::close(release[1]);
+    ::close(ready[0]);
+    WaitFor(child);
+    TProfileFile::WriteFileString(name, "Keep", "k", "new");
+    EXPECT_EQ(TTestFolder::Contents(name), "[Keep]\r\nk=new\r\n");
+}
+
 // Two processes add keys to one file at the same time; with the lock around each
 // read-modify-write none of the keys may go missing.
 TEST(ProfileFileStorage, ConcurrentWritersLoseNothing) {
     TTestFolder dir;
     const std::string name = dir.File("shared.ini");
-    constexpr int PerProcess = 150;
+    constexpr int PerProcess = 60;
     pid_t children[2];
     for (int p = 0; p < 2; ++p) {
         children[p] = ::fork();
