@@ -1,4 +1,6 @@
-// Answers the window's questions with the skinned modal boxes.
+// Answers the window's questions with the skinned modal boxes. A headless run (the offscreen or
+// minimal platform) has nobody to answer them: the text goes to standard error and the answer
+// is the second button's, so the run goes on.
 #pragma once
 
 #include "TDialogAnswerer.h"
@@ -14,6 +16,9 @@ public:
                 const QString& secondCaption) override;
     QString EditDlg(const QString& prompt, const QString& firstCaption,
                     const QString& secondCaption, const QString& text) override;
+
+    // True on a platform without a screen, where no box could ever be answered.
+    static bool Headless();
 
 private:
     QWidget* Owner;

@@ -4,14 +4,18 @@
 #include "TBaseBtn.h"
 #include "TEditDlgBox.h"
 #include "TIntroForm.h"
+#include "TModalDialogAnswerer.h"
 #include "TMsgDlgBox.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -33,6 +37,34 @@ TEST(DialogBoxes, ShowTheirTextsAndHideButtonsWithoutCaption) {
         EXPECT_EQ(question.CancelBtn->isVisible(), *second != '\0') << second;
         question.close();
     }
+}
+
+// Headless nobody could answer a box: the window's message, question and prompt write their
+// text to standard error and take the second button's answer at once.
+TEST(DialogBoxes, HeadlessRunWritesTheTextAndNeverWaits) {
+    ASSERT_EQ(QApplication::platformName(), QStringLiteral("offscreen"));
+    bool boxShown = false;
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [&boxShown] {
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            boxShown = true;
+            box->reject();
+        }
+    });
+    watchdog.start(10);
+    TModalDialogAnswerer answerer(nullptr);
+    testing::internal::CaptureStderr();
+    const bool written = answerer.MsgDlg(QStringLiteral("Unable to write to /x/sudokus.ini"),
+                                         QStringLiteral("Ok"), QString());
+    const bool quit =
+        answerer.MsgDlg(QStringLiteral("Quit?"), QStringLiteral("Yes"), QStringLiteral("No"));
+    const QString name = answerer.EditDlg(QStringLiteral("Name?"), QStringLiteral("Ok"),
+                                          QStringLiteral("Cancel"), QStringLiteral("mine"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Unable to write to /x/sudokus.ini\nQuit?\nName?\n");
+    EXPECT_FALSE(boxShown);
+    EXPECT_FALSE(written || quit);
+    EXPECT_TRUE(name.isEmpty());
 }
 
 TEST(DialogBoxes, HaveTheirSizesAndMessageHeights) {
