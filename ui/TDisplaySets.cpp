@@ -3,37 +3,16 @@
 
 #include "GridRenderer.h"
 #include "TCellInput.h"
+#include "TIconFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QIcon>
-#include <QImageReader>
 #include <QPainter>
 
 namespace sudoku {
 
 namespace {
-
-// Loads the icon file's picture nearest to size, or a null pixmap.
-QPixmap LoadIcon(const QString& path, int size) {
-    if (!QFileInfo(path).isFile())
-        return {};
-    QImageReader reader(path);
-    QImage best;
-    do {
-        QImage image = reader.read();
-        if (image.isNull())
-            break;
-        if (best.isNull() || qAbs(image.width() - size) < qAbs(best.width() - size))
-            best = image;
-    } while (reader.jumpToNextImage());
-    if (best.isNull())
-        return {};
-    if (best.width() != size || best.height() != size)
-        best = best.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return QPixmap::fromImage(best);
-}
 
 void TextAt(QPainter& p, int x, int y, const QString& text) {
     p.drawText(QPoint(x, y + QFontMetrics(p.font()).ascent()), text);
@@ -83,14 +62,14 @@ bool TDisplaySets::LoadDisplaySetIcons(const QString& folder) {
     Icons16.clear();
     bool complete = true;
     for (int d = 0; d < PictureCount; ++d) {
-        const QPixmap large = LoadIcon(folder + QStringLiteral("0%1.ico").arg(d), 32);
+        const QPixmap large = TIconFile::Load(folder + QStringLiteral("0%1.ico").arg(d), 32);
         if (large.isNull())
             complete = false;
         else
             Icons32.append(large);
     }
     for (int d = 0; d < PictureCount; ++d) {
-        const QPixmap small = LoadIcon(folder + QStringLiteral("0%1s.ico").arg(d), 16);
+        const QPixmap small = TIconFile::Load(folder + QStringLiteral("0%1s.ico").arg(d), 16);
         if (small.isNull())
             complete = false;
         else
