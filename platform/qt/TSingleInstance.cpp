@@ -1,14 +1,33 @@
-// One running copy per user through a local socket.
+// One running copy per user through a local socket. Both ends check that the process at the
+// other end runs as this user, so another user can neither take the start over by binding the
+// socket's name first nor send requests to the running copy.
 #include "TSingleInstance.h"
 
 #include "TLoginName.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace sudoku {
+
+namespace {
+
+bool PeerIsThisUser(const QLocalSocket& socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer,
+                        &size) == 0 &&
+           peer.uid == ::geteuid();
+}
+
+} // namespace
 
 TSingleInstance::TSingleInstance(QString serverName, QObject* parent)
     : QObject(parent), Name(std::move(serverName)) {
@@ -19,17 +38,41 @@ QString TSingleInstance::DefaultServerName() {
     // One copy per login name; blanks and separators are kept out of the socket name.
     QString user = QString::fromStdString(TLoginName::Current());
     user.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
+    // The runtime folder is the user's own (Qt checks its owner and mode); without one, a
+    // folder of our own in the temp folder, never the shared temp folder itself.
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) {
-        dir = QDir::tempPath();
+        dir = PrivateFolder(
+            QDir::temp().filePath(QStringLiteral("sudoku-atelier-%1").arg(::geteuid())));
+    }
+    if (dir.isEmpty()) {
+        return {};
     }
     return QDir(dir).filePath(QStringLiteral("sudoku-atelier-") + user);
 }
 
+QString TSingleInstance::PrivateFolder(const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    ::mkdir(native.constData(), 0700);
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid() ||
+        (st.st_mode & 077) != 0) {
+        return {};
+    }
+    return path;
+}
+
 bool TSingleInstance::HandOver(const QString& request, int timeoutMs) const {
+    if (Name.isEmpty()) {
+        return false;
+    }
     QLocalSocket socket;
     socket.connectToServer(Name);
     if (!socket.waitForConnected(timeoutMs)) {
+        return false;
+    }
+    if (!PeerIsThisUser(socket)) {
+        socket.abort();
         return false;
     }
     socket.write(request.toUtf8() + '\n');
@@ -42,11 +85,15 @@ bool TSingleInstance::Listen() {
     if (Server.isListening()) {
         return true;
     }
+    if (Name.isEmpty()) {
+        return false;
+    }
     Server.setSocketOptions(QLocalServer::UserAccessOption);
     if (Server.listen(Name)) {
         return true;
     }
-    // Nobody answered HandOver, so a socket file still there is left over from a crash.
+    // Nobody of ours answered HandOver, so a socket file still there is left over from a crash
+    // (or belongs to another user, whose file this user cannot remove from a shared folder).
     if (Server.serverError() == QAbstractSocket::AddressInUseError) {
         QLocalServer::removeServer(Name);
         return Server.listen(Name);
@@ -57,6 +104,11 @@ bool TSingleInstance::Listen() {
 void TSingleInstance::AcceptConnection() {
     while (QLocalSocket* socket = Server.nextPendingConnection()) {
         socket->setParent(this);
+        if (!PeerIsThisUser(*socket)) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             while (socket->canReadLine()) {

@@ -10,11 +10,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
+
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace sudoku {
 namespace {
@@ -64,6 +75,105 @@ TEST(WindowSingleInstance, SocketLeftByACrashedCopyIsReplaced) {
     QSignalSpy shown(&fresh, &TSingleInstance::ShowRequested);
     EXPECT_TRUE(TSingleInstance(name).HandOver(TSingleInstance::ShowRequest));
     EXPECT_TRUE(shown.wait(2000));
+}
+
+// A child process of user nobody that listens on, or connects to and sends "show" to, a Unix
+// socket path; it keeps its socket until the returned handle is dropped.
+struct TOtherUser {
+    pid_t Child = -1;
+    int Release = -1;
+    ~TOtherUser() {
+        ::close(Release);
+        int status = 0;
+        ::waitpid(Child, &status, 0);
+    }
+};
+
+std::unique_ptr<TOtherUser> AsNobody(const QString& path, bool listen) {
+    const passwd* nobody = ::getpwnam("nobody");
+    if (nobody == nullptr)
+        return nullptr;
+    int ready[2];
+    int release[2];
+    if (::pipe(ready) != 0 || ::pipe(release) != 0)
+        return nullptr;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
+    auto other = std::make_unique<TOtherUser>();
+    other->Child = ::fork();
+    if (other->Child == 0) {
+        ::alarm(10); // never outlives a test that went wrong
+        ::close(ready[0]);
+        ::close(release[1]);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const auto* at = reinterpret_cast<const sockaddr*>(&address);
+        const bool ok =
+            ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0 &&
+            (listen ? ::bind(fd, at, sizeof address) == 0 && ::listen(fd, 8) == 0
+                    : ::connect(fd, at, sizeof address) == 0 && ::write(fd, "show\n", 5) == 5);
+        char c = ok ? 'y' : 'n';
+        if (::write(ready[1], &c, 1) == 1) [[maybe_unused]]
+            const ssize_t n = ::read(release[0], &c, 1);
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(release[0]);
+    other->Release = release[1];
+    char c = 'n';
+    const bool started = ::read(ready[0], &c, 1) == 1 && c == 'y';
+    ::close(ready[0]);
+    return started ? std::move(other) : nullptr;
+}
+
+// Another user who binds our socket name first, or reaches our socket, is not trusted: a start
+// does not hand its request over to that user's program, and ours ignores that user's requests.
+TEST(WindowSingleInstance, AnotherUsersSocketOrRequestIsRefused) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as another user (nobody) needs root";
+    QTemporaryDir runtime;
+    ::chmod(QFile::encodeName(runtime.path()).constData(), 01777); // a shared folder like /tmp
+    const QString taken = runtime.filePath(QStringLiteral("taken"));
+    {
+        const auto squatter = AsNobody(taken, true);
+        ASSERT_TRUE(squatter);
+        EXPECT_FALSE(TSingleInstance(taken).HandOver(TSingleInstance::ShowRequest, 500));
+    }
+
+    const QString ours = runtime.filePath(QStringLiteral("ours"));
+    TSingleInstance running(ours);
+    ASSERT_TRUE(running.Listen());
+    ::chmod(QFile::encodeName(ours).constData(), 0777);
+    QSignalSpy shown(&running, &TSingleInstance::ShowRequested);
+    QSignalSpy closed(&running, &TSingleInstance::CloseRequested);
+    const auto intruder = AsNobody(ours, false);
+    ASSERT_TRUE(intruder);
+    EXPECT_TRUE(TSingleInstance(ours).HandOver(TSingleInstance::CloseRequest));
+    EXPECT_TRUE(closed.wait(2000));
+    QTest::qWait(100);
+    EXPECT_EQ(shown.count(), 0) << "the other user's request was taken";
+}
+
+// Without a runtime folder the socket goes into a folder that only this user can enter and
+// write to; a name taken by anything else gives no folder at all.
+TEST(WindowSingleInstance, FallbackFolderIsOnlyThisUsersOwn) {
+    QTemporaryDir temp;
+    const QDir dir(temp.path());
+    const auto path = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    ::mkdir(QFile::encodeName(path("open")).constData(), 0775);
+    ::mkdir(QFile::encodeName(path("own")).constData(), 0700);
+    QFile::link(path("own"), path("link"));
+    const std::pair<const char*, bool> cases[] = {
+        {"missing", true}, {"own", true}, {"open", false}, {"link", false}};
+    for (const auto& [name, accepted] : cases)
+        EXPECT_EQ(TSingleInstance::PrivateFolder(path(name)), accepted ? path(name) : QString())
+            << name;
+    if (const passwd* nobody = ::getpwnam("nobody"); nobody != nullptr && ::geteuid() == 0) {
+        QDir().mkdir(path("theirs"));
+        ASSERT_EQ(::chown(QFile::encodeName(path("theirs")).constData(), nobody->pw_uid, 0), 0);
+        EXPECT_EQ(TSingleInstance::PrivateFolder(path("theirs")), QString());
+    }
 }
 
 TEST(WindowUninstaller, SplitsTheRegisteredCommand) {
