@@ -110,14 +110,20 @@ void TSingleInstance::AcceptConnection() {
             continue;
         }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        // Requests are short lines; a client that sends more without a line end is dropped
+        // rather than having its bytes kept.
+        socket->setReadBufferSize(MaxRequestLine + 1);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             while (socket->canReadLine()) {
-                const QByteArray line = socket->readLine().trimmed();
+                const QByteArray line = socket->readLine(MaxRequestLine + 1).trimmed();
                 if (line == ShowRequest) {
                     emit ShowRequested();
                 } else if (line == CloseRequest) {
                     emit CloseRequested();
                 }
+            }
+            if (socket->bytesAvailable() > MaxRequestLine) {
+                socket->abort();
             }
         });
     }

@@ -14,6 +14,8 @@ public:
     // Requests a second start can pass to the running copy.
     static constexpr const char* ShowRequest = "show";
     static constexpr const char* CloseRequest = "close";
+    // Longest request line a client may send.
+    static constexpr qint64 MaxRequestLine = 256;
 
     // ServerName is a socket path or a bare name (placed in the runtime folder).
     explicit TSingleInstance(QString serverName, QObject* parent = nullptr);

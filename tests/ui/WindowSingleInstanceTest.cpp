@@ -176,6 +176,25 @@ TEST(WindowSingleInstance, FallbackFolderIsOnlyThisUsersOwn) {
     }
 }
 
+// A client that sends no line end is dropped once it passes the longest request, instead of
+// having its bytes kept without limit; the next start is still heard.
+TEST(WindowSingleInstance, ClientWithoutLineEndIsDropped) {
+    QTemporaryDir runtime;
+    const QString name = runtime.filePath(QStringLiteral("s"));
+    TSingleInstance running(name);
+    ASSERT_TRUE(running.Listen());
+    QLocalSocket flood;
+    QSignalSpy dropped(&flood, &QLocalSocket::disconnected);
+    flood.connectToServer(name);
+    ASSERT_TRUE(flood.waitForConnected(1000));
+    flood.write(QByteArray(1 << 20, 's'));
+    EXPECT_TRUE(dropped.wait(2000));
+
+    QSignalSpy shown(&running, &TSingleInstance::ShowRequested);
+    EXPECT_TRUE(TSingleInstance(name).HandOver(TSingleInstance::ShowRequest));
+    EXPECT_TRUE(shown.wait(2000));
+}
+
 TEST(WindowUninstaller, SplitsTheRegisteredCommand) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"\"/opt/sudoku atelier/uninstall\" --quiet", "/opt/sudoku atelier/uninstall", "--quiet"},
