@@ -166,7 +166,7 @@ int GenerateCommand(TCommandContext& context) {
         }
     };
     TSuDoKuGenerator generator(grid, solver, random);
-    for (long made = 0; made < options.Count; ++made) {
+    for (long made = 0; made < options.Count && context.Out; ++made) {
         TSuDoKuValues complete{};
         TSuDoKuStrings puzzle{};
         generator.GenerateUntilSuccess(complete, puzzle, options.Level, true, reseed);

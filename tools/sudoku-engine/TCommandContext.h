@@ -19,6 +19,7 @@ struct TCommandContext {
 constexpr int ExitOk = 0;
 constexpr int ExitBadInput = 1; // some puzzle line or file could not be used
 constexpr int ExitBadArguments = 2;
+constexpr int ExitWriteError = 3; // standard output could not be written
 
 // Entry points, one per subcommand source file.
 using TCommandFunction = int (*)(TCommandContext& context);

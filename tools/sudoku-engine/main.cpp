@@ -2,6 +2,7 @@
 // file and is listed once in the table below.
 #include "TCommandContext.h"
 
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 
@@ -32,14 +33,11 @@ void PrintHelp(std::ostream& out) {
     for (const TCommand& command : Commands)
         out << "  " << command.Name << std::string(10 - std::strlen(command.Name), ' ')
             << command.Summary << "\n";
+    out << "\nExit status: 0 done, 1 some input could not be used, 2 bad arguments, 3 the\n"
+           "output could not be written.\n";
 }
 
-} // namespace
-
-} // namespace sudoku::cli
-
-int main(int argc, char** argv) {
-    using namespace sudoku::cli;
+int Run(int argc, char** argv) {
     if (argc < 2) {
         std::cerr << "sudoku-engine: no command given (try sudoku-engine --help)\n";
         return ExitBadArguments;
@@ -57,4 +55,19 @@ int main(int argc, char** argv) {
         }
     std::cerr << "sudoku-engine: unknown command '" << name << "' (try sudoku-engine --help)\n";
     return ExitBadArguments;
+}
+
+} // namespace
+
+} // namespace sudoku::cli
+
+int main(int argc, char** argv) {
+    using namespace sudoku::cli;
+    const int status = Run(argc, argv);
+    // Output is buffered: a full disk shows only when it is flushed.
+    if (!std::cout.flush()) {
+        std::cerr << "sudoku-engine: cannot write the output: " << std::strerror(errno) << "\n";
+        return ExitWriteError;
+    }
+    return status;
 }

@@ -55,11 +55,14 @@ protected:
         return path;
     }
 
-    // Runs sudoku-engine with the arguments (already shell-quoted) and standard input.
-    TRun Run(const std::string& args, const std::string& input = "") {
+    // Runs sudoku-engine with the arguments (already shell-quoted) and standard input, its
+    // standard output going to a file of the folder unless another one is named.
+    TRun Run(const std::string& args, const std::string& input = "",
+             const std::string& output = "") {
         const fs::path in = Write("stdin.txt", input);
+        const std::string out = output.empty() ? (Dir / "out.txt").string() : output;
         const std::string command = std::string("'") + SUDOKU_ENGINE_CLI + "' " + args + " < '" +
-                                    in.string() + "' > '" + (Dir / "out.txt").string() + "' 2> '" +
+                                    in.string() + "' > '" + out + "' 2> '" +
                                     (Dir / "err.txt").string() + "'";
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(Dir / "out.txt"),
@@ -304,6 +307,19 @@ TEST_F(SudokuEngineCli, HelpDescribesTheForm) {
         EXPECT_EQ(run.Status, 0) << c.Args;
         for (const std::string& part : c.Parts)
             EXPECT_NE(run.Out.find(part), std::string::npos) << c.Args << ": " << part;
+    }
+}
+
+// Output that cannot be written (a full disk) is an error of its own, whatever printed it.
+TEST_F(SudokuEngineCli, OutputThatCannotBeWrittenIsReported) {
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full to write to";
+    for (const std::string args :
+         {"generate --count 3 --seed 1", "solve", "rate", "--help", "generate --help"}) {
+        const TRun run = Run(args, Opened(30) + "\n", "/dev/full");
+        EXPECT_EQ(run.Status, 3) << args;
+        EXPECT_EQ(run.Err.rfind("sudoku-engine: cannot write the output", 0), 0u)
+            << args << ": " << run.Err;
     }
 }
 
