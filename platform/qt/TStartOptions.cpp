@@ -34,6 +34,9 @@ TStartOptions TStartOptions::Parse(const QStringList& arguments) {
             }
             options.Page = page;
             ++i;
+        } else if (argument.startsWith(QLatin1Char('-'))) {
+            options.Error = QStringLiteral("unknown option ") + argument;
+            return options;
         }
     }
     return options;

@@ -1,5 +1,6 @@
 // What the command line asks of a start: the first parameter ("uninstall", "/s") and the
-// screenshot options used for headless runs and documentation pictures.
+// screenshot options used for headless runs and documentation pictures. Other words are
+// ignored as they always were; an unknown option ("-" ...) is an error.
 #pragma once
 
 #include <QString>
@@ -17,7 +18,7 @@ public:
     QString ScreenshotFile;   // --screenshot FILE; empty when not asked for
     int Page = 0;             // --page N, 0..3
     int ScreenSize = -1;      // --screen-size N, 0..4 as the Options list; -1 unchanged
-    QString Error;            // a malformed option, for the usage message
+    QString Error;            // a malformed or unknown option, for the usage message
 };
 
 } // namespace sudoku

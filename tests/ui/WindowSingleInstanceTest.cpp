@@ -316,6 +316,9 @@ TEST(WindowStartOptions, ReadsTheFirstParameterAndTheScreenshotOptions) {
         {{"--screenshot", "a.png", "--page", "4"}, false, false, "a.png", 0, -1, true},
         {{"--page", "one"}, false, false, "", 0, -1, true},
         {{"--screen-size", "5"}, false, false, "", 0, -1, true},
+        {{"--bogus"}, false, false, "", 0, -1, true},
+        {{"/s", "-x"}, false, true, "", 0, -1, true},
+        {{"--screenshot", "a.png", "--page=2"}, false, false, "a.png", 0, -1, true},
     };
     for (const auto& c : cases) {
         const TStartOptions options = TStartOptions::Parse(c.Arguments);
