@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <map>
@@ -249,27 +250,21 @@ TEST(ProfileFileStorage, WriteGivesUpOnALockHeldTooLong) {
     TTestFolder dir;
     const std::string name = dir.File("sudokus.ini");
     TTestFolder::Put(name, OldText);
-    int ready[2];
-    int release[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    ASSERT_EQ(::pipe(release), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::alarm(5); // never outlives a test that went wrong
-        ::close(ready[0]);
-        ::close(release[1]);
-        const int fd = ::open((name + ".lock").c_str(), O_RDONLY | O_CREAT, 0644);
-        char c = 'x';
-        if (fd >= 0 && ::flock(fd, LOCK_EX) == 0 && ::write(ready[1], &c, 1) == 1) {
-            [[maybe_unused]] const ssize_t n = ::read(release[0], &c, 1); // until released
-        }
+    const std::string lock = name + ".lock";
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        ::flock(::open(lock.c_str(), O_RDONLY | O_CREAT, 0644), LOCK_EX);
+        ::alarm(5); // held until killed, or for 5 s should the test go wrong
+        ::pause();
         ::_exit(0);
     }
-    ::close(ready[1]);
-    ::close(release[0]);
-    char c = 0;
-    ASSERT_EQ(::read(ready[0], &c, 1), 1);
+    const int probe = ::open(lock.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+    while (::flock(probe, LOCK_EX | LOCK_NB) == 0) { // until the other process holds it
+        ::flock(probe, LOCK_UN);
+        ::usleep(1000);
+    }
+    ::close(probe);
 
     std::string error = "write reported success";
     try {
@@ -282,9 +277,8 @@ TEST(ProfileFileStorage, WriteGivesUpOnALockHeldTooLong) {
     EXPECT_EQ(error, "Unable to write to " + name);
     EXPECT_EQ(TTestFolder::Contents(name), OldText);
 
-    ::close(release[1]);
-    ::close(ready[0]);
-    WaitFor(child);
+    ::kill(holder, SIGKILL);
+    WaitFor(holder);
     TProfileFile::WriteFileString(name, "Keep", "k", "new");
     EXPECT_EQ(TTestFolder::Contents(name), "[Keep]\r\nk=new\r\n");
 }
