@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
 #include <memory>
 
@@ -81,21 +82,16 @@ TEST(WindowSingleInstance, SocketLeftByACrashedCopyIsReplaced) {
 // socket path; it keeps its socket until the returned handle is dropped.
 struct TOtherUser {
     pid_t Child = -1;
-    int Release = -1;
     ~TOtherUser() {
-        ::close(Release);
-        int status = 0;
-        ::waitpid(Child, &status, 0);
+        ::kill(Child, SIGKILL);
+        ::waitpid(Child, nullptr, 0);
     }
 };
 
 std::unique_ptr<TOtherUser> AsNobody(const QString& path, bool listen) {
     const passwd* nobody = ::getpwnam("nobody");
-    if (nobody == nullptr)
-        return nullptr;
     int ready[2];
-    int release[2];
-    if (::pipe(ready) != 0 || ::pipe(release) != 0)
+    if (nobody == nullptr || ::pipe(ready) != 0)
         return nullptr;
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -104,23 +100,19 @@ std::unique_ptr<TOtherUser> AsNobody(const QString& path, bool listen) {
     auto other = std::make_unique<TOtherUser>();
     other->Child = ::fork();
     if (other->Child == 0) {
-        ::alarm(10); // never outlives a test that went wrong
-        ::close(ready[0]);
-        ::close(release[1]);
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         const auto* at = reinterpret_cast<const sockaddr*>(&address);
         const bool ok =
             ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0 &&
             (listen ? ::bind(fd, at, sizeof address) == 0 && ::listen(fd, 8) == 0
                     : ::connect(fd, at, sizeof address) == 0 && ::write(fd, "show\n", 5) == 5);
-        char c = ok ? 'y' : 'n';
-        if (::write(ready[1], &c, 1) == 1) [[maybe_unused]]
-            const ssize_t n = ::read(release[0], &c, 1);
+        if (::write(ready[1], ok ? "y" : "n", 1) == 1) {
+            ::alarm(10); // held until killed, or for 10 s should the test go wrong
+            ::pause();
+        }
         ::_exit(0);
     }
     ::close(ready[1]);
-    ::close(release[0]);
-    other->Release = release[1];
     char c = 'n';
     const bool started = ::read(ready[0], &c, 1) == 1 && c == 'y';
     ::close(ready[0]);
