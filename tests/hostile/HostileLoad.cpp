@@ -59,7 +59,8 @@ void LoadProfile(const std::string& file) {
     fs::copy_file(file, copy, fs::copy_options::overwrite_existing, ec);
     fs::remove(target, ec);
     FakePlayNSolveView view;
-    TPlayNSolvePage page(view, {copy, copy}, "root");
+    TSharedState shared = FakeSharedState(copy, copy, "root");
+    TPlayNSolvePage page(view, shared);
     std::vector<TSectionCopy> copies;
     for (std::size_t i = 0; i < names.size() && i < MaxSections; ++i) {
         const std::string& name = names[i];
