@@ -21,6 +21,10 @@ TPlayNSolveBinding& PlayNSolvePage(const TMainForm& form) {
     return static_cast<TPlayNSolveBinding&>(form.Page(TMainForm::pgPlayNSolve));
 }
 
+TEnterNDesignBinding& EnterNDesignPage(const TMainForm& form) {
+    return static_cast<TEnterNDesignBinding&>(form.Page(TMainForm::pgEnterNDesign));
+}
+
 TOptionsBinding& OptionsPage(const TMainForm& form) {
     return static_cast<TOptionsBinding&>(form.Page(TMainForm::pgOptions));
 }

@@ -6,6 +6,7 @@
 
 namespace sudoku {
 
+class TEnterNDesignBinding;
 class TOptionsBinding;
 class TPlayNSolveBinding;
 
@@ -14,6 +15,7 @@ TMainForm::TPages MakeAtelierPages(TMainForm& form);
 
 // Pages of a window made with MakeAtelierPages, by their own classes.
 TPlayNSolveBinding& PlayNSolvePage(const TMainForm& form);
+TEnterNDesignBinding& EnterNDesignPage(const TMainForm& form);
 TOptionsBinding& OptionsPage(const TMainForm& form);
 
 } // namespace sudoku
