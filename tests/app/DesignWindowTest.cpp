@@ -252,6 +252,14 @@ TEST_F(DesignWindow, GenerateThenPuzzleAtRookieKeepsTheGridAndMarksItsGivens) {
               std::to_string(Board().SolutionValues[CellIndex(9, 9)]));
     Screenshot("design-generated.png");
 
+    // After a check, Complete starts again from the givens: a changed open cell is undone.
+    const int open = static_cast<int>(givens.find('.'));
+    Type(open % 9 + 1, open / 9 + 1,
+         static_cast<Qt::Key>(Qt::Key_1 + (grid[static_cast<std::size_t>(open)] - '0') % 9));
+    ASSERT_NE(Values(), grid);
+    Click(Sheet().EnterNDesignCompleteBtn);
+    EXPECT_EQ(Values(), grid);
+
     // In Puzzle Mode the grid shows only the givens.
     SetMode(false);
     for (int i = 0; i < 81; ++i)
