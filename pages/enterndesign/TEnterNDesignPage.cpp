@@ -128,9 +128,10 @@ void TEnterNDesignPage::ShowSolutions(const std::vector<std::string>& list) {
     View.SetCompleteCaption(Text(660, "Complete") + " [" + count + "]");
 }
 
-void TEnterNDesignPage::ShowGauge(bool visible) {
+void TEnterNDesignPage::HideGauge() {
+    // At position 0: the clock's animation starts from nothing when it shows the gauge again.
     TClockFace& face = Shared.Clock.DesignFace;
-    face.GaugeVisible = visible;
+    face.GaugeVisible = false;
     face.GaugePosition = 0;
     View.ShowClock(face);
 }
@@ -324,12 +325,15 @@ void TEnterNDesignPage::EnterNDesignGenerateBtnClick() {
     ResetSolutions();
     UpdateStatus();
     View.ProcessMessages();
-    // Without a design on the page the grid gets a record of its own, as New gives.
-    if (!hadDesign)
+    // Without a design on the page the grid gets a record of its own, as New gives, and is
+    // shown in Design Mode: in Puzzle Mode a grid without givens would show nothing.
+    if (!hadDesign) {
         ResetRecord();
+        EnterNDesignRecord.S = dsDesignMode;
+    }
 
     Design.Clear();
-    ShowGauge(false);
+    HideGauge();
     EnterNDesignRecord.Tpts = 0;
     EnterNDesignRecord.Tptl = 0;
     EnterNDesignRecord.Tpt = 0;
@@ -383,7 +387,7 @@ void TEnterNDesignPage::EnterNDesignPuzzleBtnClick() {
     ResetSolutions();
     UpdateStatus();
     View.ProcessMessages();
-    ShowGauge(false);
+    HideGauge();
     View.SelectCell(1, 1);
     View.RepaintGrid();
     View.ProcessMessages();
@@ -420,7 +424,7 @@ void TEnterNDesignPage::EnterNDesignValidatePuzzle() {
     }
     View.RepaintGrid();
     Clear(State(), sfValidating | sfThinking);
-    ShowGauge(false);
+    HideGauge();
     if (Has(sfPuzzleMode))
         View.SetStatusCaption(Text(675, "Puzzle Mode"));
     else if (Has(sfDesignMode))

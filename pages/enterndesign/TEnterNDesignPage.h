@@ -88,7 +88,7 @@ private:
     void ResetRecord();
     void ResetSolutions();
     void ShowSolutions(const std::vector<std::string>& list);
-    void ShowGauge(bool visible);
+    void HideGauge();
     void ThrottledProcessMessages();
     void Carve();
     // The section an interactive save writes to, or nothing when the user declines.

@@ -268,6 +268,17 @@ TEST_F(DesignWindow, GenerateThenPuzzleAtRookieKeepsTheGridAndMarksItsGivens) {
     EXPECT_EQ(Sheet().EnterNDesignStatusLbl->text(), "Puzzle Mode");
 }
 
+TEST_F(DesignWindow, GenerateOnAPageWithoutADesignShowsTheGridUnderANewName) {
+    ASSERT_EQ(State(), 0);
+    Click(Sheet().EnterNDesignGenerateBtn);
+    EXPECT_EQ(State(), sfDesigning | sfDesignMode);
+    EXPECT_TRUE(GridComplete());
+    EXPECT_EQ(Board().Cells[CellIndex(1, 1)],
+              std::to_string(Board().SolutionValues[CellIndex(1, 1)]));
+    EXPECT_EQ(Sheet().EnterNDesignFileNameLbl->text(), "January 2 2026 03:04:05");
+    EXPECT_EQ(Page().Record().O, orSelfDesigned);
+}
+
 TEST_F(DesignWindow, PuzzleOnAnIncompleteDesignEmptiesTheGivens) {
     NewDesign();
     SetMode(true);
