@@ -2,7 +2,6 @@
 #include "LanguageList.h"
 
 #include "LanguageTable.h"
-#include "TTabularyObject.h"
 
 #include <algorithm>
 #include <cctype>
@@ -30,19 +29,19 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 bool LanguageList::Load(const std::filesystem::path& fileName) {
     rows_.clear();
     names_.clear();
-    TTabularyObject reader;
-    if (!reader.Open(fileName)) {
-        return false;
+    const auto table = LanguageCache::Shared().Find(fileName, LanguageTable::ContentsTable);
+    if (!table) {
+        // A table file without contents lists nothing, as before; only an unreadable one fails.
+        return LanguageCache::Shared().IsTableFile(fileName);
     }
-    const int table = reader.TableIndex(LanguageTable::ContentsTable);
-    const int country = reader.ColumnIndex(table, LanguageTable::CountryColumn);
-    const int name = reader.ColumnIndex(table, LanguageTable::NameColumn);
-    const int code = reader.ColumnIndex(table, LanguageTable::CodeColumn);
-    const int rows = std::max(reader.RowCount(table), 0);
+    const int country = table->ColumnIndex(LanguageTable::CountryColumn);
+    const int name = table->ColumnIndex(LanguageTable::NameColumn);
+    const int code = table->ColumnIndex(LanguageTable::CodeColumn);
+    const int rows = table->RowCount();
     rows_.reserve(static_cast<std::size_t>(rows));
     for (int row = 1; row <= rows; ++row) {
-        rows_.push_back({reader.ReadText(table, country, row), reader.ReadText(table, name, row),
-                         reader.ReadText(table, code, row)});
+        rows_.push_back(
+            {table->Text(country, row), table->Text(name, row), table->Text(code, row)});
         if (rows_.back().Code.find('_') == std::string::npos) {
             names_.push_back(rows_.back().DisplayName);
         }

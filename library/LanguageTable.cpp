@@ -13,30 +13,33 @@ std::string LanguageTable::TableNameFor(std::string_view section, std::string_vi
 bool LanguageTable::Open(const std::filesystem::path& fileName, std::string_view section,
                          int lngId) {
     Close();
-    if (!reader_.Open(fileName)) {
+    LanguageCache& cache = LanguageCache::Shared();
+    const auto contents = cache.Find(fileName, ContentsTable);
+    if (!contents) {
         return false;
     }
-    const int row = reader_.FindRow(ContentsTable, CountryColumn, std::to_string(lngId));
+    const int row = contents->FindRow(contents->ColumnIndex(CountryColumn), std::to_string(lngId));
     if (row == 0) {
-        reader_.Close();
         return false;
     }
-    currentTable_ = TableNameFor(section, reader_.ReadText(ContentsTable, NameColumn, row));
-    table_ = reader_.TableIndex(currentTable_);
-    tagColumn_ = reader_.ColumnIndex(table_, TagColumn);
-    captionColumn_ = reader_.ColumnIndex(table_, CaptionColumn);
-    hintColumn_ = reader_.ColumnIndex(table_, HintColumn);
+    currentTable_ = TableNameFor(section, contents->Text(contents->ColumnIndex(NameColumn), row));
+    table_ = cache.Find(fileName, currentTable_);
+    if (table_) {
+        tagColumn_ = table_->ColumnIndex(TagColumn);
+        captionColumn_ = table_->ColumnIndex(CaptionColumn);
+        hintColumn_ = table_->ColumnIndex(HintColumn);
+    }
     return true;
 }
 
 void LanguageTable::Close() {
-    reader_.Close();
+    table_.reset();
     currentTable_.clear();
-    table_ = tagColumn_ = captionColumn_ = hintColumn_ = 0;
+    tagColumn_ = captionColumn_ = hintColumn_ = 0;
 }
 
 int LanguageTable::FindTag(int tag) const {
-    return reader_.FindRow(table_, tagColumn_, std::to_string(tag));
+    return table_ ? table_->FindRow(tagColumn_, std::to_string(tag)) : 0;
 }
 
 std::optional<TranslatedText> LanguageTable::Lookup(int tag) const {
@@ -48,15 +51,15 @@ std::optional<TranslatedText> LanguageTable::Lookup(int tag) const {
 }
 
 std::string LanguageTable::Caption(int row) const {
-    return reader_.ReadText(table_, captionColumn_, row);
+    return table_ ? table_->Text(captionColumn_, row) : std::string();
 }
 
 std::string LanguageTable::Hint(int row) const {
-    return reader_.ReadText(table_, hintColumn_, row);
+    return table_ ? table_->Text(hintColumn_, row) : std::string();
 }
 
 int LanguageTable::RowCount() const {
-    return table_ == 0 ? 0 : reader_.RowCount(table_);
+    return table_ ? table_->RowCount() : 0;
 }
 
 namespace {

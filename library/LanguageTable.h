@@ -1,10 +1,12 @@
-// One translation run: the language file opened, the table of one window section in the
-// language in force found, and the rules by which controls take their texts from its rows.
+// One translation run: the table of one window section in the language in force, found in the
+// language file, and the rules by which controls take their texts from its rows. The tables
+// come from the language cache, so a run reads the file only when it changed.
 #pragma once
 
-#include "TTabularyObject.h"
+#include "LanguageCache.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,12 +39,12 @@ public:
     // Section + " (" + display name + ")", e.g. "MainForm (English)".
     static std::string TableNameFor(std::string_view section, std::string_view displayName);
 
-    // Opens the file and finds the table of the section in language lngId. False when the
-    // file cannot be opened or the language has no "Contents" row: nothing is translated.
-    // A language without a table for the section opens, but finds no tag.
+    // Finds the table of the section in language lngId. False when the file cannot be read or
+    // the language has no "Contents" row: nothing is translated. A language without a table
+    // for the section opens, but finds no tag.
     bool Open(const std::filesystem::path& fileName, std::string_view section, int lngId);
     void Close();
-    bool IsOpen() const { return reader_.IsOpen() && !currentTable_.empty(); }
+    bool IsOpen() const { return !currentTable_.empty(); }
     const std::string& CurrentTable() const { return currentTable_; }
 
     // Row of the first entry for tag (table order), 0 when there is none.
@@ -64,9 +66,8 @@ public:
     TranslatedItems NotebookPages(int tag, int pageCount) const;
 
 private:
-    TTabularyObject reader_;
+    std::shared_ptr<const LanguageCache::Table> table_;
     std::string currentTable_;
-    int table_ = 0;
     int tagColumn_ = 0;
     int captionColumn_ = 0;
     int hintColumn_ = 0;

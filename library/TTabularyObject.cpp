@@ -3,6 +3,7 @@
 #include "TTabularyObject.h"
 
 #include "SuDoKuDateTime.h"
+#include "TextCodec.h"
 
 #include <algorithm>
 #include <charconv>
@@ -43,6 +44,13 @@ std::string ShortName(const std::uint8_t* p) {
 
 std::string_view Significant(std::string_view name) {
     return name.substr(0, TTabularyObject::NameSize - 1);
+}
+
+// A stored name matches the name asked for in its significant characters; a name stored in
+// 8-bit text also matches its Windows-1252 reading.
+bool NameMatches(const std::string& stored, std::string_view wanted) {
+    return stored == Significant(wanted) ||
+           (!IsValidUtf8(stored) && Windows1252ToUtf8(stored) == wanted);
 }
 
 template <typename T> std::string Number(T value) {
@@ -300,9 +308,8 @@ const std::uint8_t* TTabularyObject::ValueAt(const Table& table, const Column& c
 }
 
 int TTabularyObject::TableIndex(std::string_view name) const {
-    const std::string_view wanted = Significant(name);
     for (std::size_t i = 0; i < tables_.size(); ++i) {
-        if (tables_[i].Name == wanted) {
+        if (NameMatches(tables_[i].Name, name)) {
             return static_cast<int>(i) + 1;
         }
     }
@@ -314,9 +321,8 @@ int TTabularyObject::ColumnIndex(int table, std::string_view name) const {
     if (entry == nullptr) {
         return 0;
     }
-    const std::string_view wanted = Significant(name);
     for (std::size_t i = 0; i < entry->Columns.size(); ++i) {
-        if (entry->Columns[i].Name == wanted) {
+        if (NameMatches(entry->Columns[i].Name, name)) {
             return static_cast<int>(i) + 1;
         }
     }
@@ -329,12 +335,18 @@ int TTabularyObject::ColumnIndex(std::string_view table, std::string_view name) 
 
 std::string TTabularyObject::TableName(int table) const {
     const Table* entry = TableAt(table);
-    return entry == nullptr ? std::string() : entry->Name;
+    return entry == nullptr ? std::string() : DecodeTextBytes(entry->Name);
 }
 
 int TTabularyObject::ColumnCount(int table) const {
     const Table* entry = TableAt(table);
     return entry == nullptr ? 0 : static_cast<int>(entry->Columns.size());
+}
+
+std::string TTabularyObject::ColumnName(int table, int column) const {
+    const Table* entry = TableAt(table);
+    const Column* field = entry == nullptr ? nullptr : ColumnAt(*entry, column);
+    return field == nullptr ? std::string() : DecodeTextBytes(field->Name);
 }
 
 int TTabularyObject::ColumnTypeOf(int table, int column) const {
@@ -369,9 +381,13 @@ int TTabularyObject::FindRow(int table, int column, std::string_view text) const
         return 0;
     }
     for (int row = 1; row <= entry->Rows; ++row) {
-        const bool equal = field->Type == ctText
-                               ? TextValue(*field, ValueAt(*entry, *field, row)) == text
-                               : FormatValue(*entry, *field, row, false) == text;
+        bool equal = false;
+        if (field->Type == ctText) {
+            const std::string_view raw = TextValue(*field, ValueAt(*entry, *field, row));
+            equal = raw == text || (!IsValidUtf8(raw) && Windows1252ToUtf8(raw) == text);
+        } else {
+            equal = FormatValue(*entry, *field, row, false) == text;
+        }
         if (equal) {
             return row;
         }
@@ -433,7 +449,7 @@ std::string TTabularyObject::FormatValue(const Table& table, const Column& colum
         // A list inside a referenced row shows its row number instead of following it.
         return nested ? Number(row) : ReferenceText(column, value);
     case ctText:
-        return std::string(TextValue(column, value));
+        return DecodeTextBytes(TextValue(column, value));
     default:
         return {};
     }

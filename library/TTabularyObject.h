@@ -64,6 +64,8 @@ public:
     int ColumnIndex(std::string_view table, std::string_view name) const;
     std::string TableName(int table) const;
     int ColumnCount(int table) const;
+    // The column's name, empty when absent.
+    std::string ColumnName(int table, int column) const;
     // The column's type byte, -1 when absent.
     int ColumnTypeOf(int table, int column) const;
 
@@ -72,11 +74,13 @@ public:
     int RowCount(int table) const;
     int RowCount(std::string_view table) const;
 
-    // First row (1-based) whose value read as text equals text exactly; 0 when none.
+    // First row (1-based) whose value read as text (as ReadText gives it) equals text exactly;
+    // 0 when none.
     int FindRow(int table, int column, std::string_view text) const;
     int FindRow(std::string_view table, std::string_view column, std::string_view text) const;
 
-    // The value as text; empty when the table, column or row is absent.
+    // The value as text; empty when the table, column or row is absent. Text columns that
+    // are not valid UTF-8 were written in the Windows-1252 code page and read as such.
     std::string ReadText(int table, int column, int row) const;
     std::string ReadText(std::string_view table, std::string_view column, int row) const;
 
