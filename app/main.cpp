@@ -1,6 +1,8 @@
 // Start of the program: hand over to a running copy, the uninstall switch, the splash, the
-// main window and its message loop; headless runs write a screenshot of the window and end.
+// main window and its message loop; headless runs write a screenshot of the window and end
+// the way every run ends, saving the settings.
 #include "AtelierPages.h"
+#include "TConsoleAnswerer.h"
 #include "TIntroForm.h"
 #include "TMainForm.h"
 #include "TOptionsBinding.h"
@@ -25,9 +27,13 @@ bool NoDisplay() {
            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-// Shows the page asked for through its page button, lets the window settle and saves it.
+// Shows the page asked for through its page button, lets the window settle and saves it; then
+// closes the window, which saves the settings. A screen size given for the picture is not
+// kept as the user's setting.
 int WriteScreenshot(sudoku::TMainForm& form, const QString& fileName, int page, int screenSize) {
+    form.SetDialogAnswerer(std::make_unique<sudoku::TConsoleAnswerer>());
     form.show();
+    const std::uint8_t storedScreenSize = form.Shared.Options.ScreenSize;
     if (screenSize >= 0) {
         sudoku::OptionsPage(form).Sheet().OptionsScreenModeList->setCurrentIndex(screenSize);
     }
@@ -49,7 +55,10 @@ int WriteScreenshot(sudoku::TMainForm& form, const QString& fileName, int page, 
     for (int i = 0; i < 3; ++i) {
         QCoreApplication::processEvents();
     }
-    if (!form.grab().save(fileName)) {
+    const bool saved = form.grab().save(fileName);
+    form.Shared.Options.ScreenSize = storedScreenSize;
+    form.CloseRunning();
+    if (!saved) {
         QTextStream(stderr) << "Unable to write to " << fileName << '\n';
         return 1;
     }

@@ -1,6 +1,7 @@
 // Tables of language files, read once per file version.
 #include "LanguageCache.h"
 
+#include "LanguageTable.h"
 #include "TTabularyObject.h"
 
 #include <sys/stat.h>
@@ -11,7 +12,7 @@ namespace sudoku {
 
 namespace {
 
-constexpr std::string_view ContentsTable = "Contents";
+constexpr std::string_view ContentsTable = LanguageTable::ContentsTable;
 // Files remembered at once; more (tests write many) start the cache afresh.
 constexpr std::size_t MaxFiles = 8;
 
@@ -81,10 +82,8 @@ LanguageCache& LanguageCache::Shared() {
     return cache;
 }
 
-std::shared_ptr<const LanguageCache::Table>
-LanguageCache::Find(const std::filesystem::path& fileName, std::string_view tableName) {
+LanguageCache::TFileEntry* LanguageCache::Entry(const std::filesystem::path& fileName) {
     struct stat info {};
-    std::lock_guard lock(mutex_);
     if (::stat(fileName.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         files_.erase(fileName);
         return nullptr;
@@ -104,24 +103,22 @@ LanguageCache::Find(const std::filesystem::path& fileName, std::string_view tabl
         }
         known = files_.emplace(fileName, TFileEntry{version, true, {}}).first;
     }
-    TFileEntry& file = known->second;
-    if (!file.TableFile) {
-        return nullptr;
-    }
-    if (const auto table = file.Tables.find(tableName); table != file.Tables.end()) {
-        return table->second;
-    }
+    return &known->second;
+}
 
-    // Not read yet: read it, with the table of contents and the other tables of the same
-    // language (the other windows' texts), which are wanted next.
-    ++reads_;
-    TTabularyObject reader;
-    if (!reader.Open(fileName)) {
-        file.TableFile = false;
-        return nullptr;
+bool LanguageCache::Open(TFileEntry& file, const std::filesystem::path& fileName,
+                         TTabularyObject& reader) {
+    if (reader.IsOpen()) {
+        return true;
     }
-    auto wanted = ReadTable(reader, reader.TableIndex(tableName));
-    file.Tables.emplace(std::string(tableName), wanted);
+    ++reads_;
+    file.TableFile = reader.Open(fileName);
+    return file.TableFile;
+}
+
+void LanguageCache::Keep(TFileEntry& file, const TTabularyObject& reader,
+                         std::string_view tableName) {
+    file.Tables.emplace(std::string(tableName), ReadTable(reader, reader.TableIndex(tableName)));
     const std::size_t open = tableName.rfind(" (");
     const std::string_view language = open != std::string_view::npos && tableName.ends_with(')')
                                           ? tableName.substr(open)
@@ -133,7 +130,62 @@ LanguageCache::Find(const std::filesystem::path& fileName, std::string_view tabl
             file.Tables.emplace(name, ReadTable(reader, table));
         }
     }
-    return wanted;
+}
+
+std::shared_ptr<const LanguageCache::Table>
+LanguageCache::Find(const std::filesystem::path& fileName, std::string_view tableName) {
+    std::lock_guard lock(mutex_);
+    TFileEntry* file = Entry(fileName);
+    if (file == nullptr || !file->TableFile) {
+        return nullptr;
+    }
+    if (const auto table = file->Tables.find(tableName); table != file->Tables.end()) {
+        return table->second;
+    }
+    TTabularyObject reader;
+    if (!Open(*file, fileName, reader)) {
+        return nullptr;
+    }
+    Keep(*file, reader, tableName);
+    return file->Tables.find(tableName)->second;
+}
+
+LanguageCache::TSection LanguageCache::FindSection(const std::filesystem::path& fileName,
+                                                   std::string_view section, int lngId) {
+    std::lock_guard lock(mutex_);
+    TSection result;
+    TFileEntry* file = Entry(fileName);
+    if (file == nullptr || !file->TableFile) {
+        return result;
+    }
+    // One reader serves both the contents and the section's table when neither was read.
+    TTabularyObject reader;
+    if (!file->Tables.contains(ContentsTable)) {
+        if (!Open(*file, fileName, reader)) {
+            return result;
+        }
+        Keep(*file, reader, ContentsTable);
+    }
+    const std::shared_ptr<const Table>& contents = file->Tables.find(ContentsTable)->second;
+    const int row = contents
+                        ? contents->FindRow(contents->ColumnIndex(LanguageTable::CountryColumn),
+                                            std::to_string(lngId))
+                        : 0;
+    if (row == 0) {
+        return result;
+    }
+    result.Found = true;
+    result.TableName = LanguageTable::TableNameFor(
+        section, contents->Text(contents->ColumnIndex(LanguageTable::NameColumn), row));
+    if (const auto table = file->Tables.find(result.TableName); table != file->Tables.end()) {
+        result.Texts = table->second;
+        return result;
+    }
+    if (Open(*file, fileName, reader)) {
+        Keep(*file, reader, result.TableName);
+        result.Texts = file->Tables.find(result.TableName)->second;
+    }
+    return result;
 }
 
 bool LanguageCache::IsTableFile(const std::filesystem::path& fileName) {

@@ -15,6 +15,8 @@
 
 namespace sudoku {
 
+class TTabularyObject;
+
 class LanguageCache {
 public:
     // One table's values, each as the table reader gives it as text.
@@ -45,6 +47,18 @@ public:
     // file, or holds no such table.
     std::shared_ptr<const Table> Find(const std::filesystem::path& fileName,
                                       std::string_view tableName);
+
+    // The table of a window section in a language: its name is the section and the display
+    // name that "Contents" gives the language number ("MainForm (English)"). Found is false
+    // when the file cannot be read or has no such language; Texts is null when the language
+    // has no table for the section. Reads the file at most once.
+    struct TSection {
+        bool Found = false;
+        std::string TableName;
+        std::shared_ptr<const Table> Texts;
+    };
+    TSection FindSection(const std::filesystem::path& fileName, std::string_view section,
+                         int lngId);
     // True when the file exists and is a table file.
     bool IsTableFile(const std::filesystem::path& fileName);
     // How many times a file was opened and read; a lookup in memory reads nothing.
@@ -65,6 +79,15 @@ private:
         // A null entry records a table the file does not hold.
         std::map<std::string, std::shared_ptr<const Table>, std::less<>> Tables;
     };
+
+    // The entry of the file's present version (made afresh when it changed); null when the
+    // file is missing.
+    TFileEntry* Entry(const std::filesystem::path& fileName);
+    // Opens the file for the tables not read yet; false when it is not a table file.
+    bool Open(TFileEntry& file, const std::filesystem::path& fileName, TTabularyObject& reader);
+    // Keeps the named table, the contents and the other tables of the same language (the
+    // other windows' texts, wanted next) from the open file.
+    static void Keep(TFileEntry& file, const TTabularyObject& reader, std::string_view tableName);
 
     mutable std::mutex mutex_;
     std::map<std::filesystem::path, TFileEntry> files_;

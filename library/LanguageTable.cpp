@@ -13,17 +13,12 @@ std::string LanguageTable::TableNameFor(std::string_view section, std::string_vi
 bool LanguageTable::Open(const std::filesystem::path& fileName, std::string_view section,
                          int lngId) {
     Close();
-    LanguageCache& cache = LanguageCache::Shared();
-    const auto contents = cache.Find(fileName, ContentsTable);
-    if (!contents) {
+    LanguageCache::TSection found = LanguageCache::Shared().FindSection(fileName, section, lngId);
+    if (!found.Found) {
         return false;
     }
-    const int row = contents->FindRow(contents->ColumnIndex(CountryColumn), std::to_string(lngId));
-    if (row == 0) {
-        return false;
-    }
-    currentTable_ = TableNameFor(section, contents->Text(contents->ColumnIndex(NameColumn), row));
-    table_ = cache.Find(fileName, currentTable_);
+    currentTable_ = std::move(found.TableName);
+    table_ = std::move(found.Texts);
     if (table_) {
         tagColumn_ = table_->ColumnIndex(TagColumn);
         captionColumn_ = table_->ColumnIndex(CaptionColumn);

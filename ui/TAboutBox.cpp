@@ -3,45 +3,45 @@
 
 #include "TBaseBtn.h"
 #include "TBkControl.h"
+#include "TComponentTranslator.h"
 #include "TFormBuilder.h"
 #include "TScreenLayout.h"
 #include "TShellArt.h"
 #include "TSkinPictures.h"
+#include "TransLtr.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
 namespace sudoku {
 
-TAboutBox::TAboutBox(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+TAboutBox::TAboutBox(QWidget* parent, int layout)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      ScreenLayout(layout) {
     setObjectName(QStringLiteral("AboutBox"));
-    setFixedSize(325, 325);
+    TFormBuilder::SetTag(this, 1);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
     setFont(font);
+    TScreenLayout::Place(this, QRect(0, 0, 325, 325), layout);
 
+    const TFormBuilder form(this, layout);
     AboutboxImg = new TBkControl(this);
-    AboutboxImg->setObjectName(QStringLiteral("AboutboxImg"));
-    AboutboxImg->setGeometry(rect().adjusted(1, 1, -1, -1));
+    form.Adopt(AboutboxImg, QStringLiteral("AboutboxImg"), 0, QRect(1, 1, 323, 323));
     AboutboxImg->Background().SetBrush(Qt::NoBrush);
     AboutboxImg->Background().SetPen(Qt::NoPen);
     AboutboxImg->Background().SetImageDrawStyle(idsCenter);
-    AboutboxImg->Background().SetImage(TSkinPictures::Shared().About());
 
-    const TFormBuilder form(this);
     using K = TFormBuilder::TButtonKind;
-    MarlbrookSBtn = form.Button(QStringLiteral("MarlbrookSBtn"), 0, QString(),
+    MarlbrookSBtn = form.Button(QStringLiteral("MarlbrookSBtn"), 12, QString(),
                                 QStringLiteral("Home page"), QRect(13, 276, 130, 40), K::Large);
     MarlbrookSBtn->SetFaceVisible(false);
-    CloseBtn = form.Button(QStringLiteral("CloseBtn"), 0, QStringLiteral("Close"), QString(),
+    CloseBtn = form.Button(QStringLiteral("CloseBtn"), 10, QStringLiteral("Close"), QString(),
                            QRect(230, 300, 85, 15), K::Small);
-    ApplyDialogSkin(*CloseBtn, TSkinKind::SmallButton);
     CloseBtn->hide();
-    HideBtn = form.Button(QStringLiteral("HideBtn"), 0, QStringLiteral("x"), QString(),
+    HideBtn = form.Button(QStringLiteral("HideBtn"), 11, QStringLiteral("x"), QString(),
                           QRect(309, 2, 14, 14), K::Title);
-
-    ApplyDialogSkin(*HideBtn, TSkinKind::TitleButton);
+    ApplyPictures();
     connect(CloseBtn, &TBaseBtn::OnClick, this, &QWidget::close);
     connect(HideBtn, &TBaseBtn::OnClick, this, &QWidget::close);
     connect(MarlbrookSBtn, &TBaseBtn::OnClick, this, [this] {
@@ -50,7 +50,27 @@ TAboutBox::TAboutBox(QWidget* parent)
     });
 }
 
+void TAboutBox::SetLayout(int layout) {
+    if (layout == ScreenLayout) {
+        return;
+    }
+    ScreenLayout = layout;
+    TScreenLayout::Apply(this, layout);
+    TFormBuilder::FitCaptions(this);
+    ApplyPictures();
+}
+
+void TAboutBox::ApplyPictures() {
+    // The picture fills the window at its own size in the base layout, and grows with it.
+    const int side = TScreenLayout::ScaleValue(325, ScreenLayout);
+    AboutboxImg->Background().SetImage(TSkinPictures::Shared().About(
+        TScreenLayout::Factor(ScreenLayout) == 1.0 ? QSize() : QSize(side, side)));
+    ApplyDialogSkin(*CloseBtn, TSkinKind::SmallButton, ScreenLayout);
+    ApplyDialogSkin(*HideBtn, TSkinKind::TitleButton, ScreenLayout);
+}
+
 void TAboutBox::showEvent(QShowEvent* event) {
+    TComponentTranslator::TranslateComponents(this, TransLtr::AboutSection);
     QWidget::showEvent(event);
     TScreenLayout::CentreOnScreen(this);
     raise();

@@ -12,10 +12,10 @@ namespace {
 QPointer<TEditDlgBox> CurrentBox;
 }
 
-TEditDlgBox::TEditDlgBox(QWidget* owner) : TSkinnedDialog(owner, 55) {
+TEditDlgBox::TEditDlgBox(QWidget* owner, int layout) : TSkinnedDialog(owner, 55, layout) {
     setObjectName(QStringLiteral("EditDlgBox"));
     Edit = new QLineEdit(this);
-    TFormBuilder(this).Adopt(Edit, QStringLiteral("Edit"), 0, QRect(20, 70, 360, 22));
+    TFormBuilder(this, layout).Adopt(Edit, QStringLiteral("Edit"), 0, QRect(20, 70, 360, 22));
     connect(Edit, &QLineEdit::returnPressed, this, &QDialog::accept);
 }
 
@@ -30,13 +30,14 @@ TEditDlgBox* TEditDlgBox::OpenBox() {
 }
 
 QString TEditDlgBox::EditDlg(const QString& prompt, const QString& firstCaption,
-                             const QString& secondCaption, const QString& text, QWidget* owner) {
+                             const QString& secondCaption, const QString& text, QWidget* owner,
+                             int layout) {
     if (TEditDlgBox* open = OpenBox()) {
         open->raise();
         open->activateWindow();
         return {};
     }
-    TEditDlgBox box(owner);
+    TEditDlgBox box(owner, layout);
     box.SetTexts(prompt, firstCaption, secondCaption);
     box.Edit->setText(text);
     box.Edit->selectAll();

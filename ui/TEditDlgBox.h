@@ -10,7 +10,7 @@ namespace sudoku {
 class TEditDlgBox : public TSkinnedDialog {
     Q_OBJECT
 public:
-    explicit TEditDlgBox(QWidget* owner = nullptr);
+    explicit TEditDlgBox(QWidget* owner = nullptr, int layout = 0);
     ~TEditDlgBox() override;
 
     // Asks modally for a text; the edited text when closed by the first button or Enter,
@@ -18,7 +18,7 @@ public:
     // answer is empty at once.
     static QString EditDlg(const QString& prompt, const QString& firstCaption,
                            const QString& secondCaption, const QString& text,
-                           QWidget* owner = nullptr);
+                           QWidget* owner = nullptr, int layout = 0);
     static TEditDlgBox* OpenBox();
 
     QLineEdit* Edit = nullptr;

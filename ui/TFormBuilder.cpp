@@ -8,13 +8,32 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace sudoku {
 
 namespace {
 constexpr const char* TagProperty = "tag";
+constexpr const char* KindProperty = "buttonKind";
+// Captions are not made smaller than this many points at the base size.
+constexpr double MinimumPoints = 6;
+
+// Narrows or shrinks the font of a caption that would not fit the button's face.
+void FitCaption(TBaseBtn* button, int width) {
+    // A caption wider than the face is set condensed, then smaller, down to 6 points.
+    QFont font = button->font();
+    const double room = width * 0.95 - 4;
+    if (QFontMetrics(font).horizontalAdvance(button->Caption()) > room) {
+        font.setStretch(QFont::Condensed);
+    }
+    button->setFont(TFormBuilder::ShrinkToFit(font, button->Caption(), room, MinimumPoints));
 }
+
+} // namespace
 
 void TFormBuilder::SetTag(QObject* object, int tag) {
     object->setProperty(TagProperty, tag);
@@ -37,14 +56,77 @@ QFont TFormBuilder::ShrinkToFit(QFont font, const QString& text, double width, d
     return font;
 }
 
-void TFormBuilder::FitCaption(TBaseBtn* button, int width) {
-    // A caption wider than the face is set condensed, then smaller, down to 6 points.
-    QFont font = button->font();
-    const double room = width * 0.95 - 4;
-    if (QFontMetrics(font).horizontalAdvance(button->Caption()) > room) {
-        font.setStretch(QFont::Condensed);
+void TFormBuilder::SetButtonCaption(TBaseBtn* button, const QString& caption) {
+    QFont font = TScreenLayout::PlacedFont(button);
+    font.setStretch(QFont::Unstretched);
+    button->setFont(font);
+    button->SetCaption(caption);
+    FitCaption(button, button->width());
+    // The caption's top-left corner is placed; centre it on the face of this size.
+    const QFontMetrics metrics(button->font());
+    const double w = button->width();
+    const double h = button->height();
+    if (button->property(KindProperty).toInt() == static_cast<int>(TButtonKind::Title)) {
+        button->SetCaptionXOffset((w - metrics.horizontalAdvance(caption)) / 2.0 / w - 0.05);
+        button->SetCaptionYOffset((h - metrics.height()) / 2.0 / h - 0.05);
+    } else {
+        button->SetCaptionXOffset(
+            std::max(0.02, (w * 0.95 - metrics.horizontalAdvance(caption)) / 2.0 / w));
+        button->SetCaptionYOffset((h * 0.95 - metrics.height()) / 2.0 / h);
     }
-    button->setFont(ShrinkToFit(font, button->Caption(), room, 6));
+}
+
+int TFormBuilder::TextRoom(const QWidget* control) {
+    if (const auto* box = qobject_cast<const QAbstractButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
+    }
+    return control->contentsRect().width();
+}
+
+int TFormBuilder::TextWidth(const QWidget* control, const QFont& font) {
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        text = label->text();
+    } else if (const auto* box = qobject_cast<const QAbstractButton*>(control)) {
+        text = box->text();
+    }
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    return widest;
+}
+
+void TFormBuilder::FitText(QWidget* control) {
+    const auto* label = qobject_cast<const QLabel*>(control);
+    if ((label == nullptr && qobject_cast<const QAbstractButton*>(control) == nullptr) ||
+        (label != nullptr && label->wordWrap()) ||
+        !TScreenLayout::BaseGeometry(control).isValid()) {
+        return;
+    }
+    QFont font = TScreenLayout::PlacedFont(control);
+    const double minimum = MinimumPoints * control->width() /
+                           std::max(1, TScreenLayout::BaseGeometry(control).width());
+    while (TextWidth(control, font) > TextRoom(control) && font.pointSizeF() > minimum) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    control->setFont(font);
+}
+
+void TFormBuilder::FitCaptions(QWidget* root) {
+    for (QWidget* control : root->findChildren<QWidget*>()) {
+        if (Tag(control) < 1) {
+            continue;
+        }
+        if (auto* button = qobject_cast<TBaseBtn*>(control)) {
+            SetButtonCaption(button, button->Caption());
+        } else {
+            FitText(control);
+        }
+    }
 }
 
 void TFormBuilder::StyleButton(TBaseBtn* button, TButtonKind kind) {
@@ -86,22 +168,10 @@ TBaseBtn* TFormBuilder::Button(const QString& name, int tag, const QString& capt
                                const QString& hint, const QRect& base, TButtonKind kind) const {
     auto* button = new TBaseBtn(Parent);
     StyleButton(button, kind);
-    button->SetCaption(caption);
+    button->setProperty(KindProperty, static_cast<int>(kind));
     button->setToolTip(hint);
-    FitCaption(button, base.width());
     Adopt(button, name, tag, base);
-    // The caption's top-left corner is placed; centre it on the face of this size.
-    const QFontMetrics metrics(button->font());
-    const double w = base.width();
-    const double h = base.height();
-    if (kind == TButtonKind::Title) {
-        button->SetCaptionXOffset((w - metrics.horizontalAdvance(caption)) / 2.0 / w - 0.05);
-        button->SetCaptionYOffset((h - metrics.height()) / 2.0 / h - 0.05);
-    } else {
-        button->SetCaptionXOffset(
-            std::max(0.02, (w * 0.95 - metrics.horizontalAdvance(caption)) / 2.0 / w));
-        button->SetCaptionYOffset((h * 0.95 - metrics.height()) / 2.0 / h);
-    }
+    SetButtonCaption(button, caption);
     return button;
 }
 

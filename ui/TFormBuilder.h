@@ -49,8 +49,17 @@ public:
 
     static void SetTag(QObject* object, int tag);
     static int Tag(const QObject* object);
-    // Narrows or shrinks the font of a caption that would not fit the button's face.
-    static void FitCaption(TBaseBtn* button, int width);
+    // A new caption for a button: set at the button's placed font size, narrowed or shrunk
+    // when it would not fit the face, and centred on it.
+    static void SetButtonCaption(TBaseBtn* button, const QString& caption);
+    // A label's or check box's text at its placed font size, shrunk when it would not fit the
+    // control's width (word-wrapped labels are left as they are).
+    static void FitText(QWidget* control);
+    // Every tagged caption below root fitted again, after a change of screen layout.
+    static void FitCaptions(QWidget* root);
+    // The room a label's or check box's text has, and the width of its widest line.
+    static int TextRoom(const QWidget* control);
+    static int TextWidth(const QWidget* control, const QFont& font);
     // The font made smaller in half points, not below minPoints, until the text fits width.
     static QFont ShrinkToFit(QFont font, const QString& text, double width, double minPoints);
     // Gives a drawn button the look of the window forms.

@@ -6,6 +6,7 @@
 #include "TAppPaths.h"
 #include "TBaseBtn.h"
 #include "TBkControl.h"
+#include "TComponentTranslator.h"
 #include "TFormBuilder.h"
 #include "TIntroForm.h"
 #include "TLoginName.h"
@@ -14,8 +15,10 @@
 #include "TScreenLayout.h"
 #include "TShellArt.h"
 #include "TSkinPictures.h"
+#include "TSuDoKuData.h"
 #include "TSystemShellClock.h"
 #include "TWebPageOpener.h"
+#include "TWriteError.h"
 #include "TransLtr.h"
 
 #include <QApplication>
@@ -36,7 +39,8 @@ TMainForm::TMainForm(const TPageMaker& makePages, std::uint8_t shellFlags, QWidg
       Shared([](int tag, const std::string& english) {
           return TransLtr::TranslateText(tag, english);
       }),
-      ShellFlags(shellFlags), Answerer(std::make_unique<TModalDialogAnswerer>(this)),
+      ShellFlags(shellFlags),
+      Answerer(std::make_unique<TModalDialogAnswerer>(this, [this] { return ScreenLayout; })),
       ShellClock(std::make_unique<TSystemShellClock>()), OpenWebPage(&TWebPageOpener::OpenWebPage) {
     setObjectName(QStringLiteral("MainForm"));
     AppDir = QString::fromStdString(TAppPaths::AppDir());
@@ -81,6 +85,18 @@ QString TMainForm::EditDlg(const QString& prompt, const QString& firstCaption,
     return Answerer->EditDlg(prompt, firstCaption, secondCaption, text);
 }
 
+std::optional<QColor> TMainForm::ColorDlg(const QColor& colour) {
+    return Answerer->ColorDlg(colour);
+}
+
+std::optional<TFontChoice> TMainForm::FontDlg(const TFontChoice& font) {
+    return Answerer->FontDlg(font);
+}
+
+void TMainForm::ShowWriteError(const QString& message) {
+    MsgDlg(message, TranslateText(20, QStringLiteral("Ok")), QString());
+}
+
 void TMainForm::Wait(int ms) {
     QCoreApplication::processEvents();
     ShellClock->Delay(ms);
@@ -109,14 +125,14 @@ void TMainForm::BuildControls() {
     CaptionLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     CaptionLbl->setAttribute(Qt::WA_TranslucentBackground);
 
-    HelpBtn = form.Button(QStringLiteral("HelpBtn"), 0, QStringLiteral("?"), QStringLiteral("Help"),
-                          QRect(500, 2, 14, 14), K::Title);
-    InfoBtn = form.Button(QStringLiteral("InfoBtn"), 0, QStringLiteral("i"),
+    HelpBtn = form.Button(QStringLiteral("HelpBtn"), 901, QStringLiteral("?"),
+                          QStringLiteral("Help"), QRect(500, 2, 14, 14), K::Title);
+    InfoBtn = form.Button(QStringLiteral("InfoBtn"), 902, QStringLiteral("i"),
                           QStringLiteral("About"), QRect(517, 2, 14, 14), K::Title);
-    MinimizeBtn = form.Button(QStringLiteral("MinimizeBtn"), 0, QStringLiteral("_"),
+    MinimizeBtn = form.Button(QStringLiteral("MinimizeBtn"), 903, QStringLiteral("_"),
                               QStringLiteral("Minimize"), QRect(534, 2, 14, 14), K::Title);
-    HideBtn = form.Button(QStringLiteral("HideBtn"), 0, QStringLiteral("x"), QStringLiteral("Quit"),
-                          QRect(551, 2, 14, 14), K::Title);
+    HideBtn = form.Button(QStringLiteral("HideBtn"), 904, QStringLiteral("x"),
+                          QStringLiteral("Quit"), QRect(551, 2, 14, 14), K::Title);
 
     const auto pageButton = [&](const char* name, int tag, const char* caption, int y) {
         return form.Button(QString::fromLatin1(name), tag, QString::fromLatin1(caption), QString(),
@@ -126,8 +142,8 @@ void TMainForm::BuildControls() {
     EnterNDesignBtn = pageButton("EnterNDesignBtn", 600, "Enter & Design", 188);
     MySuDoKusBtn = pageButton("MySuDoKusBtn", 700, "My SuDokus", 223);
     OptionsBtn = pageButton("OptionsBtn", 800, "Options", 258);
-    QuitBtn = pageButton("QuitBtn", 0, "Quit", 363);
-    MarlbrookSBtn = form.Button(QStringLiteral("MarlbrookSBtn"), 0, QString(),
+    QuitBtn = pageButton("QuitBtn", 900, "Quit", 363);
+    MarlbrookSBtn = form.Button(QStringLiteral("MarlbrookSBtn"), 905, QString(),
                                 QStringLiteral("Home page"), QRect(288, 31, 130, 40), K::Large);
     MarlbrookSBtn->SetFaceVisible(false);
 
@@ -159,10 +175,8 @@ void TMainForm::BuildControls() {
 void TMainForm::FormCreate() {
     ShellFlags |= shCreated;
     TransLtr::ChooseLanguageAtStart(LanguageLocale::FromProcess(), AppDir.toStdString());
-    const QString caption = QString::fromLatin1(TShellArt::ProgramTitle) + QLatin1Char(' ') +
-                            QString::fromLatin1(TShellArt::ReleaseText);
-    setWindowTitle(caption);
-    CaptionLbl->setText(caption);
+    setWindowTitle(WindowCaption());
+    CaptionLbl->setText(WindowCaption());
     QGuiApplication::setApplicationDisplayName(QString::fromLatin1(TShellArt::ProgramTitle));
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -309,14 +323,40 @@ void TMainForm::TimerTimer() {
 }
 
 void TMainForm::ApplyOptions() {
-    ForEachPage(&TShellPage::LoadSettings);
+    int lngId = TransLtr::LngID();
+    ReadSuDoKuData(Shared.SettingsFile, Shared.UserName, Shared.Options, lngId);
+    TransLtr::SetLngID(lngId);
+    Shared.SuDoKuState = 0;
+    TranslateComponents(this);
     ForEachPage(&TShellPage::Retranslate);
+    ScaleUp(Shared.Options.ScreenSize);
+    ForEachPage(&TShellPage::LoadSettings);
     ForEachPage(&TShellPage::OptionsChanged);
+    setWindowTitle(WindowCaption());
+    CaptionLbl->setText(WindowCaption() + QStringLiteral(" - ") +
+                        QString::fromStdString(Shared.UserName));
+    UpdateStatus();
 }
 
 void TMainForm::SaveOptions() {
     SaveLastState();
+    try {
+        WriteSuDoKuData(Shared.SettingsFile, Shared.UserName, Shared.Options, TransLtr::LngID(),
+                        Shared.ShownAids);
+    } catch (const TWriteError& error) {
+        ShowWriteError(QString::fromStdString(error.what()));
+    }
     ForEachPage(&TShellPage::SaveSettings);
+    CaptionLbl->setText(WindowCaption());
+}
+
+QString TMainForm::WindowCaption() {
+    return QString::fromLatin1(TShellArt::ProgramTitle) + QLatin1Char(' ') +
+           QString::fromLatin1(TShellArt::ReleaseText);
+}
+
+void TMainForm::TranslateComponents(QWidget* control) {
+    TComponentTranslator::TranslateComponents(control, TransLtr::MainSection);
 }
 
 void TMainForm::ChangeUser(const std::string& userName) {
@@ -359,10 +399,11 @@ void TMainForm::MarlbrookSBtnClick() {
 
 void TMainForm::ShowAboutBox() {
     if (!AboutBox) {
-        AboutBox = std::make_unique<TAboutBox>();
+        AboutBox = std::make_unique<TAboutBox>(nullptr, ScreenLayout);
         connect(AboutBox.get(), &TAboutBox::HomePageRequested, this,
                 &TMainForm::MarlbrookSBtnClick);
     }
+    AboutBox->SetLayout(ScreenLayout);
     AboutBox->HideBtn->show();
     AboutBox->show();
     AboutBox->raise();
@@ -428,6 +469,9 @@ void TMainForm::ScaleUp(int mode) {
     }
     ScreenLayout = layout;
     TScreenLayout::Apply(this, ScreenLayout);
+    // Placing resets every font to its scaled size: captions that were made smaller to fit
+    // are fitted again.
+    TFormBuilder::FitCaptions(this);
     ApplySkins();
     ForEachPage(&TShellPage::Rescale);
 }

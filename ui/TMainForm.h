@@ -3,6 +3,7 @@
 // each page through TShellPage at the moments named there; the pages are handed to it.
 #pragma once
 
+#include "TDialogAnswerer.h"
 #include "TSharedState.h"
 #include "TShellPage.h"
 
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -25,7 +27,6 @@ namespace sudoku {
 class TAboutBox;
 class TBaseBtn;
 class TBkControl;
-class TDialogAnswerer;
 class TShellClock;
 struct TPageRequest;
 
@@ -60,10 +61,14 @@ public:
     TDialogAnswerer& Dialogs() { return *Answerer; }
     TShellClock& Clock() { return *ShellClock; }
 
-    // The skinned question and name prompt, through the dialog answerer.
+    // The skinned question and name prompt, the colour and font dialogs, through the dialog
+    // answerer; the error box of a file that cannot be written.
     bool MsgDlg(const QString& text, const QString& firstCaption, const QString& secondCaption);
     QString EditDlg(const QString& prompt, const QString& firstCaption,
                     const QString& secondCaption, const QString& text);
+    std::optional<QColor> ColorDlg(const QColor& colour);
+    std::optional<TFontChoice> FontDlg(const TFontChoice& font);
+    void ShowWriteError(const QString& message);
     // Lets pending messages run once, then blocks for ms milliseconds.
     void Wait(int ms);
 
@@ -90,12 +95,16 @@ public:
     void UpdateStatus();
     void OptionsChanged();
     void ChangeUser(const std::string& userName);
-    // Settings of every page: read at start-up, written (with the last game or design) when
-    // the window closes.
+    // The settings: ApplyOptions reads the user's ".Options" section and the language in
+    // force, translates the window, applies the screen size and has every page show what it
+    // keeps; SaveOptions stores the last game or design, writes the section and lets every
+    // page save. Start-up, closing, a change of language and a change of user run them.
     void ApplyOptions();
     void SaveOptions();
     // A text by number in the language in force, or its English default.
     QString TranslateText(int number, const QString& fallback) const;
+    // Translates one control by its tag again, after its tag changed (or a whole window).
+    void TranslateComponents(QWidget* control);
 
     // Title buttons, the maker's button and quitting.
     void HelpBtnClick();
@@ -162,6 +171,8 @@ private:
     void TimerTimer();
     // Gives the page-button group and the page-area buttons the skins of the layout.
     void ApplySkins();
+    // Program title and release, the window caption.
+    static QString WindowCaption();
     void ForEachPage(void (TShellPage::*moment)());
     bool HandleWindowKey(const QKeyEvent& key);
     bool HandleDrag(QWidget* source, const QMouseEvent& mouse);

@@ -1,9 +1,12 @@
-// Answers the window's questions with the skinned modal boxes, or on standard error headless.
+// Answers the window's questions with the skinned modal boxes and Qt's dialogs, or on standard
+// error headless.
 #include "TModalDialogAnswerer.h"
 
 #include "TEditDlgBox.h"
+#include "TFontColourDialog.h"
 #include "TMsgDlgBox.h"
 
+#include <QColorDialog>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -20,7 +23,7 @@ bool TModalDialogAnswerer::MsgDlg(const QString& text, const QString& firstCapti
         QTextStream(stderr) << text << '\n';
         return false;
     }
-    return TMsgDlgBox::MsgDlg(text, firstCaption, secondCaption, Owner);
+    return TMsgDlgBox::MsgDlg(text, firstCaption, secondCaption, Owner, Layout());
 }
 
 QString TModalDialogAnswerer::EditDlg(const QString& prompt, const QString& firstCaption,
@@ -29,7 +32,28 @@ QString TModalDialogAnswerer::EditDlg(const QString& prompt, const QString& firs
         QTextStream(stderr) << prompt << '\n';
         return {};
     }
-    return TEditDlgBox::EditDlg(prompt, firstCaption, secondCaption, text, Owner);
+    return TEditDlgBox::EditDlg(prompt, firstCaption, secondCaption, text, Owner, Layout());
+}
+
+std::optional<QColor> TModalDialogAnswerer::ColorDlg(const QColor& colour) {
+    if (Headless()) {
+        return std::nullopt;
+    }
+    const QColor chosen = QColorDialog::getColor(colour, Owner);
+    return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
+}
+
+std::optional<TFontChoice> TModalDialogAnswerer::FontDlg(const TFontChoice& font) {
+    if (Headless()) {
+        return std::nullopt;
+    }
+    QFont initial(font.Name);
+    initial.setPointSize(8);
+    TFontColourDialog dialog(initial, font.Colour, Owner);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return TFontChoice{dialog.SelectedFont().family(), dialog.SelectedColour()};
 }
 
 } // namespace sudoku

@@ -1,9 +1,12 @@
-// Answers the window's questions with the skinned modal boxes. A headless run (the offscreen or
+// Answers the window's questions with the skinned modal boxes, sized for the window's screen
+// layout, and its colour and font choices with Qt's dialogs. A headless run (the offscreen or
 // minimal platform) has nobody to answer them: the text goes to standard error and the answer
-// is the second button's, so the run goes on.
+// is the second button's, or a cancel, so the run goes on.
 #pragma once
 
 #include "TDialogAnswerer.h"
+
+#include <functional>
 
 class QWidget;
 
@@ -11,17 +14,22 @@ namespace sudoku {
 
 class TModalDialogAnswerer : public TDialogAnswerer {
 public:
-    explicit TModalDialogAnswerer(QWidget* owner) : Owner(owner) {}
+    // layout tells the screen layout in force when a box opens.
+    TModalDialogAnswerer(QWidget* owner, std::function<int()> layout)
+        : Owner(owner), Layout(std::move(layout)) {}
     bool MsgDlg(const QString& text, const QString& firstCaption,
                 const QString& secondCaption) override;
     QString EditDlg(const QString& prompt, const QString& firstCaption,
                     const QString& secondCaption, const QString& text) override;
+    std::optional<QColor> ColorDlg(const QColor& colour) override;
+    std::optional<TFontChoice> FontDlg(const TFontChoice& font) override;
 
     // True on a platform without a screen, where no box could ever be answered.
     static bool Headless();
 
 private:
     QWidget* Owner;
+    std::function<int()> Layout;
 };
 
 } // namespace sudoku

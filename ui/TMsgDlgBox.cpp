@@ -9,7 +9,7 @@ namespace {
 QPointer<TMsgDlgBox> CurrentBox;
 }
 
-TMsgDlgBox::TMsgDlgBox(QWidget* owner) : TSkinnedDialog(owner, 90) {
+TMsgDlgBox::TMsgDlgBox(QWidget* owner, int layout) : TSkinnedDialog(owner, 90, layout) {
     setObjectName(QStringLiteral("MsgDlgBox"));
 }
 
@@ -24,13 +24,13 @@ TMsgDlgBox* TMsgDlgBox::OpenBox() {
 }
 
 bool TMsgDlgBox::MsgDlg(const QString& text, const QString& firstCaption,
-                        const QString& secondCaption, QWidget* owner) {
+                        const QString& secondCaption, QWidget* owner, int layout) {
     if (TMsgDlgBox* open = OpenBox()) {
         open->raise();
         open->activateWindow();
         return false;
     }
-    TMsgDlgBox box(owner);
+    TMsgDlgBox box(owner, layout);
     box.SetTexts(text, firstCaption, secondCaption);
     return box.exec() == QDialog::Accepted;
 }

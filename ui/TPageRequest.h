@@ -12,6 +12,7 @@ struct TPageRequest {
         NewDesign,    // start a new empty design with boxes of BoxCols x BoxRows
         TakeSolution, // take entry Number of the shared solutions list
         Key,          // an item of the grid's menu, as virtual key Number, on the design grid
+        ShowLevel,    // show level Number of the Options page in the Play & Solve level label
     };
 
     TKind Kind = Open;

@@ -128,12 +128,13 @@ QPixmap TSkinPictures::Background(int screenLayout) {
     return Resource(QStringLiteral("Player_Background") + SkinSuffix(screenLayout));
 }
 
-TButtonSkin TSkinPictures::DialogButtonSkin(TSkinKind kind) {
+TButtonSkin TSkinPictures::DialogButtonSkin(TSkinKind kind, int screenLayout) {
     const QString base = SkinButtonName(kind);
+    const QString suffix = SkinSuffix(screenLayout);
     TButtonSkin skin;
     QPixmap* const targets[3] = {&skin.Up, &skin.Down, &skin.Disabled};
     for (int i = 0; i < 3; ++i) {
-        const QString name = base + kStateNames[i];
+        const QString name = base + kStateNames[i] + suffix;
         *targets[i] = FileOrResource(FileNameOf(name), name);
     }
     return skin;
@@ -143,8 +144,9 @@ QPixmap TSkinPictures::Intro() {
     return FileOrResource(QStringLiteral("intro.bmp"), QStringLiteral("Player_Intro"));
 }
 
-QPixmap TSkinPictures::About() {
-    return FileOrResource(QStringLiteral("about.bmp"), QStringLiteral("Player_About"));
+QPixmap TSkinPictures::About(QSize size) {
+    const QPixmap file = File(QStringLiteral("about.bmp"), size);
+    return file.isNull() ? Resource(QStringLiteral("Player_About"), size) : file;
 }
 
 bool ApplyButtonSkin(TBaseBtn& button, const TButtonSkin& skin) {
@@ -171,8 +173,8 @@ bool ApplySkin(TBaseBtn& button, TSkinKind kind, int screenLayout) {
     return ApplyButtonSkin(button, TSkinPictures::Shared().ButtonSkin(kind, screenLayout));
 }
 
-bool ApplyDialogSkin(TBaseBtn& button, TSkinKind kind) {
-    return ApplyButtonSkin(button, TSkinPictures::Shared().DialogButtonSkin(kind));
+bool ApplyDialogSkin(TBaseBtn& button, TSkinKind kind, int screenLayout) {
+    return ApplyButtonSkin(button, TSkinPictures::Shared().DialogButtonSkin(kind, screenLayout));
 }
 
 void DrawSkinGraphic(QPainter& painter, QPoint pos, const QPixmap& picture) {

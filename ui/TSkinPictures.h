@@ -49,10 +49,12 @@ public:
     // Main window: resources only, with the layout's suffix.
     TButtonSkin ButtonSkin(TSkinKind kind, int screenLayout);
     QPixmap Background(int screenLayout); // "Player_Background"
-    // Dialogs, splash and about window: "I" files first, then the base-size resources.
-    TButtonSkin DialogButtonSkin(TSkinKind kind);
+    // Dialogs, splash and about window: "I" files first, then the resources, both with the
+    // layout's suffix.
+    TButtonSkin DialogButtonSkin(TSkinKind kind, int screenLayout = 0);
     QPixmap Intro(); // "I/intro.bmp" or "Player_Intro"
-    QPixmap About(); // "I/about.bmp" or "Player_About"
+    // "I/about.bmp" or "Player_About", scaled smoothly when a size is given.
+    QPixmap About(QSize size = {});
 
     // Forgets every loaded picture (the next request loads again).
     void Clear() { cache_.clear(); }
@@ -72,8 +74,8 @@ private:
 bool ApplyButtonSkin(TBaseBtn& button, const TButtonSkin& skin);
 // The main window's buttons at a screen layout (resources with the layout suffix).
 bool ApplySkin(TBaseBtn& button, TSkinKind kind, int screenLayout);
-// The dialogs' and about window's buttons ("I" files first).
-bool ApplyDialogSkin(TBaseBtn& button, TSkinKind kind);
+// The dialogs' and about window's buttons ("I" files first) at a screen layout.
+bool ApplyDialogSkin(TBaseBtn& button, TSkinKind kind, int screenLayout = 0);
 
 // Whole-picture copy at (x, y); nothing for a null picture.
 void DrawSkinGraphic(QPainter& painter, QPoint pos, const QPixmap& picture);

@@ -2,6 +2,7 @@
 #include "TSkinnedDialog.h"
 
 #include "TBaseBtn.h"
+#include "TComponentTranslator.h"
 #include "TFormBuilder.h"
 #include "TScreenLayout.h"
 #include "TSkinPictures.h"
@@ -12,9 +13,9 @@
 
 namespace sudoku {
 
-TSkinnedDialog::TSkinnedDialog(QWidget* owner, int messageHeight)
-    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-    setFixedSize(400, 150);
+TSkinnedDialog::TSkinnedDialog(QWidget* owner, int messageHeight, int layout)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      ScreenLayout(layout) {
     setModal(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, TFormBuilder::WindowColor());
@@ -22,37 +23,31 @@ TSkinnedDialog::TSkinnedDialog(QWidget* owner, int messageHeight)
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
     setFont(font);
+    TScreenLayout::Place(this, QRect(0, 0, 400, 150), layout);
 
-    const TFormBuilder form(this);
+    const TFormBuilder form(this, layout);
     MsgLbl = form.Label(QStringLiteral("MsgLbl"), 0, QString(), QRect(20, 10, 360, messageHeight));
     MsgLbl->setWordWrap(true);
     MsgLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    OkBtn = form.Button(QStringLiteral("OkBtn"), 0, QStringLiteral("Ok"), QString(),
+    OkBtn = form.Button(QStringLiteral("OkBtn"), 20, QStringLiteral("Ok"), QString(),
                         QRect(140, 100, 120, 35), TFormBuilder::TButtonKind::Large);
-    CancelBtn = form.Button(QStringLiteral("CancelBtn"), 0, QStringLiteral("Cancel"), QString(),
+    CancelBtn = form.Button(QStringLiteral("CancelBtn"), 21, QStringLiteral("Cancel"), QString(),
                             QRect(260, 100, 120, 35), TFormBuilder::TButtonKind::Large);
     // Picture files in "I" beside the program first, then the built-in pictures.
-    ApplyDialogSkin(*OkBtn, TSkinKind::LargeButton);
-    ApplyDialogSkin(*CancelBtn, TSkinKind::LargeButton);
+    ApplyDialogSkin(*OkBtn, TSkinKind::LargeButton, layout);
+    ApplyDialogSkin(*CancelBtn, TSkinKind::LargeButton, layout);
     connect(OkBtn, &TBaseBtn::OnClick, this, &QDialog::accept);
     connect(CancelBtn, &TBaseBtn::OnClick, this, &QDialog::reject);
 }
 
 void TSkinnedDialog::SetTexts(const QString& text, const QString& firstCaption,
                               const QString& secondCaption) {
+    TComponentTranslator::TranslateComponents(this, objectName().toStdString());
     MsgLbl->setText(text);
-    OkBtn->SetCaption(firstCaption);
+    TFormBuilder::SetButtonCaption(OkBtn, firstCaption);
     OkBtn->setVisible(!firstCaption.isEmpty());
-    CancelBtn->SetCaption(secondCaption);
+    TFormBuilder::SetButtonCaption(CancelBtn, secondCaption);
     CancelBtn->setVisible(!secondCaption.isEmpty());
-    // Re-centre the captions for their new widths.
-    for (TBaseBtn* button : {OkBtn, CancelBtn}) {
-        TFormBuilder::FitCaption(button, button->width());
-        const QFontMetrics metrics(button->font());
-        const double w = button->width();
-        button->SetCaptionXOffset(
-            std::max(0.02, (w * 0.95 - metrics.horizontalAdvance(button->Caption())) / 2.0 / w));
-    }
 }
 
 void TSkinnedDialog::showEvent(QShowEvent* event) {
@@ -60,7 +55,8 @@ void TSkinnedDialog::showEvent(QShowEvent* event) {
     TScreenLayout::CentreOnScreen(this);
     raise();
     activateWindow();
-    QCursor::setPos(CancelBtn->mapToGlobal(QPoint(40, 20)));
+    QCursor::setPos(CancelBtn->mapToGlobal(QPoint(TScreenLayout::ScaleValue(40, ScreenLayout),
+                                                  TScreenLayout::ScaleValue(20, ScreenLayout))));
 }
 
 void TSkinnedDialog::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 #include "TSuDoKuGridsPopupMenu.h"
 
 #include "SuDoKuTypes.h"
+#include "TFormBuilder.h"
 
 namespace sudoku {
 
@@ -16,7 +17,9 @@ TSuDoKuGridsPopupMenu::TSuDoKuGridsPopupMenu(QWidget* parent) : QMenu(parent) {
         connect(item, &QAction::triggered, this, [this, name] { emit ShapeChosen(name); });
     };
     add(this, BoxShapes.front());
+    TFormBuilder::SetTag(actions().front(), 450);
     VariantsMenu = addMenu(QStringLiteral("Variants"));
+    TFormBuilder::SetTag(VariantsMenu->menuAction(), 460);
     VariantsMenu->setObjectName(QStringLiteral("Variants"));
     for (std::size_t i = 1; i < BoxShapes.size(); ++i)
         add(VariantsMenu, BoxShapes[i]);

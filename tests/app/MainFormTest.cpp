@@ -6,6 +6,7 @@
 
 #include "LanguageFileWriter.h"
 #include "TAboutBox.h"
+#include "TAppPaths.h"
 #include "TBaseBtn.h"
 #include "TBkControl.h"
 #include "TFormBuilder.h"
@@ -29,7 +30,15 @@ namespace {
 
 class MainFormTest : public ::testing::Test {
 protected:
-    void SetUp() override { Make(TMainForm::shShowIntro | TMainForm::shShowFarewell); }
+    // The shipped language file beside the program; the settings in a folder of the test's own.
+    void SetUp() override {
+        TAppPaths::SetFolders(TAppPaths::AppDir(), DataDir.path().toStdString());
+        Make(TMainForm::shShowIntro | TMainForm::shShowFarewell);
+    }
+    void TearDown() override {
+        Form.reset();
+        TAppPaths::Reset();
+    }
 
     void Make(std::uint8_t shellFlags) {
         Form = std::make_unique<TMainForm>(RecordingPages(Calls), shellFlags);
@@ -58,6 +67,7 @@ protected:
                               "and No to continue.");
     }
 
+    QTemporaryDir DataDir;
     QStringList Calls; // what the shell asked of the pages
     std::unique_ptr<TMainForm> Form;
     TQueuedAnswerer* Answers = nullptr;
@@ -333,7 +343,9 @@ TEST_F(MainFormTest, InfoButtonShowsOneAboutWindowWithItsCloseButtons) {
 TEST_F(MainFormTest, WindowHasTheBaseLayoutAndTitles) {
     EXPECT_EQ(TScreenLayout::BaseGeometry(Form.get()).size(), QSize(568, 405));
     EXPECT_EQ(Form->width(), Form->ScaleValue(568));
-    EXPECT_EQ(Form->CaptionLbl->text(), QStringLiteral("Sudoku Atelier 1.0"));
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Sudoku Atelier 1.0"));
+    EXPECT_EQ(Form->CaptionLbl->text(), QStringLiteral("Sudoku Atelier 1.0 - ") +
+                                            QString::fromStdString(Form->Shared.UserName));
     EXPECT_TRUE(Form->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(Form->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xF2));
     EXPECT_EQ(TScreenLayout::BaseGeometry(Form->Pages), QRect(157, 94, 401, 301));
@@ -357,12 +369,13 @@ TEST_F(MainFormTest, EveryControlCarriesItsNameTagCaptionAndIdleState) {
     // Tags key the translations; a sample from every page and kind of control.
     const std::tuple<const char*, int, const char*> tagged[] = {
         {"PlayNSolveBtn", 500, "Play & Solve"},
-        {"QuitBtn", 0, "Quit"},
+        {"QuitBtn", 900, "Quit"},
         {"PlayNSolveUndoBtn", 546, "Undo"},
         {"PlayNSolveAlternativesLbl", 565, "Alternatives"},
         {"PlayNSolveFileNameLbl", 0, ""},
         {"EnterNDesignCheckPuzzleBtn", 647, "Check Puzzle"},
-        {"EnterNDesignValidateLbl", 670, "Puzzle Invalid"},
+        // Translated by its tag; the real page writes the design's state over it.
+        {"EnterNDesignValidateLbl", 670, "Validating..."},
         {"MySuDoKusHeaderLbl", 710, "My SuDokus"},
         {"MySuDoKusReplayNSolveBtn", 750, "Replay & Solve"},
         {"OptionsBackgroundColor", 0, "ABC abc 1 2 3"},

@@ -23,7 +23,7 @@
 
 namespace sudoku::test {
 
-// Answers come from the queues (No and an empty text once they run out).
+// Answers come from the queues (No, an empty text and a cancelled dialog once they run out).
 class TQueuedAnswerer : public TDialogAnswerer {
 public:
     bool MsgDlg(const QString& text, const QString& first, const QString& second) override {
@@ -38,8 +38,19 @@ public:
             WhileEditOpen();
         return Next(Texts, QString());
     }
+    std::optional<QColor> ColorDlg(const QColor& colour) override {
+        Presets << colour.name();
+        return Next(Colours, std::optional<QColor>());
+    }
+    std::optional<TFontChoice> FontDlg(const TFontChoice& font) override {
+        Presets << font.Name + QLatin1Char(' ') + font.Colour.name();
+        return Next(Fonts, std::optional<TFontChoice>());
+    }
     std::deque<bool> YesNo;
     std::deque<QString> Texts;
+    std::deque<std::optional<QColor>> Colours;
+    std::deque<std::optional<TFontChoice>> Fonts;
+    QStringList Presets; // what the colour and font dialogs were opened with
     QStringList Questions;
     QStringList Captions;
     std::function<void()> WhileEditOpen; // runs while the text box would be open

@@ -6,6 +6,7 @@
 #include "TBaseBtn.h"
 #include "TCellInput.h"
 #include "TFormBuilder.h"
+#include "TGridOptions.h"
 #include "TMainForm.h"
 #include "TPageRequest.h"
 #include "TPieGauge.h"
@@ -175,10 +176,9 @@ void TEnterNDesignBinding::SyncGrid() {
     GridWidget->SetDrawState(draw);
     GridWidget->SetCells(board.Cells);
     // While carving, the grid shows no ruler and the remaining givens on the contrast colour.
-    const TSuDoKuData& options = Form.Shared.Options;
-    TGridLook look = GridWidget->Look();
-    look.ShowRuler = (options.SolveOptions & soRuler) != 0 && !page.Carving();
-    look.ContrastPuzzle = options.ContrastPuzzle || page.Carving();
+    TGridLook look = WithOptions(GridWidget->Look(), Form.Shared.Options, Form.ScreenLayout);
+    look.ShowRuler = look.ShowRuler && !page.Carving();
+    look.ContrastPuzzle = look.ContrastPuzzle || page.Carving();
     look.DisplaySet = Sets.DisplaySet();
     look.PictureSet = Sets.PictureSetSelected() && draw.GridSize() < 10;
     look.IconList16x16 = Sets.IconList16x16();

@@ -35,7 +35,10 @@ public:
     void SaveLastState() override;
     void UpdateStatus() override;
     void TimerTick() override;
+    // The grid takes the display set and the settings' colours, font, contrast puzzle, ruler
+    // and font sizes.
     void OptionsChanged() override;
+    void Rescale() override { OptionsChanged(); }
     void Retranslate() override;
     void Request(const TPageRequest& request) override;
 

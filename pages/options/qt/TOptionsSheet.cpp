@@ -104,11 +104,11 @@ TOptionsSheet::TOptionsSheet(QWidget* parent, int layout) : QWidget(parent) {
     OptionsShowHintsChkBox = aid("OptionsShowHintsChkBox", 865, "Hints", 69);
     OptionsShowErrorsChkBox = aid("OptionsShowErrorsChkBox", 866, "Errors", 87);
     OptionsShowAlternativesChkBox = aid("OptionsShowAlternativesChkBox", 867, "Alternatives", 105);
-    OptionsTimeLimitedChkBox = aid("OptionsTimeLimitedChkBox", 868, "Time Limited", 123, 100);
+    OptionsTimeLimitedChkBox = aid("OptionsTimeLimitedChkBox", 868, "Time Limited", 123, 112);
     OptionsTimeLimitedTime = new QTimeEdit(this);
     OptionsTimeLimitedTime->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     form.Adopt(OptionsTimeLimitedTime, QStringLiteral("OptionsTimeLimitedTime"), 869,
-               QRect(right + 110, 121, 81, 20));
+               QRect(right + 116, 121, 75, 20));
     OptionsLanguageLbl = groupCaption("OptionsLanguageLbl", 880, "Language", 150, right);
     OptionsLanguageList =
         form.ComboBox(QStringLiteral("OptionsLanguageList"), 881, {}, QRect(right, 165, 191, 20));

@@ -6,6 +6,7 @@
 #include "TBaseBtn.h"
 #include "TCellInput.h"
 #include "TFormBuilder.h"
+#include "TGridOptions.h"
 #include "TLoginName.h"
 #include "TMainForm.h"
 #include "TPageRequest.h"
@@ -190,8 +191,7 @@ void TPlayNSolveBinding::SyncGrid() {
     // A new shape comes with the draw state.
     GridWidget->SetDrawState(draw);
     GridWidget->SetCells(state.Cells);
-    TGridLook look = GridWidget->Look();
-    look.ShowRuler = (Form.Shared.Options.SolveOptions & soRuler) != 0;
+    TGridLook look = WithOptions(GridWidget->Look(), Form.Shared.Options, Form.ScreenLayout);
     look.DisplaySet = Sets.DisplaySet();
     look.PictureSet = Sets.PictureSetSelected() && draw.GridSize() < 10;
     look.IconList16x16 = Sets.IconList16x16();
@@ -231,13 +231,21 @@ void TPlayNSolveBinding::Request(const TPageRequest& request) {
         Run([this, &request] {
             GamePage->PlayNSolveLoad(request.FileName.toStdString(), request.Section.toStdString());
         });
+    else if (request.Kind == TPageRequest::ShowLevel)
+        SetLevelCaption(Translate(570, "Level") + " " + OptionsLevelText(request.Number));
+}
+
+void TPlayNSolveBinding::Rescale() {
+    // The grid's font sizes follow the screen layout.
+    Run([this] { RepaintGrid(); });
 }
 
 // ---- Options and display set ---------------------------------------------------------------
 
 std::string TPlayNSolveBinding::OptionsLevelText(int level) const {
-    // The level list of the Options page holds the English names.
-    return level >= 0 && level < LevelCount ? std::string(LevelName(level)) : std::string();
+    // The level list of the Options page holds these names in the language in force.
+    return level >= 0 && level < LevelCount ? Translate(861 + level, std::string(LevelName(level)))
+                                            : std::string();
 }
 
 int TPlayNSolveBinding::DisplaySetIndex() const {

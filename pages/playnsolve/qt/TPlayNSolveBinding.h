@@ -39,6 +39,7 @@ public:
     void UpdateStatus() override;
     void TimerTick() override;
     void OptionsChanged() override;
+    void Rescale() override;
     void Request(const TPageRequest& request) override;
 
     TPlayNSolvePage& Page() { return *GamePage; }

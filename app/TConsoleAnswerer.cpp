@@ -1,0 +1,27 @@
+// Declines every question of a run without a display.
+#include "TConsoleAnswerer.h"
+
+#include <QTextStream>
+
+namespace sudoku {
+
+bool TConsoleAnswerer::MsgDlg(const QString& text, const QString&, const QString&) {
+    QTextStream(stderr) << text << '\n';
+    return false;
+}
+
+QString TConsoleAnswerer::EditDlg(const QString& prompt, const QString&, const QString&,
+                                  const QString&) {
+    QTextStream(stderr) << prompt << '\n';
+    return {};
+}
+
+std::optional<QColor> TConsoleAnswerer::ColorDlg(const QColor&) {
+    return std::nullopt;
+}
+
+std::optional<TFontChoice> TConsoleAnswerer::FontDlg(const TFontChoice&) {
+    return std::nullopt;
+}
+
+} // namespace sudoku
