@@ -16,11 +16,13 @@
 #include "TOptionsBinding.h"
 #include "TPlayNSolveBinding.h"
 #include "TSuDoKuGridWidget.h"
+#include "TSuDoKuGridsPopupMenu.h"
 #include "TransLtr.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -192,6 +194,38 @@ TEST_F(OptionsPageTest, EachControlChangesTheRecordAndBothGrids) {
     EXPECT_EQ(PlayGrid().Look().DisplaySet, "ABCDEFGHI");
     Sheet().OptionsTimeLimitedTime->setTime(QTime(0, 20));
     EXPECT_DOUBLE_EQ(Record().TimeLimit, 20.0 / 1440);
+}
+
+TEST_F(OptionsPageTest, AidBoxesSwitchTheirAidsAndThePlayButtonsDuringAGame) {
+    Sheet().OptionsTimeLimitedChkBox->setChecked(false);
+    TPlayNSolveBinding& play = PlayNSolvePage(*Form);
+    Form->PlayNSolveBtnClick();
+    Click(play.Sheet().PlayNSolveNewBtn);
+    play.ShapeMenu().Item(QStringLiteral("S3X3"))->trigger();
+    QApplication::processEvents();
+    ASSERT_EQ(Form->Shared.SuDoKuState, sfPlaying);
+    const struct {
+        QCheckBox* Box;
+        TSolveOptions Bit;
+        QWidget* Shown; // the Play & Solve control the aid enables, if any
+    } cases[] = {
+        {Sheet().OptionsShowHintsChkBox, soHints, play.Sheet().PlayNSolveHintBtn},
+        {Sheet().OptionsShowErrorsChkBox, soErrors, play.Sheet().PlayNSolveErrorsBtn},
+        {Sheet().OptionsShowAlternativesChkBox, soAlternatives,
+         play.Sheet().PlayNSolveAlternativesLbl},
+        {Sheet().OptionsTimeLimitedChkBox, soTimeLimited, nullptr},
+    };
+    for (const auto& c : cases) {
+        for (const bool on : {true, false, true}) {
+            SCOPED_TRACE(c.Box->objectName().toStdString() + (on ? " on" : " off"));
+            c.Box->setChecked(on);
+            EXPECT_EQ((Record().SolveOptions & c.Bit) != 0, on);
+            EXPECT_EQ((Form->Shared.ShownAids & c.Bit) != 0, on);
+            if (c.Shown != nullptr) {
+                EXPECT_EQ(c.Shown->isEnabled(), on);
+            }
+        }
+    }
 }
 
 TEST_F(OptionsPageTest, LevelSetsItsAidsAndLimitButTheRulerBoxKeepsTheUsersChoice) {
