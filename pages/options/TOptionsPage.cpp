@@ -20,6 +20,24 @@ TSolveOptions WithBit(TSolveOptions set, TSolveOptions bit, bool on) {
 
 } // namespace
 
+TSolveOptions AidOf(TOptionsBox box) {
+    switch (box) {
+    case TOptionsBox::Ruler:
+        return soRuler;
+    case TOptionsBox::Hints:
+        return soHints;
+    case TOptionsBox::Errors:
+        return soErrors;
+    case TOptionsBox::Alternatives:
+        return soAlternatives;
+    case TOptionsBox::TimeLimited:
+        return soTimeLimited;
+    case TOptionsBox::ContrastPuzzle:
+        break;
+    }
+    return 0;
+}
+
 TOptionsPage::TOptionsPage(TOptionsView& view, TSharedState& shared) : View(view), Shared(shared) {}
 
 void TOptionsPage::ShowRecord() {
@@ -105,27 +123,10 @@ void TOptionsPage::OptionsLevelListChange(int index) {
 
 void TOptionsPage::OptionsChkBoxClick(TOptionsBox box, bool checked) {
     TSuDoKuData& options = Shared.Options;
-    TSolveOptions bit = 0;
-    switch (box) {
-    case TOptionsBox::ContrastPuzzle:
+    if (box == TOptionsBox::ContrastPuzzle) {
         options.ContrastPuzzle = checked;
-        break;
-    case TOptionsBox::Ruler:
-        bit = soRuler;
-        break;
-    case TOptionsBox::Hints:
-        bit = soHints;
-        break;
-    case TOptionsBox::Errors:
-        bit = soErrors;
-        break;
-    case TOptionsBox::Alternatives:
-        bit = soAlternatives;
-        break;
-    case TOptionsBox::TimeLimited:
-        bit = soTimeLimited;
-        break;
     }
+    const TSolveOptions bit = AidOf(box);
     // The aids take effect at once, also during a game; a new game takes the boxes.
     options.SolveOptions = WithBit(options.SolveOptions, bit, checked);
     Shared.ShownAids = WithBit(Shared.ShownAids, bit, checked);

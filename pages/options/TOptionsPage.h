@@ -12,6 +12,8 @@ namespace sudoku {
 
 // The check boxes of the page that change the record.
 enum class TOptionsBox { ContrastPuzzle, Ruler, Hints, Errors, Alternatives, TimeLimited };
+// The solving aid a box switches; none for Contrast Puzzle.
+TSolveOptions AidOf(TOptionsBox box);
 
 class TOptionsPage {
 public:

@@ -118,18 +118,22 @@ void TOptionsBinding::Retranslate() {
 
 void TOptionsBinding::ShowColours(const TSuDoKuData& options) {
     TOptionsSheet& s = *PageSheet;
-    const QColor fontColour = RecordColour(options.FontColor);
     const std::pair<QLabel*, std::uint32_t> samples[] = {
         {s.OptionsBackgroundColor, options.BackgroundColor},
         {s.OptionsContrastColor, options.ContrastColor},
-        {s.OptionsRulerColor, options.RulerColor},
-        {s.OptionsFont, 0xFFFFFF}};
+        {s.OptionsRulerColor, options.RulerColor}};
     for (const auto& [label, colour] : samples) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, RecordColour(colour));
-        palette.setColor(QPalette::WindowText, fontColour);
         label->setPalette(palette);
-        // The name at the size the layout gives the label, without style.
+    }
+    // The three samples and the font label show the grid font: its name in its colour, at the
+    // size the layout gives the label, without style.
+    for (QLabel* label :
+         {s.OptionsBackgroundColor, s.OptionsContrastColor, s.OptionsRulerColor, s.OptionsFont}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, RecordColour(options.FontColor));
+        label->setPalette(palette);
         QFont font = TScreenLayout::PlacedFont(label);
         font.setFamily(Q(options.FontName));
         font.setBold(false);
@@ -148,12 +152,7 @@ void TOptionsBinding::ShowLevel(int level) {
 void TOptionsBinding::ShowAids(TSolveOptions boxes, bool contrastPuzzle, TDateTime timeLimit) {
     for (const auto& [box, which] : Boxes(*PageSheet)) {
         const QSignalBlocker quiet(box);
-        const TSolveOptions bit = which == TOptionsBox::Ruler          ? soRuler
-                                  : which == TOptionsBox::Hints        ? soHints
-                                  : which == TOptionsBox::Errors       ? soErrors
-                                  : which == TOptionsBox::Alternatives ? soAlternatives
-                                  : which == TOptionsBox::TimeLimited  ? soTimeLimited
-                                                                       : 0;
+        const TSolveOptions bit = AidOf(which);
         box->setChecked(bit == 0 ? contrastPuzzle : (boxes & bit) != 0);
     }
     QTimeEdit* picker = PageSheet->OptionsTimeLimitedTime;
