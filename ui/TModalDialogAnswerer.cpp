@@ -2,13 +2,13 @@
 // error headless.
 #include "TModalDialogAnswerer.h"
 
+#include "TConsoleAnswerer.h"
 #include "TEditDlgBox.h"
 #include "TFontColourDialog.h"
 #include "TMsgDlgBox.h"
 
 #include <QColorDialog>
 #include <QGuiApplication>
-#include <QTextStream>
 
 namespace sudoku {
 
@@ -20,8 +20,7 @@ bool TModalDialogAnswerer::Headless() {
 bool TModalDialogAnswerer::MsgDlg(const QString& text, const QString& firstCaption,
                                   const QString& secondCaption) {
     if (Headless()) {
-        QTextStream(stderr) << text << '\n';
-        return false;
+        return TConsoleAnswerer().MsgDlg(text, firstCaption, secondCaption);
     }
     return TMsgDlgBox::MsgDlg(text, firstCaption, secondCaption, Owner, Layout());
 }
@@ -29,15 +28,14 @@ bool TModalDialogAnswerer::MsgDlg(const QString& text, const QString& firstCapti
 QString TModalDialogAnswerer::EditDlg(const QString& prompt, const QString& firstCaption,
                                       const QString& secondCaption, const QString& text) {
     if (Headless()) {
-        QTextStream(stderr) << prompt << '\n';
-        return {};
+        return TConsoleAnswerer().EditDlg(prompt, firstCaption, secondCaption, text);
     }
     return TEditDlgBox::EditDlg(prompt, firstCaption, secondCaption, text, Owner, Layout());
 }
 
 std::optional<QColor> TModalDialogAnswerer::ColorDlg(const QColor& colour) {
     if (Headless()) {
-        return std::nullopt;
+        return TConsoleAnswerer().ColorDlg(colour);
     }
     const QColor chosen = QColorDialog::getColor(colour, Owner);
     return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
@@ -45,7 +43,7 @@ std::optional<QColor> TModalDialogAnswerer::ColorDlg(const QColor& colour) {
 
 std::optional<TFontChoice> TModalDialogAnswerer::FontDlg(const TFontChoice& font) {
     if (Headless()) {
-        return std::nullopt;
+        return TConsoleAnswerer().FontDlg(font);
     }
     QFont initial(font.Name);
     initial.setPointSize(8);

@@ -52,7 +52,7 @@ TEST(DialogBoxes, HeadlessRunWritesTheTextAndNeverWaits) {
         }
     });
     watchdog.start(10);
-    TModalDialogAnswerer answerer(nullptr);
+    TModalDialogAnswerer answerer(nullptr, [] { return 0; });
     testing::internal::CaptureStderr();
     const bool written = answerer.MsgDlg(QStringLiteral("Unable to write to /x/sudokus.ini"),
                                          QStringLiteral("Ok"), QString());

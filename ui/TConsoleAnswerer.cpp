@@ -1,4 +1,4 @@
-// Declines every question of a run without a display.
+// Declines every question of a run nobody watches: no display, or a screenshot run.
 #include "TConsoleAnswerer.h"
 
 #include <QTextStream>
