@@ -22,13 +22,10 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedWidget>
-
-#include <algorithm>
 
 namespace sudoku {
 
@@ -48,21 +45,6 @@ TranslatedText ModeButtonTexts(int tag) {
             return *texts;
     return tag == 646 ? TranslatedText{"Puzzle Mode", "Switch to puzzle mode"}
                       : TranslatedText{"Design Mode", "Switch to design mode"};
-}
-
-// A button's new caption, fitted to its face and centred on it as the form places captions.
-void ShowButtonCaption(TBaseBtn* button, const QString& caption) {
-    if (button->Caption() == caption)
-        return;
-    button->setFont(TScreenLayout::PlacedFont(button));
-    button->SetCaption(caption);
-    TFormBuilder::FitCaption(button, button->width());
-    const QFontMetrics metrics(button->font());
-    const double w = button->width();
-    const double h = button->height();
-    button->SetCaptionXOffset(
-        std::max(0.02, (w * 0.95 - metrics.horizontalAdvance(caption)) / 2.0 / w));
-    button->SetCaptionYOffset((h * 0.95 - metrics.height()) / 2.0 / h);
 }
 
 } // namespace
@@ -245,6 +227,7 @@ void TEnterNDesignBinding::Request(const TPageRequest& request) {
                     page.SuDoKuGridKeyUp(request.Number);
                     break;
                 case TPageRequest::Open:
+                case TPageRequest::ShowLevel:
                     break;
                 }
             });
@@ -324,7 +307,7 @@ void TEnterNDesignBinding::SetModeButton(int tag) {
     TBaseBtn* button = PageSheet->EnterNDesignModeBtn;
     TFormBuilder::SetTag(button, tag);
     const TranslatedText texts = ModeButtonTexts(tag);
-    ShowButtonCaption(button, Q(texts.Caption));
+    TFormBuilder::SetButtonCaption(button, Q(texts.Caption));
     button->setToolTip(Q(texts.Hint));
 }
 
@@ -337,7 +320,7 @@ void TEnterNDesignBinding::SetValidateCaption(const std::string& caption) {
 }
 
 void TEnterNDesignBinding::SetCompleteCaption(const std::string& caption) {
-    ShowButtonCaption(PageSheet->EnterNDesignCompleteBtn, Q(caption));
+    TFormBuilder::SetButtonCaption(PageSheet->EnterNDesignCompleteBtn, Q(caption));
 }
 
 void TEnterNDesignBinding::SetFileNameCaption(const std::string& caption) {
