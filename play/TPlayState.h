@@ -31,7 +31,8 @@ struct TUndoHooks {
 
 class TPlayState {
 public:
-    TPlayState() = default;
+    // The state works on the flag set the window shares with every page.
+    explicit TPlayState(TSuDoKuState& sharedState) : SuDoKuState(sharedState) {}
 
     // Sets the box shape and empties the board, the arrays and the history.
     void SetBoxShape(int boxCols, int boxRows);
@@ -71,7 +72,7 @@ public:
     TSuDoKuStrings GivenStrings{};
     TSuDoKuStrings AlternativeStrings{};
     TMoveHistory MoveHistory;
-    TSuDoKuState SuDoKuState = 0;
+    TSuDoKuState& SuDoKuState;
     std::uint8_t PlayNSolveStatus = psInProgress;
     std::uint8_t HighlightValue = 0;
 

@@ -99,7 +99,7 @@ private:
     TPlayNSolveView& View;
     TSharedState& Shared;
 
-    TPlayState Game;
+    TPlayState Game{Shared.SuDoKuState};
     TSuDoKuFileData PlayNSolveRecord;
     TSuDoKuGrid EngineGrid;
     TSuDoKuSolver SuDoKuSolver{EngineGrid};

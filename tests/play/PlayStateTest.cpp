@@ -15,8 +15,9 @@ namespace {
 // A valid 4 x 4 solution (2 x 2 boxes), rows top to bottom.
 constexpr int Solution4[4][4] = {{1, 2, 3, 4}, {3, 4, 1, 2}, {2, 1, 4, 3}, {4, 3, 2, 1}};
 
-TPlayState SolvedFourByFour() {
-    TPlayState state;
+// flags stands for the state set the window shares.
+TPlayState SolvedFourByFour(TSuDoKuState& flags) {
+    TPlayState state(flags);
     state.SetBoxShape(2, 2);
     for (int row = 1; row <= 4; ++row)
         for (int col = 1; col <= 4; ++col) {
@@ -39,7 +40,8 @@ TUndoHooks Recorder(ReplayLog& log, const TPlayState& state, int col, int row) {
 }
 
 TEST(PlayState, ChangePushesOnlyOnRealChangeAndUndoWalksBackInOrder) {
-    TPlayState state = SolvedFourByFour();
+    TSuDoKuState flags = 0;
+    TPlayState state = SolvedFourByFour(flags);
     state.SetCellText(1, 1, "");
     ASSERT_TRUE(state.ChangeCell(1, 1, "2,"));
     EXPECT_EQ(state.MoveHistory.Text(), "1,1=|");
@@ -59,7 +61,8 @@ TEST(PlayState, ChangePushesOnlyOnRealChangeAndUndoWalksBackInOrder) {
 TEST(PlayState, UndoRestoresPreviousTextsExactlyWithBlinkReplay) {
     for (const char* previous : {"", "3,7,1,", "2", "1,4,"}) {
         SCOPED_TRACE(previous);
-        TPlayState state = SolvedFourByFour();
+        TSuDoKuState flags = 0;
+        TPlayState state = SolvedFourByFour(flags);
         state.SetCellText(4, 2, previous);
         ASSERT_TRUE(state.ChangeCell(4, 2, "3"));
         ReplayLog log;
@@ -79,7 +82,8 @@ TEST(PlayState, UndoRestoresPreviousTextsExactlyWithBlinkReplay) {
 TEST(PlayState, UndoOfEmptyOrDamagedHistoryChangesNothing) {
     for (const char* history : {"", "no bar", "x,1=5|", "17,1=5|", "1,0=5|"}) {
         SCOPED_TRACE(history);
-        TPlayState state = SolvedFourByFour();
+        TSuDoKuState flags = 0;
+        TPlayState state = SolvedFourByFour(flags);
         state.MoveHistory.SetText(history);
         const TSuDoKuStrings before = state.Cells;
         ReplayLog log;
@@ -90,7 +94,8 @@ TEST(PlayState, UndoOfEmptyOrDamagedHistoryChangesNothing) {
 }
 
 TEST(PlayState, ChangeAndUndoRecomputeTheAlternatives) {
-    TPlayState state = SolvedFourByFour();
+    TSuDoKuState flags = 0;
+    TPlayState state = SolvedFourByFour(flags);
     ASSERT_TRUE(state.ChangeCell(1, 1, ""));
     // Each emptied cell has one candidate left, the value the rest of its row forces.
     EXPECT_EQ(TextToValue(state.AlternativeStrings[CellIndex(1, 1)]), 1);
@@ -122,7 +127,8 @@ TEST(PlayState, GridChecks) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        TPlayState state = SolvedFourByFour();
+        TSuDoKuState flags = 0;
+        TPlayState state = SolvedFourByFour(flags);
         for (int index = 0; c.EveryCell && index < 16; ++index)
             state.SetCellText(index % 4 + 1, index / 4 + 1, c.EveryCell);
         for (const auto& [col, row, text] : c.Changes)
@@ -144,7 +150,8 @@ TEST(PlayState, CompletionTestEndsOnlyAPlayableCorrectGame) {
         for (const TSuDoKuState flags : states)
             for (const bool correct : {true, false}) {
                 SCOPED_TRACE(testing::Message() << "state " << flags << " correct " << correct);
-                TPlayState state = SolvedFourByFour();
+                TSuDoKuState shared = 0;
+                TPlayState state = SolvedFourByFour(shared);
                 if (!correct)
                     state.SetCellText(3, 3, "1");
                 state.SuDoKuState = flags;
@@ -157,7 +164,8 @@ TEST(PlayState, CompletionTestEndsOnlyAPlayableCorrectGame) {
 }
 
 TEST(PlayState, GivensMatchTheirSolutionAndANewShapeClearsTheGame) {
-    TPlayState state = SolvedFourByFour();
+    TSuDoKuState flags = 0;
+    TPlayState state = SolvedFourByFour(flags);
     state.GivenStrings[CellIndex(1, 1)] = "1";
     state.GivenStrings[CellIndex(2, 1)] = "3";
     EXPECT_TRUE(state.IsGiven(1, 1));

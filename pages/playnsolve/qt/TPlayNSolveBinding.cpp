@@ -161,22 +161,8 @@ int TPlayNSolveBinding::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
 // ---- Entries -------------------------------------------------------------------------------
 
 void TPlayNSolveBinding::Run(const std::function<void()>& handler) {
-    // A nested entry (a tick inside a dialog or inside engine work) finds the page's own
-    // state current; only the outermost one takes the window's.
-    if (Depth++ == 0)
-        SyncFromForm();
     handler();
     SyncGrid();
-    SyncToForm();
-    --Depth;
-}
-
-void TPlayNSolveBinding::SyncFromForm() {
-    GamePage->State().SuDoKuState = Form.Shared.SuDoKuState;
-}
-
-void TPlayNSolveBinding::SyncToForm() {
-    Form.Shared.SuDoKuState = GamePage->State().SuDoKuState;
 }
 
 void TPlayNSolveBinding::SyncGrid() {
@@ -416,10 +402,7 @@ std::string TPlayNSolveBinding::Translate(int tag, const std::string& english) c
 }
 
 void TPlayNSolveBinding::ProcessMessages() {
-    // Nested handlers see the flags the running one has set, and it sees theirs afterwards.
-    SyncToForm();
     QCoreApplication::processEvents();
-    SyncFromForm();
 }
 
 void TPlayNSolveBinding::Delay(int milliseconds) {

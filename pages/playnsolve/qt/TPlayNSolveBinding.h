@@ -88,11 +88,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Every entry from the window runs through here: the shared state set is taken over
-    // first, and the page's state, board and flags are handed back afterwards.
+    // Every entry from the window runs through here; the board is handed to the grid after.
     void Run(const std::function<void()>& handler);
-    void SyncFromForm();
-    void SyncToForm();
     void SyncGrid();
     void Connect();
     void PaintStrip();
@@ -106,7 +103,6 @@ private:
     std::unique_ptr<TPlayNSolvePage> GamePage;
     bool Popup = false;
     std::vector<int> AlternativePictures;
-    int Depth = 0;
 };
 
 } // namespace sudoku
