@@ -56,6 +56,7 @@ bool TPlayState::ChangeCell(int col, int row, std::string text) {
     if (!MoveHistory.Push(col, row, cell))
         return false;
     cell = std::move(text);
+    ClearErrorMarks();
     RecomputeAlternatives();
     return true;
 }
@@ -79,6 +80,7 @@ bool TPlayState::Undo(const TUndoHooks& hooks) {
         if (hooks.Wait)
             hooks.Wait(200);
     }
+    ClearErrorMarks();
     RecomputeAlternatives();
     return true;
 }

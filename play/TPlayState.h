@@ -49,10 +49,11 @@ public:
     bool IsGiven(int col, int row) const;
 
     // A change made by the player or a hint: when the text really differs, the old text goes on
-    // the history, the alternatives are recomputed and true is returned.
+    // the history, the alternatives are recomputed, the error marks go and true is returned.
     bool ChangeCell(int col, int row, std::string text);
 
-    // One undo step with the four-blink replay of the restored cell. True when a cell changed.
+    // One undo step with the four-blink replay of the restored cell. True when a cell changed;
+    // the error marks go then.
     bool Undo(const TUndoHooks& hooks);
 
     bool SuDoKuGridIsFull() const;
@@ -75,6 +76,9 @@ public:
     TSuDoKuState& SuDoKuState;
     std::uint8_t PlayNSolveStatus = psInProgress;
     std::uint8_t HighlightValue = 0;
+
+    // Marks of wrong entries stay on the board until a cell changes.
+    void ClearErrorMarks() { SuDoKuState &= static_cast<TSuDoKuState>(~sfShowErrors); }
 
 private:
     // Cell text differs from the decimal text of the cell's solution value.

@@ -40,7 +40,8 @@ TPlayNSolveControls TStatusUpdate::Controls(const TStatusInput& in) {
     c.Restart = (!busy && playing) || solved;
     c.Undo = !busy && !paused && playing && in.HistoryHasEntry;
     c.Hint = !busy && !paused && in.Hints && playing && !solved;
-    c.Errors = !busy && !paused && in.Errors && playing && !solved;
+    // While the marks show, "Errors" has nothing more to show.
+    c.Errors = !busy && !paused && in.Errors && playing && !solved && !HasFlag(s, sfShowErrors);
     c.Solution =
         !busy && !thinking && !solved && playing && (in.SolutionUsable || in.SolverSolutions > 1);
     c.AlternativesLbl = !busy && !paused && in.Alternatives && playing && !solved;

@@ -211,6 +211,7 @@ void TPlayNSolvePage::PlayNSolveSaveBtnClick() {
 }
 
 void TPlayNSolvePage::Pause() {
+    Game.ClearErrorMarks();
     if (HasFlag(Game.SuDoKuState, sfPaused)) {
         Game.SuDoKuState &= static_cast<TSuDoKuState>(~sfPaused);
         Game.PlayNSolveStatus = psInProgress;
@@ -325,9 +326,9 @@ void TPlayNSolvePage::PlayNSolveHintBtnClick() {
 void TPlayNSolvePage::PlayNSolveErrorsBtnClick() {
     if (HasFlag(Game.SuDoKuState, sfShowErrors) || !HasFlag(Game.SuDoKuState, sfPlaying))
         return;
+    // The marks stay until the board changes, a pause, or the game ends or starts again.
     Game.SuDoKuState |= sfShowErrors;
     View.RepaintGrid();
-    Game.SuDoKuState &= static_cast<TSuDoKuState>(~sfShowErrors);
     ++PlayNSolveRecord.Se;
     UpdateStatus();
 }

@@ -258,14 +258,14 @@ TEST_F(PlayNSolveGame, UndoRestoresNotesExactlyAndTakesNoRealTime) {
     EXPECT_EQ(Text(cell), "");
 }
 
-TEST_F(PlayNSolveGame, HintFillsTheOpenCellAndErrorsMarkDuringOneRepaint) {
+TEST_F(PlayNSolveGame, HintFillsTheOpenCellAndErrorsMarkUntilTheBoardChanges) {
     NewGame();
     std::vector<TSuDoKuState> states;
     View.OnRepaint = [&] { states.push_back(State().SuDoKuState); };
     Page->PlayNSolveErrorsBtnClick();
     ASSERT_EQ(states.size(), 1u);
     EXPECT_TRUE(HasFlag(states[0], sfShowErrors));
-    EXPECT_FALSE(HasFlag(State().SuDoKuState, sfShowErrors));
+    EXPECT_TRUE(HasFlag(State().SuDoKuState, sfShowErrors));
     EXPECT_EQ(Page->Record().Se, 1);
     View.OnRepaint = nullptr;
 
@@ -275,6 +275,7 @@ TEST_F(PlayNSolveGame, HintFillsTheOpenCellAndErrorsMarkDuringOneRepaint) {
         State().SetCellText(open[i].first, open[i].second, Typed(Wrong(open[i])));
     const TCell cell = open.back();
     Key(cell, '1', true);
+    EXPECT_FALSE(HasFlag(State().SuDoKuState, sfShowErrors));
     const std::string notes = Key(cell, '2', true);
     const int entries = Page->Record().Sn;
     Page->PlayNSolveHintBtnClick();

@@ -44,6 +44,7 @@ TEST(StatusUpdate, ControlsByState) {
         {sfPlaying | sfSaving, "GNPRUHEOA"},
         {sfRestarting, "-N-------"},
         {sfPlaying | sfHinting, "GNPRUHEOA"},
+        {sfPlaying | sfShowErrors, "GNPRUH-OA"},
         {sfPlaying | sfValidating, "---------"},
     };
     for (const auto& [state, expected] : cases)

