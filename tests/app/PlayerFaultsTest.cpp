@@ -75,5 +75,28 @@ TEST_F(PlayerFaults, ErrorMarksStayUntilTheBoardChanges) {
     EXPECT_EQ(Page().Record().Se, 3);
 }
 
+TEST_F(PlayerFaults, TheGridGetsTheKeyboardBackAfterEveryButton) {
+    Activate();
+    EXPECT_EQ(Focus(), &Grid());
+    Answers->Texts = {"Kept"};
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"New", [this] { NewGame("S3X3"); }},
+        {"Pause", [this] { Click(Sheet().PlayNSolvePauseBtn); }},
+        {"Resume", [this] { Click(Sheet().PlayNSolvePauseBtn); }},
+        {"Save with its name dialog", [this] { Click(Sheet().PlayNSolveSaveBtn); }},
+        {"Restart", [this] { Click(Sheet().PlayNSolveRestartBtn); }},
+        {"Solution", [this] { Click(Sheet().PlayNSolveSolutionBtn); }},
+        {"Restart after the solution", [this] { Click(Sheet().PlayNSolveRestartBtn); }},
+    };
+    for (const auto& [what, step] : steps) {
+        SCOPED_TRACE(what);
+        step();
+        // A paused grid is disabled and takes no keys.
+        if (!HasFlag(Form->Shared.SuDoKuState, sfPaused)) {
+            EXPECT_EQ(Focus(), &Grid());
+        }
+    }
+}
+
 } // namespace
 } // namespace sudoku

@@ -59,7 +59,7 @@ TPlayNSolveBinding::TPlayNSolveBinding(TMainForm& form, TPuzzleMenus& menus)
     GamePage->CurrentLoginName = [] { return TLoginName::Current(); };
     GamePage->UserChanged = [this](const std::string& newName) { Form.ChangeUser(newName); };
     Connect();
-    Run([this] {
+    Refresh([this] {
         GridWidget->SetGridSize(3, 3);
         RefreshDisplaySet();
     });
@@ -161,6 +161,14 @@ int TPlayNSolveBinding::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
 // ---- Entries -------------------------------------------------------------------------------
 
 void TPlayNSolveBinding::Run(const std::function<void()>& handler) {
+    Refresh(handler);
+    // Handlers disable the grid for a while (New, Pause, Restart, dialogs), and a disabled
+    // widget gives its focus away: the keyboard belongs to the grid again afterwards.
+    if (PlayNSolveShowing() && GridWidget->isEnabled())
+        GridWidget->setFocus(Qt::OtherFocusReason);
+}
+
+void TPlayNSolveBinding::Refresh(const std::function<void()>& handler) {
     handler();
     SyncGrid();
 }
@@ -189,24 +197,26 @@ void TPlayNSolveBinding::SyncGrid() {
 // ---- The window's moments -------------------------------------------------------------------
 
 void TPlayNSolveBinding::Entered(bool wasShowing) {
-    if (!wasShowing)
-        Run([this] { GamePage->RestoreLastGame(); });
+    Run([this, wasShowing] {
+        if (!wasShowing)
+            GamePage->RestoreLastGame();
+    });
 }
 
 void TPlayNSolveBinding::SaveLastState() {
-    Run([this] { GamePage->SaveLastGame(); });
+    Refresh([this] { GamePage->SaveLastGame(); });
 }
 
 void TPlayNSolveBinding::UpdateStatus() {
-    Run([this] { GamePage->UpdateStatus(); });
+    Refresh([this] { GamePage->UpdateStatus(); });
 }
 
 void TPlayNSolveBinding::TimerTick() {
-    Run([this] { GamePage->MainTimerTime(); });
+    Refresh([this] { GamePage->MainTimerTime(); });
 }
 
 void TPlayNSolveBinding::OptionsChanged() {
-    Run([this] {
+    Refresh([this] {
         RefreshDisplaySet();
         RepaintGrid();
     });

@@ -88,8 +88,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Every entry from the window runs through here; the board is handed to the grid after.
+    // What the player does runs through Run, the window's own moments through Refresh; both
+    // hand the board to the grid afterwards, and Run gives the grid the keyboard back.
     void Run(const std::function<void()>& handler);
+    void Refresh(const std::function<void()>& handler);
     void SyncGrid();
     void Connect();
     void PaintStrip();
