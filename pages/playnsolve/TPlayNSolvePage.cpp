@@ -39,9 +39,15 @@ TPlayNSolvePage::TPlayNSolvePage(TPlayNSolveView& view, TSharedState& shared)
     SuDoKuSolver.Hooks.ProcessMessages = [this] { ThrottledProcessMessages(); };
     SuDoKuSolver.Hooks.ShowResults = [this](const std::vector<std::string>& list) {
         Shared.SolutionList = list;
-        SolutionsMenuCount =
-            std::min(static_cast<int>(list.empty() ? 0 : list.size() - 1), MaxSolutionItems);
+        // The menu offers a choice only between two or more solutions; the caption tells how
+        // many there are ("10+" beyond the cap).
+        const int found = list.empty() ? 0 : static_cast<int>(list.size()) - 1;
+        SolutionsMenuCount = found >= 2 ? std::min(found, MaxSolutionItems) : 0;
         View.SetSolutionsMenu(SolutionsMenuCount);
+        if (found >= 2)
+            View.SetSolutionCaption(
+                Text(560, "Solution") + " [" +
+                (found > MaxSolutionItems ? std::string("10+") : std::to_string(found)) + "]");
     };
 }
 

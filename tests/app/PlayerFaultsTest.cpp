@@ -98,5 +98,25 @@ TEST_F(PlayerFaults, TheGridGetsTheKeyboardBackAfterEveryButton) {
     }
 }
 
+TEST_F(PlayerFaults, SolutionOfAReloadedGameWithOneSolutionActsAtOnce) {
+    NewGame("S3X3");
+    for (const auto& leave :
+         {std::function<void()>([this] { Form->OptionsBtnClick(); }), std::function<void()>([this] {
+              Answers->YesNo = {true};
+              Form->QuitBtnClick();
+              QApplication::processEvents();
+              Open();
+          })}) {
+        leave();
+        Form->PlayNSolveBtnClick();
+        ASSERT_EQ(Form->Shared.SuDoKuState, sfPlaying);
+        Click(Sheet().PlayNSolveSolutionBtn);
+        EXPECT_FALSE(Binding().SolutionsMenu().isVisible());
+        Binding().SolutionsMenu().close();
+        EXPECT_EQ(Form->Shared.SuDoKuState, sfSolved);
+        Click(Sheet().PlayNSolveRestartBtn);
+    }
+}
+
 } // namespace
 } // namespace sudoku

@@ -578,6 +578,7 @@ TEST_F(PlayNSolveGame, PuzzleWithSeveralSolutionsOffersThemInAMenu) {
     ASSERT_EQ(State().SuDoKuState, sfPlaying);
     EXPECT_EQ(Page->Solver().Solutions(), 2);
     EXPECT_EQ(View.SolutionsMenu, 2);
+    EXPECT_EQ(View.SolutionCaption, "Solution [2]");
     EXPECT_TRUE(View.Enabled[TPlayControl::Solution]);
     EXPECT_TRUE(Page->SolutionsPopupClick()); // opens the menu instead of acting
     for (const char* refused : {"Solution_x", "Solution_3", "Solution_0"})
