@@ -3,6 +3,7 @@
 
 #include "TSuDoKuGrid.h"
 
+#include <algorithm>
 #include <array>
 
 namespace sudoku {
@@ -25,8 +26,12 @@ bool IsLetter(int key) {
 } // namespace
 
 TKeyAction TCellInput::KeyToAction(int virtualKey, bool ctrl, int displaySet, int gridSize) {
+    // A value the grid cannot hold is no value at all: the key acts as if not pressed.
+    const auto value = [gridSize](int v) {
+        return v >= 1 && v <= gridSize ? TKeyAction{TKeyKind::Value, v} : TKeyAction{};
+    };
     if (virtualKey >= '1' && virtualKey <= '9')
-        return {TKeyKind::Value, virtualKey - '0'};
+        return value(virtualKey - '0');
     if (virtualKey == vk::Delete || virtualKey == vk::Back || virtualKey == vk::Space ||
         virtualKey == vk::Clear)
         return {TKeyKind::Clear, 0};
@@ -36,17 +41,17 @@ TKeyAction TCellInput::KeyToAction(int virtualKey, bool ctrl, int displaySet, in
     const bool numeric = displaySet == 0 || displaySet >= 3 || gridSize >= 10;
     const bool numpad = virtualKey >= vk::Numpad1 && virtualKey <= vk::Numpad9;
     if (numpad && (numeric || displaySet == 1))
-        return {TKeyKind::Value, virtualKey - vk::Numpad1 + 1};
+        return value(virtualKey - vk::Numpad1 + 1);
     if (!IsLetter(virtualKey))
         return {};
-    int value = 0;
+    int letter = 0;
     if (numeric)
-        value = IndexOf(HighLetters, virtualKey) == 0 ? 0 : IndexOf(HighLetters, virtualKey) + 9;
+        letter = IndexOf(HighLetters, virtualKey) == 0 ? 0 : IndexOf(HighLetters, virtualKey) + 9;
     else if (displaySet == 1)
-        value = IndexOf(LetterSet, virtualKey);
+        letter = IndexOf(LetterSet, virtualKey);
     else if (displaySet == 2)
-        value = IndexOf(WordSet, virtualKey);
-    return value == 0 ? TKeyAction{} : TKeyAction{TKeyKind::Value, value};
+        letter = IndexOf(WordSet, virtualKey);
+    return value(letter);
 }
 
 std::string TCellInput::ToggleNote(std::string_view notes, int value) {
@@ -139,8 +144,7 @@ int TCellInput::StripSymbolAt(int x, int stripWidth, int gridSize, double scale)
     if (step <= 0)
         return 0;
     const int symbol = 1 + x / step;
-    const int last = gridSize >= 10 ? 16 : 9;
-    return symbol <= last ? symbol : 0;
+    return symbol <= std::min(gridSize, 16) ? symbol : 0;
 }
 
 } // namespace sudoku

@@ -33,7 +33,8 @@ struct TKeyAction {
 
 class TCellInput {
 public:
-    // Display set 0 is "123456789", 1 "ABCDEFGHI", 2 "SINGAPORE", 3 and up picture sets.
+    // Display set 0 is "123456789", 1 "ABCDEFGHI", 2 "SINGAPORE", 3 and up picture sets. A key
+    // whose value lies above the grid size gives no action, with or without Ctrl.
     static TKeyAction KeyToAction(int virtualKey, bool ctrl, int displaySet, int gridSize);
 
     // The cell text after the action: a value replaces the text, Ctrl toggles the note
@@ -52,7 +53,7 @@ public:
     // Distance between the symbols of a strip: the width shared out from 10 symbols on, a fixed
     // step at the layout's scale below.
     static int StripStep(int stripWidth, int gridSize, double scale);
-    // The symbol under x on a strip of the given width; 0 for none.
+    // The symbol under x on a strip of the given width; 0 for none and beyond the grid size.
     static int StripSymbolAt(int x, int stripWidth, int gridSize, double scale);
 
     // The values 1 to gridSize of a "," list of cell texts, in order; other items are skipped.

@@ -118,5 +118,41 @@ TEST_F(PlayerFaults, SolutionOfAReloadedGameWithOneSolutionActsAtOnce) {
     }
 }
 
+TEST_F(PlayerFaults, ValuesAboveTheGridSizeAreRefusedOnEveryPath) {
+    QWidget* strip = Sheet().PlayNSolveDisplaySetImg;
+    struct Case {
+        const char* Shape;
+        const char* What;
+        std::function<void(int, int)> Enter;
+    };
+    const Case cases[] = {
+        {"S3X3", "Q", [this](int c, int r) { Type(c, r, Qt::Key_Q); }},
+        {"S3X3", "Ctrl+W", [this](int c, int r) { Type(c, r, Qt::Key_W, Qt::ControlModifier); }},
+        {"S2X2", "7", [this](int c, int r) { Type(c, r, Qt::Key_7); }},
+        {"S2X2", "Ctrl+5", [this](int c, int r) { Type(c, r, Qt::Key_5, Qt::ControlModifier); }},
+        {"S2X2", "menu 7",
+         [this](int c, int r) {
+             Select(c, r);
+             Binding().GridMenu().Item("N71")->trigger();
+         }},
+        {"S2X2", "strip 6",
+         [this, strip](int c, int r) {
+             Select(c, r);
+             const int step = strip->width() * 27 / 255;
+             QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(step * 5 + step / 2, 5));
+         }},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.What);
+        NewGame(test.Shape);
+        const auto [c, r] = OpenCells().front();
+        test.Enter(c, r);
+        QApplication::processEvents();
+        EXPECT_EQ(State().CellText(c, r), "");
+        EXPECT_EQ(Page().Record().Sn, 0);
+        EXPECT_FALSE(Sheet().PlayNSolveUndoBtn->isEnabled());
+    }
+}
+
 } // namespace
 } // namespace sudoku

@@ -22,15 +22,16 @@ TEST(CellInput, KeyTableOfEveryDisplaySet) {
         std::vector<int> Keys, Expected;
     };
     const Case cases[] = {
-        {0, 9, {'1', '0', 'Q', vk::Numpad1}, {1, 0, 10, 1}},
+        {0, 9, {'1', '0', 'Q', vk::Numpad1}, {1, 0, 0, 1}}, // no value above N
         {0, 16, {'W', 'X', vk::Back}, {16, 0, Cleared}},
-        {0, 4, {'R'}, {11}},
+        {0, 4, {'R', '4', '5', vk::Numpad1 + 6}, {0, 4, 0, 0}},
         {1, 9, {'A', 'I', 'J', 'Q', vk::Delete, vk::Numpad1 + 4}, {1, 9, 0, 0, Cleared, 5}},
         {1, 16, {'A'}, {0}},
         {2, 9, {'9', 'S', 'I', 'E'}, {9, 1, 2, 9}},
         {2, 9, {'R', 'Q', vk::Space, vk::Numpad1}, {8, 0, Cleared, 0}},
         {2, 16, {'S', vk::Numpad1 + 2}, {12, 3}},
-        {3, 9, {'T', vk::Clear, vk::Numpad9}, {13, Cleared, 9}},
+        {3, 9, {'T', vk::Clear, vk::Numpad9}, {0, Cleared, 9}},
+        {1, 6, {'F', 'G'}, {6, 0}},
     };
     for (const auto& c : cases)
         for (std::size_t i = 0; i < c.Keys.size(); ++i) {
@@ -43,6 +44,7 @@ TEST(CellInput, KeyTableOfEveryDisplaySet) {
         }
     // Ctrl keeps the mapping (notes) but not the pause key.
     EXPECT_EQ(TCellInput::KeyToAction('S', true, 2, 9), Value(1));
+    EXPECT_EQ(TCellInput::KeyToAction('Q', true, 0, 9), None);
     EXPECT_EQ(TCellInput::KeyToAction(vk::Pause, false, 0, 9), (TKeyAction{TKeyKind::Pause, 0}));
     EXPECT_EQ(TCellInput::KeyToAction(vk::Pause, true, 0, 9), None);
     // The strip and the menu send values as keys; every value must come back.
@@ -124,10 +126,10 @@ TEST(CellInput, StripSymbolUnderTheClick) {
         int Symbol;
     };
     const Case cases[] = {
-        {0, 255, 9, 1.0, 1},    {26, 255, 9, 1.0, 1},  {27, 255, 9, 1.0, 2},
-        {250, 255, 9, 1.0, 0},  {242, 255, 9, 1.0, 9}, {33, 318, 9, 1.25, 2},
-        {100, 255, 4, 1.0, 4},  {0, 256, 16, 1.0, 1},  {255, 256, 16, 1.0, 16},
-        {256, 256, 16, 1.0, 0}, {-1, 255, 9, 1.0, 0},
+        {0, 255, 9, 1.0, 1},     {26, 255, 9, 1.0, 1},   {27, 255, 9, 1.0, 2},
+        {250, 255, 9, 1.0, 0},   {242, 255, 9, 1.0, 9},  {33, 318, 9, 1.25, 2},
+        {100, 255, 4, 1.0, 4},   {110, 255, 4, 1.0, 0},  {0, 256, 16, 1.0, 1},
+        {255, 256, 16, 1.0, 16}, {256, 256, 16, 1.0, 0}, {-1, 255, 9, 1.0, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TCellInput::StripSymbolAt(c.X, c.Width, c.GridSize, c.Scale), c.Symbol)
