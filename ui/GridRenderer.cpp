@@ -1,14 +1,19 @@
 // Cell drawing: background choice, outline and box borders, given frames, the value symbol or
-// picture, candidates as a miniature box, the marks of a shown solution, pause and selection.
+// picture, legible notes (see TNoteLayout), the marks of a shown solution, pause and selection.
 #include "GridRenderer.h"
 
 #include "NamedColours.h"
 #include "TCellInput.h"
+#include "TNoteLayout.h"
 #include "TSuDoKuGrid.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace sudoku {
 
@@ -117,6 +122,57 @@ QPixmap Picture(const QList<QPixmap>& list, int index) {
     return list[index];
 }
 
+// The font of notes and marks: the Part's small size, bold, grown to a legible size.
+QFont NoteFont(QFont font, int pointSize, const QPaintDevice* device) {
+    font.setPointSize(qMax(1, pointSize));
+    font.setBold(true);
+    return TNoteLayout::LegibleFont(font, device);
+}
+
+// The notes of a cell: small pictures in a picture set (a missing one as its symbol in red),
+// symbols in the text colour otherwise, and a "+" when not all of them fit.
+void DrawNotes(QPainter& painter, const TGridRenderContext& c, const QRectF& area,
+               const std::vector<int>& values, const QFont& font, const QColor& textColour) {
+    const int n = c.Draw.GridSize();
+    const bool pictures = n < 10 && c.Look.PictureSet;
+    const QFontMetricsF metrics(font, painter.device());
+    const auto symbol = [&](int v) {
+        return v == TNoteLayout::More ? QStringLiteral("+") : SuDoKuSymbol(c.Look, n, v);
+    };
+    // Pictures shrink to the places of the miniature box, not below a legible size.
+    const QSizeF slot = TNoteLayout::Slot(area, c.Draw.BoxCols, c.Draw.BoxRows);
+    const double side = std::max<double>(TNoteLayout::MinGlyphHeight,
+                                         std::floor(std::min(slot.width(), slot.height())));
+    const auto picture = [&](int v) {
+        return pictures && v != TNoteLayout::More ? Picture(c.Look.IconList16x16, v) : QPixmap();
+    };
+    const auto glyph = [&](int v) {
+        const QPixmap pic = picture(v);
+        if (!pic.isNull())
+            return QSizeF(pic.size())
+                .scaled(QSizeF(side, side), Qt::KeepAspectRatio)
+                .boundedTo(QSizeF(pic.size()));
+        return metrics.tightBoundingRect(symbol(v)).size();
+    };
+    painter.setFont(font);
+    for (const auto& [v, ink] :
+         TNoteLayout::Arrange(area, c.Draw.BoxCols, c.Draw.BoxRows, n, values, glyph)) {
+        const QPixmap pic = picture(v);
+        if (!pic.isNull()) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, ink.size() != pic.size());
+            painter.drawPixmap(QRect(ink.topLeft().toPoint(), ink.size().toSize()), pic);
+            continue;
+        }
+        const QString text = symbol(v);
+        const QRectF tight = metrics.tightBoundingRect(text);
+        SetPen(painter, pictures && v != TNoteLayout::More ? Red : textColour);
+        painter.drawText(
+            QPointF(std::round(ink.left() - tight.left()), std::round(ink.top() - tight.top())),
+            text);
+    }
+    SetPen(painter, textColour);
+}
+
 } // namespace
 
 bool TGridLook::operator==(const TGridLook& other) const {
@@ -151,7 +207,7 @@ QRect GridCellRect(int col, int row, int colWidth, int rowHeight) {
 
 // The cell is composed in layers, each overriding the last: background by checkerboard or
 // contrast, then ruler, highlight, pause and error colours; outline and box borders; the
-// symbol, picture or miniature candidate box; the small mark of a shown solution; last the
+// symbol, picture or notes; the small mark of a shown solution; last the
 // pause cover or the inverted selection frame, which belong to interaction only.
 void SuDoKuGridDrawCell(QPainter& painter, const TGridRenderContext& c, int aCol, int aRow,
                         const QRect& rect) {
@@ -221,8 +277,6 @@ void SuDoKuGridDrawCell(QPainter& painter, const TGridRenderContext& c, int aCol
     const bool markSolution = solved && f.Solution != 0 && f.Value != f.Solution;
     const QString shown = markSolution ? QString::number(f.Solution) : f.Text;
     const bool single = shown.contains(QLatin1Char('$')) || !shown.contains(QLatin1Char(','));
-    const int mw = W / d.BoxCols - 1;
-    const int mh = H / d.BoxRows - 1;
     painter.setFont(font);
     SetPen(painter, textColour);
 
@@ -241,33 +295,16 @@ void SuDoKuGridDrawCell(QPainter& painter, const TGridRenderContext& c, int aCol
             }
         }
     } else {
-        QFont noteFont = font;
-        noteFont.setPointSize(qMax(1, noteSize));
-        noteFont.setBold(true);
-        for (int v : TCellInput::ListValues(shown.toStdString(), n)) {
-            const int x = L + ((v - 1) % d.BoxCols) * mw;
-            const int y = T + ((v - 1) / d.BoxCols) * mh;
-            const QPixmap pic = pictures ? Picture(c.Look.IconList16x16, v) : QPixmap();
-            if (!pic.isNull()) {
-                painter.drawPixmap(x, y, pic);
-            } else if (pictures) {
-                painter.setFont(noteFont);
-                SetPen(painter, Red);
-                TextAt(painter, x, y, SuDoKuSymbol(c.Look, n, v));
-                SetPen(painter, textColour);
-            } else {
-                painter.setFont(noteFont);
-                TextAt(painter, x + 1, y, SuDoKuSymbol(c.Look, n, v));
-            }
-        }
+        // Inside the selection frame, which runs along the outline.
+        const QRectF area(L + 1 + e, T + 1 + fr, W - 3 - e, H - 3 - fr);
+        DrawNotes(painter, c, area, TCellInput::ListValues(shown.toStdString(), n),
+                  NoteFont(font, noteSize, painter.device()), textColour);
         painter.setFont(font);
     }
 
     // Small mark of what the player had where the solution is now shown.
     if (markSolution) {
-        QFont markFont = font;
-        markFont.setPointSize(qMax(1, noteSize));
-        markFont.setBold(true);
+        const QFont markFont = NoteFont(font, noteSize, painter.device());
         const bool emptyOrNotes = f.Text.isEmpty() || f.HasComma;
         if (pictures) {
             const QPixmap pic = f.Text.isEmpty() ? Picture(c.Look.IconList16x16, 0)
@@ -299,14 +336,10 @@ void SuDoKuGridDrawCell(QPainter& painter, const TGridRenderContext& c, int aCol
                 FrameRect(painter, L + 1, T + 1, R - 1, B - 1, &Silver);
             }
         } else if (aCol == c.SelCol && aRow == c.SelRow) {
+            // Along the outline, so that it never covers the notes.
             painter.setCompositionMode(QPainter::RasterOp_SourceOrNotDestination);
-            if (pictures) {
-                SetPen(painter, Black, Qt::DotLine);
-                FrameRect(painter, L + e, T + fr, R - 1, B - 1, nullptr);
-            } else {
-                SetPen(painter, Black);
-                FrameRect(painter, L + 1 + e, T + 1 + fr, R - 2, B - 2, nullptr);
-            }
+            SetPen(painter, Black, pictures ? Qt::DotLine : Qt::SolidLine);
+            FrameRect(painter, L + e, T + fr, R - 1, B - 1, nullptr);
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
     }

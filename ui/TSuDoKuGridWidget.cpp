@@ -2,6 +2,7 @@
 // mouse and keyboard signals the pages connect to.
 #include "TSuDoKuGridWidget.h"
 
+#include "TCellInput.h"
 #include "TFormBuilder.h"
 #include "TSuDoKuGrid.h"
 
@@ -10,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStringList>
+#include <QToolTip>
 
 namespace sudoku {
 
@@ -180,8 +183,32 @@ void TSuDoKuGridWidget::RefreshAll() {
 }
 
 void TSuDoKuGridWidget::RepaintNow() {
-    RefreshAll();
+    // Every change has been composed into the buffer already; only the screen lags behind.
     repaint();
+}
+
+QString TSuDoKuGridWidget::NotesText(int col, int row) const {
+    const std::string& text = CellText(col, row);
+    if (!InGrid(col, row) || text.find(',') == std::string::npos)
+        return {};
+    QStringList symbols;
+    for (const int v : TCellInput::ListValues(text, ColCount()))
+        symbols << (GridLook.PictureSet && ColCount() < 10 ? QString::number(v)
+                                                           : SuDoKuSymbol(GridLook, ColCount(), v));
+    return symbols.join(QLatin1Char(' '));
+}
+
+bool TSuDoKuGridWidget::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint cell = cellAt(help->pos());
+    const QString notes = NotesText(cell.x(), cell.y());
+    if (notes.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), notes, this, cellRect(cell.x(), cell.y()));
+    return true;
 }
 
 void TSuDoKuGridWidget::paintEvent(QPaintEvent* event) {

@@ -49,8 +49,12 @@ public:
     // Recomposes cells in GridBuffer and schedules them for the screen.
     void RefreshCell(int col, int row);
     void RefreshAll();
-    // Composes the whole grid into the buffer and paints it at once (the undo replay uses this).
+    // Paints what changed at once instead of at the next event loop (the undo replay uses this).
     void RepaintNow();
+
+    // The notes of a cell as the player reads them ("1 5 Q"); empty for a cell without notes.
+    // Shown as the cell's tooltip, since small cells have room for only some of them.
+    QString NotesText(int col, int row) const;
 
     // The off-screen composition of the grid as it stands.
     const QImage& GridBuffer() const { return Buffer; }
@@ -65,6 +69,7 @@ signals:
     void GridKeyReleased(int key, Qt::KeyboardModifiers mods, quint32 nativeVirtualKey);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

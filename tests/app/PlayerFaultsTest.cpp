@@ -3,6 +3,7 @@
 // size, unreadable notes, Ctrl released early, tiles that look like buttons, and the title line.
 #include "GameWindowTestSupport.h"
 #include "TBkControl.h"
+#include "TCellInput.h"
 #include "TScreenLayout.h"
 #include "TSolutionsPopupMenu.h"
 #include "TSuDoKuGridPopupMenu.h"
@@ -13,13 +14,47 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QToolTip>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace sudoku {
 namespace {
 
 using test::GameWindow;
+
+// The pixels in which two pictures of the same cell differ clearly (not just by the soft
+// edge of a glyph), and the rectangle around them.
+struct TDiff {
+    QImage Mask;
+    QRect Bounds;
+    bool Meets(const TDiff& other) const {
+        for (int y = 0; y < Mask.height(); ++y)
+            for (int x = 0; x < Mask.width(); ++x)
+                if (Mask.pixelIndex(x, y) != 0 && other.Mask.pixelIndex(x, y) != 0)
+                    return true;
+        return false;
+    }
+};
+
+int Distance(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+TDiff Diff(const QImage& a, const QImage& b) {
+    TDiff d{QImage(a.size(), QImage::Format_Mono), {}};
+    d.Mask.fill(0);
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (Distance(a.pixel(x, y), b.pixel(x, y)) > 96) {
+                d.Mask.setPixel(x, y, 1);
+                d.Bounds |= QRect(x, y, 1, 1);
+            }
+    return d;
+}
 
 class PlayerFaults : public GameWindow {
 protected:
@@ -151,6 +186,64 @@ TEST_F(PlayerFaults, ValuesAboveTheGridSizeAreRefusedOnEveryPath) {
         EXPECT_EQ(State().CellText(c, r), "");
         EXPECT_EQ(Page().Record().Sn, 0);
         EXPECT_FALSE(Sheet().PlayNSolveUndoBtn->isEnabled());
+    }
+}
+
+TEST_F(PlayerFaults, NotesAreLegibleAndClearOfTheSelectionFrame) {
+    struct Case {
+        const char* Shape;
+        int ScreenSize;
+        const char* Picture;
+    };
+    const Case cases[] = {
+        {"S3X3", 2, "game-notes-9x9.png"},   {"S3X3", 4, nullptr}, {"S4X4", 2, nullptr},
+        {"S4X4", 4, "game-notes-16x16.png"}, {"S2X2", 2, nullptr}, {"S3X4", 3, nullptr}};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(testing::Message() << test.Shape << " at screen size " << test.ScreenSize);
+        Form->ScaleUp(test.ScreenSize);
+        NewGame(test.Shape);
+        const int n = State().GridSize();
+        // Notes typed into an empty cell: where they show, which must be clear of the frame
+        // the cell has while selected.
+        const auto notes = [&](std::pair<int, int> cell, const std::vector<int>& values) {
+            const auto [c, r] = cell;
+            const int away = c == 1 ? 2 : 1; // another cell of the same row: same ruler
+            const auto picture = [&](bool selected) {
+                Select(selected ? c : away, r);
+                return CellPicture(c, r);
+            };
+            const QImage bare = picture(false);
+            const TDiff frame = Diff(bare, picture(true));
+            for (const int v : values)
+                QTest::keyClick(&Grid(), KeyOf(v), Qt::ControlModifier);
+            const TDiff ink = Diff(bare, picture(false));
+            EXPECT_FALSE(ink.Meets(frame)) << "cell " << c << ", " << r;
+            return ink;
+        };
+        const auto open = OpenCells();
+        const int probe = std::min(n, 8); // a digit of full height
+        EXPECT_GE(notes(open[0], {probe}).Bounds.height(), 7);
+        std::vector<int> others;
+        for (int v = 1; v <= n; ++v)
+            if (v != probe)
+                others.push_back(v);
+        notes(open[0], others);
+        // The cell's tooltip names them all, also where only some fit.
+        const QRect first = Grid().cellRect(open[0].first - 1, open[0].second - 1);
+        QHelpEvent help(QEvent::ToolTip, first.center(), Grid().mapToGlobal(first.center()));
+        QApplication::sendEvent(&Grid(), &help);
+        EXPECT_EQ(QToolTip::text(), Grid().NotesText(open[0].first - 1, open[0].second - 1));
+        EXPECT_EQ(QToolTip::text().size(), 2 * n - 1);
+        // Other open cells with their candidates: every one for a picture of the game, those
+        // of the first rows otherwise.
+        const std::size_t cells = test.Picture != nullptr ? open.size() : 2 * n;
+        for (std::size_t i = 1; i < std::min(cells, open.size()); ++i)
+            notes(open[i],
+                  TCellInput::ListValues(
+                      State().AlternativeStrings[CellIndex(open[i].first, open[i].second)], n));
+        Select(open[0].first, open[0].second);
+        if (test.Picture != nullptr)
+            Screenshot(test.Picture);
     }
 }
 

@@ -387,11 +387,14 @@ TEST(GridRender, PicturesReplaceSymbolsAndFallBackWhenMissing) {
 
     const QRect single = scene.Rect(0, 0);
     EXPECT_EQ(image.pixel(single.center()), QColor(0, 145, 0).rgb());
-    // Note 2 as its small picture at mini-cell (1, 0); note 5 has none and shows a red "5".
+    // Note 2 as its small picture in the top middle of the miniature box; note 5 has none and
+    // shows a red "5" in its middle.
     const QRect notes = scene.Rect(1, 0);
-    const int mw = 30 / 3 - 1;
-    EXPECT_EQ(image.pixel(notes.left() + mw + 2, notes.top() + 2), QColor(0, 130, 0).rgb());
-    EXPECT_GT(CountPixels(image, QRect(notes.left() + mw, notes.top() + mw, mw, mw), IsReddish), 3);
+    const auto third = [&notes](int col, int row) {
+        return QRect(notes.left() + col * 10, notes.top() + row * 10, 10, 10);
+    };
+    EXPECT_EQ(CountPixels(image, third(1, 0), [](QRgb p) { return p == qRgb(0, 130, 0); }), 36);
+    EXPECT_GT(CountPixels(image, third(1, 1), IsReddish), 3);
     // A missing large picture draws nothing.
     const QRect missing = Inner(scene.Rect(2, 0));
     EXPECT_EQ(CountPixels(image, missing, [](QRgb p) { return qGreen(p) > 90 && qRed(p) < 50; }),
@@ -420,7 +423,7 @@ TEST(GridRender, SelectionFrameInvertsAndIsLeftOutWhenRendering) {
     scene.SelCol = 4;
     scene.SelRow = 4;
     const QRect cell = scene.Rect(4, 4);
-    const QPoint onFrame(cell.left() + 1, cell.top() + 10);
+    const QPoint onFrame(cell.left(), cell.top() + 10); // along the outline
     const QImage image = scene.Render();
     const QRgb bg = Background.rgb();
     EXPECT_EQ(image.pixel(onFrame), qRgb(255 - qRed(bg), 255 - qGreen(bg), 255 - qBlue(bg)));

@@ -190,6 +190,11 @@ void TPlayNSolveBinding::SyncGrid() {
     look.PictureSet = Sets.PictureSetSelected() && draw.GridSize() < 10;
     look.IconList16x16 = Sets.IconList16x16();
     look.IconList32x32 = Sets.IconList32x32();
+    // Point sizes of symbols and notes follow the screen layout.
+    look.ValueFontSize = Form.ScaleValue(12);
+    look.LargeGridValueFontSize = Form.ScaleValue(10);
+    look.NoteFontSize = Form.ScaleValue(6);
+    look.LargeGridNoteFontSize = Form.ScaleValue(4);
     if (!(look == GridWidget->Look()))
         GridWidget->SetLook(look);
 }
