@@ -270,7 +270,9 @@ void TSuDoKuGridWidget::keyPressEvent(QKeyEvent* event) {
         col = ColCount() - 1;
         break;
     default:
-        emit GridKeyPressed(event->key(), event->modifiers(), event->nativeVirtualKey());
+        // A held key enters its value once; repeating it would toggle a note on and off.
+        if (!event->isAutoRepeat())
+            emit GridKeyPressed(event->key(), event->modifiers(), event->nativeVirtualKey());
         return;
     }
     SetSelection(col, row);

@@ -57,7 +57,7 @@ public:
     void SaveLastGame();
     std::string LastSection() const { return LastPlayNSolveSection(Shared.UserName); }
 
-    // Cell input.
+    // Cell input. Keys come in as they are pressed.
     void SuDoKuGridKeyUp(int virtualKey, bool ctrl);
     void SuDoKuGridPopupMenuClick(std::string_view itemName);
     void DisplaySetImgMouseUp(int x, int stripWidth, double scale, bool shift, bool ctrl);

@@ -247,5 +247,15 @@ TEST_F(PlayerFaults, NotesAreLegibleAndClearOfTheSelectionFrame) {
     }
 }
 
+TEST_F(PlayerFaults, CtrlReleasedBeforeTheDigitStillEntersANote) {
+    NewGame("S3X3");
+    const auto [c, r] = OpenCells().front();
+    Select(c, r);
+    QTest::keyPress(&Grid(), Qt::Key_5, Qt::ControlModifier);
+    QTest::keyRelease(&Grid(), Qt::Key_Control, Qt::NoModifier);
+    QTest::keyRelease(&Grid(), Qt::Key_5, Qt::NoModifier);
+    EXPECT_EQ(State().CellText(c, r), "5,");
+}
+
 } // namespace
 } // namespace sudoku

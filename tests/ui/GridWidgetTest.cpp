@@ -2,6 +2,8 @@
 // selection by mouse and keys, and the signals the pages connect to.
 #include "TSuDoKuGridWidget.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -125,7 +127,7 @@ TEST(GridWidget, MouseAndKeysSelectCellsAndReachThePage) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
     QSignalSpy selected(&grid, &TSuDoKuGridWidget::CellSelected);
     QSignalSpy released(&grid, &TSuDoKuGridWidget::CellMouseReleased);
-    QSignalSpy keys(&grid, &TSuDoKuGridWidget::GridKeyReleased);
+    QSignalSpy keys(&grid, &TSuDoKuGridWidget::GridKeyPressed);
 
     QTest::mouseClick(&grid, Qt::LeftButton, Qt::NoModifier, grid.cellRect(5, 2).center());
     EXPECT_EQ(grid.Col(), 5);
@@ -154,6 +156,11 @@ TEST(GridWidget, MouseAndKeysSelectCellsAndReachThePage) {
     ASSERT_NE(five, keys.end());
     EXPECT_TRUE(five->at(1).value<Qt::KeyboardModifiers>() & Qt::ControlModifier);
     EXPECT_EQ(QPoint(grid.Col(), grid.Row()), QPoint(0, 1));
+    // A held key reaches the page once.
+    const qsizetype pressed = keys.count();
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"), true);
+    QApplication::sendEvent(&grid, &repeated);
+    EXPECT_EQ(keys.count(), pressed);
 
     // A disabled grid takes no clicks.
     grid.setEnabled(false);

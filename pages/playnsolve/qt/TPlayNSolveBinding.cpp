@@ -124,7 +124,8 @@ void TPlayNSolveBinding::Connect() {
                 if (Popup)
                     GridMenu().popup(globalPos);
             });
-    connect(GridWidget, &TSuDoKuGridWidget::GridKeyReleased, this,
+    // Keys act when pressed: a Ctrl let go a moment before the digit still makes a note.
+    connect(GridWidget, &TSuDoKuGridWidget::GridKeyPressed, this,
             [this, &page](int key, Qt::KeyboardModifiers mods, quint32) {
                 const int virtualKey = VirtualKey(key, mods);
                 if (virtualKey != 0)
