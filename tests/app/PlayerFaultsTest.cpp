@@ -257,5 +257,27 @@ TEST_F(PlayerFaults, CtrlReleasedBeforeTheDigitStillEntersANote) {
     EXPECT_EQ(State().CellText(c, r), "5,");
 }
 
+TEST_F(PlayerFaults, NothingInTheHeaderLooksLikeAButtonBesideItsControls) {
+    // The header card above the page: apart from the home-page button, one colour per line.
+    const QImage window = Form->grab().toImage();
+    const QRect card(158, 35, 398, 40);
+    const QRect home = Form->MarlbrookSBtn->geometry();
+    for (int y = card.top(); y <= card.bottom(); ++y) {
+        int low[3] = {255, 255, 255}, high[3] = {0, 0, 0};
+        for (int x = card.left(); x <= card.right(); ++x) {
+            if (home.contains(x, y))
+                continue;
+            const QColor colour = window.pixelColor(x, y);
+            const int channels[3] = {colour.red(), colour.green(), colour.blue()};
+            for (int i = 0; i < 3; ++i) {
+                low[i] = std::min(low[i], channels[i]);
+                high[i] = std::max(high[i], channels[i]);
+            }
+        }
+        for (int i = 0; i < 3; ++i)
+            ASSERT_LE(high[i] - low[i], 12) << "line " << y;
+    }
+}
+
 } // namespace
 } // namespace sudoku

@@ -329,29 +329,16 @@ QImage TSkinPainter::Background(double factor) {
     for (int i = -1; i <= 1; ++i)
         painter.drawEllipse(QPointF(75 + i * 9, 333), 1.4, 1.4);
 
-    // Header strip: nine paint chips, one per symbol.
+    // Header strip: plain, but for the word mark on the home-page button (288, 31, 130 x 40),
+    // the one control there. Nothing else may look as if it could be clicked.
     Card(painter, QRectF(151, 28, 412, 54), 11, QColor(0xFD, 0xF8, 0xEC), QColor(0xF4, 0xE8, 0xD0));
-    const QColor chips[9] = {kTerra,
-                             kTerraLight,
-                             kHoney,
-                             QColor(0xD9, 0xC2, 0x8F),
-                             kSage,
-                             QColor(0x7E, 0x9A, 0x93),
-                             QColor(0xB9, 0x8B, 0x73),
-                             QColor(0x9C, 0x6B, 0x55),
-                             kInk};
-    for (int i = 0; i < 9; ++i) {
-        const QRectF chip(166 + i * 43.5, 41, 28, 28);
-        const QPainterPath path = Rounded(chip, 7);
-        SoftShadow(painter, path, QPointF(0, 1), 2, QColor(0x5A, 0x3A, 0x20, 60));
-        QLinearGradient fill(chip.topLeft(), chip.bottomLeft());
-        fill.setColorAt(0, chips[i].lighter(112));
-        fill.setColorAt(1, chips[i]);
-        painter.fillPath(path, fill);
-        painter.setFont(SerifFont(14, true));
-        painter.setPen(WithAlpha(kCream, 235));
-        painter.drawText(chip, Qt::AlignCenter, QString::number(i + 1));
-    }
+    DrawEmblem(painter, QRectF(296, 37, 28, 28));
+    painter.setFont(SerifFont(15, true));
+    painter.setPen(kInk);
+    painter.drawText(QPointF(332, 52), QStringLiteral("Sudoku"));
+    painter.setFont(SansFont(7.5, true, 2.2));
+    painter.setPen(kTerra);
+    painter.drawText(QPointF(333, 63), QStringLiteral("ATELIER"));
 
     // The page area.
     Card(painter, QRectF(151, 88, 412, 312), 11, kPaper, QColor(0xFC, 0xF6, 0xE9));
