@@ -67,8 +67,11 @@ void TFormBuilder::SetButtonCaption(TBaseBtn* button, const QString& caption) {
     const double w = button->width();
     const double h = button->height();
     if (button->property(KindProperty).toInt() == static_cast<int>(TButtonKind::Title)) {
-        button->SetCaptionXOffset((w - metrics.horizontalAdvance(caption)) / 2.0 / w - 0.05);
-        button->SetCaptionYOffset((h - metrics.height()) / 2.0 / h - 0.05);
+        // The glyph itself is centred on the round face: a "_" would sit below it otherwise.
+        const QRect ink = metrics.tightBoundingRect(caption);
+        button->SetCaptionXOffset(((w * 0.95 - ink.width()) / 2.0 - ink.left()) / w);
+        button->SetCaptionYOffset(((h * 0.95 - ink.height()) / 2.0 - metrics.ascent() - ink.top()) /
+                                  h);
     } else {
         button->SetCaptionXOffset(
             std::max(0.02, (w * 0.95 - metrics.horizontalAdvance(caption)) / 2.0 / w));

@@ -279,5 +279,23 @@ TEST_F(PlayerFaults, NothingInTheHeaderLooksLikeAButtonBesideItsControls) {
     }
 }
 
+TEST_F(PlayerFaults, TitleButtonGlyphsSitOnTheirFaces) {
+    for (const int screenSize : {2, 3, 4}) {
+        Form->ScaleUp(screenSize);
+        for (TBaseBtn* button : {Form->HelpBtn, Form->InfoBtn, Form->MinimizeBtn, Form->HideBtn}) {
+            SCOPED_TRACE(testing::Message()
+                         << button->Caption().toStdString() << " at screen size " << screenSize);
+            const QFontMetrics metrics(button->font());
+            const QRectF ink = QRectF(metrics.tightBoundingRect(button->Caption()))
+                                   .translated(button->CaptionPos() + QPoint(0, metrics.ascent()));
+            const QPointF centre = QRectF(button->rect()).center();
+            const double radius = button->width() * 0.45;
+            for (const QPointF corner :
+                 {ink.topLeft(), ink.topRight(), ink.bottomLeft(), ink.bottomRight()})
+                EXPECT_LE(std::hypot(corner.x() - centre.x(), corner.y() - centre.y()), radius);
+        }
+    }
+}
+
 } // namespace
 } // namespace sudoku
