@@ -177,7 +177,8 @@ void TMainForm::FormCreate() {
     TransLtr::ChooseLanguageAtStart(LanguageLocale::FromProcess(), AppDir.toStdString());
     setWindowTitle(WindowCaption());
     CaptionLbl->setText(WindowCaption());
-    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(TShellArt::ProgramTitle));
+    // Window systems append the display name to every title that does not end with it.
+    QGuiApplication::setApplicationDisplayName(WindowCaption());
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive) {

@@ -297,5 +297,11 @@ TEST_F(PlayerFaults, TitleButtonGlyphsSitOnTheirFaces) {
     }
 }
 
+TEST_F(PlayerFaults, TheWindowTitleIsNotExtendedByThePlatform) {
+    // Window systems append the display name to every title that does not end with it.
+    EXPECT_EQ(Form->windowTitle(), "Sudoku Atelier 1.0");
+    EXPECT_TRUE(Form->windowTitle().endsWith(QGuiApplication::applicationDisplayName()));
+}
+
 } // namespace
 } // namespace sudoku
