@@ -38,11 +38,14 @@ void GGraphicControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void GGraphicControl::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click raises OnDblClick instead of arming a click.
+    // The second press of a double click raises OnDblClick and arms a click as well: two
+    // quick clicks on a button act twice, also when the second falls in the first's work.
     event->accept();
     const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        clicked_ = true;
         emit OnDblClick();
+    }
     MouseDown(event->button(), pos);
     emit OnMouseDown(event->button(), event->modifiers(), pos);
 }

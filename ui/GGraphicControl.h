@@ -17,7 +17,7 @@ public:
 
 signals:
     // A left press and release both over the control (a press that leaves and comes back
-    // still clicks; a release outside does not).
+    // still clicks; a release outside does not). Each press of a double click counts.
     void OnClick();
     void OnDblClick();
     void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);

@@ -303,5 +303,30 @@ TEST_F(PlayerFaults, TheWindowTitleIsNotExtendedByThePlatform) {
     EXPECT_TRUE(Form->windowTitle().endsWith(QGuiApplication::applicationDisplayName()));
 }
 
+TEST_F(PlayerFaults, UndoClickedDuringTheBlinkIsDoneAfterIt) {
+    NewGame("S3X3");
+    const auto open = OpenCells();
+    for (int i = 0; i < 2; ++i)
+        Type(open[i].first, open[i].second, Qt::Key_1, Qt::ControlModifier);
+    TBaseBtn* undo = Sheet().PlayNSolveUndoBtn;
+    const QPoint at = undo->rect().center();
+    // The second click comes while the first undo blinks, quickly enough to be a double click;
+    // the window system holds it until the blink is over.
+    DuringWait = [&] {
+        DuringWait = nullptr;
+        const QPointF global = undo->mapToGlobal(QPointF(at));
+        for (const QEvent::Type type : {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(
+                undo,
+                new QMouseEvent(type, QPointF(at), global, Qt::LeftButton,
+                                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                                Qt::NoModifier));
+    };
+    Click(undo);
+    QApplication::processEvents();
+    EXPECT_EQ(State().CellText(open[0].first, open[0].second), "");
+    EXPECT_EQ(State().CellText(open[1].first, open[1].second), "");
+}
+
 } // namespace
 } // namespace sudoku

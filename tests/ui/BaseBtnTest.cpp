@@ -215,7 +215,7 @@ TEST(BaseBtnMouse, ClickOnlyWhenReleasedOverTheButton) {
           {release, {10, 10}, left},
           {QEvent::MouseButtonDblClick, {10, 10}, left},
           {release, {10, 10}, left}},
-         1,
+         2,
          1},
     };
     for (const Case& c : cases) {
