@@ -29,7 +29,7 @@ void InitSuDoKuFileData(TSuDoKuFileData& rec) {
 
 std::vector<TProfileFile::TEntry> SuDoKuFileDataEntries(const TSuDoKuFileData& rec) {
     std::vector<TProfileFile::TEntry> e;
-    e.reserve(23);
+    e.reserve(24);
     const auto add = [&](std::string_view key, std::string value) {
         e.push_back({std::string(key), std::move(value)});
     };
@@ -59,6 +59,10 @@ std::vector<TProfileFile::TEntry> SuDoKuFileDataEntries(const TSuDoKuFileData& r
     add("Sr", std::to_string(rec.Sr));
     add("Sa", std::to_string(rec.Sa));
     add("U", rec.U);
+    // A key of its own, which readers that do not know it pass over.
+    if (!rec.R.empty()) {
+        add("R", rec.R);
+    }
     add("S", std::to_string(rec.S));
     return e;
 }
@@ -113,6 +117,7 @@ bool ReadSuDoKuFileData(const TProfileFile& file, std::string_view section, TSuD
     rec.Sr = integer("Sr", rec.Sr);
     rec.Sa = integer("Sa", rec.Sa);
     rec.U = text("U", rec.U);
+    rec.R = text("R", rec.R);
     rec.S = static_cast<std::uint8_t>(integer("S", rec.S));
     return true;
 }

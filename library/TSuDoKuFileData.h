@@ -43,6 +43,7 @@ struct TSuDoKuFileData {
     std::int32_t Sr = 0; // restarts
     std::int32_t Sa = 0; // alternatives
     std::string U;       // move history
+    std::string R;       // undone moves, for redo ("R", written only when there are any)
     std::uint8_t S = 0;  // 0 none, 1 in play, 2 paused, 3 over, 4/5 Enter & Design modes
 
     bool operator==(const TSuDoKuFileData&) const = default;

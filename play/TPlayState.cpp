@@ -22,7 +22,12 @@ void TPlayState::ClearBoard() {
     TSuDoKuGrid::ClearValues(SolutionValues);
     TSuDoKuGrid::ClearStrings(GivenStrings);
     TSuDoKuGrid::ClearStrings(AlternativeStrings);
+    ClearHistory();
+}
+
+void TPlayState::ClearHistory() {
     MoveHistory.Clear();
+    RedoHistory.Clear();
 }
 
 bool TPlayState::InGrid(int col, int row) const {
@@ -55,6 +60,7 @@ bool TPlayState::ChangeCell(int col, int row, std::string text) {
         return false;
     if (!MoveHistory.Push(col, row, cell))
         return false;
+    RedoHistory.Clear();
     cell = std::move(text);
     ClearErrorMarks();
     RecomputeAlternatives();
@@ -62,7 +68,15 @@ bool TPlayState::ChangeCell(int col, int row, std::string text) {
 }
 
 bool TPlayState::Undo(const TUndoHooks& hooks) {
-    const auto entry = MoveHistory.Pop();
+    return Replay(MoveHistory, RedoHistory, hooks);
+}
+
+bool TPlayState::Redo(const TUndoHooks& hooks) {
+    return Replay(RedoHistory, MoveHistory, hooks);
+}
+
+bool TPlayState::Replay(TMoveHistory& from, TMoveHistory& to, const TUndoHooks& hooks) {
+    const auto entry = from.Pop();
     // Entries naming a cell outside the board (a damaged record) are dropped without effect.
     if (!entry || !InGrid(entry->Col, entry->Row))
         return false;
@@ -80,6 +94,7 @@ bool TPlayState::Undo(const TUndoHooks& hooks) {
         if (hooks.Wait)
             hooks.Wait(200);
     }
+    to.Push(entry->Col, entry->Row, current);
     ClearErrorMarks();
     RecomputeAlternatives();
     return true;

@@ -1,5 +1,6 @@
 // A game in progress on the Play & Solve page: the board's cell texts, the solution, the givens,
-// the alternatives, the undo history and the state flags, with the checks made on them.
+// the alternatives, the undo and redo histories and the state flags, with the checks made on
+// them.
 #pragma once
 
 #include "SuDoKuState.h"
@@ -36,8 +37,10 @@ public:
 
     // Sets the box shape and empties the board, the arrays and the history.
     void SetBoxShape(int boxCols, int boxRows);
-    // Empties the board, the solution, the givens, the alternatives and the history.
+    // Empties the board, the solution, the givens, the alternatives and both histories.
     void ClearBoard();
+    // Nothing left to undo or redo (Restart and Solution).
+    void ClearHistory();
     const TSuDoKuGrid& Grid() const { return Geometry; }
     int GridSize() const { return Geometry.GridSize; }
 
@@ -49,12 +52,15 @@ public:
     bool IsGiven(int col, int row) const;
 
     // A change made by the player or a hint: when the text really differs, the old text goes on
-    // the history, the alternatives are recomputed, the error marks go and true is returned.
+    // the history, the undone moves can no longer be redone, the alternatives are recomputed,
+    // the error marks go and true is returned.
     bool ChangeCell(int col, int row, std::string text);
 
     // One undo step with the four-blink replay of the restored cell. True when a cell changed;
-    // the error marks go then.
+    // the error marks go then. The step goes on the redo history.
     bool Undo(const TUndoHooks& hooks);
+    // Takes back the last undo the same way, until the next change; it goes on the undo history.
+    bool Redo(const TUndoHooks& hooks);
 
     bool SuDoKuGridIsFull() const;
     bool SuDoKuGridIsSolved() const;
@@ -73,6 +79,8 @@ public:
     TSuDoKuStrings GivenStrings{};
     TSuDoKuStrings AlternativeStrings{};
     TMoveHistory MoveHistory;
+    // Undone moves, newest first, in the same form; each holds the text the undo replaced.
+    TMoveHistory RedoHistory;
     TSuDoKuState& SuDoKuState;
     std::uint8_t PlayNSolveStatus = psInProgress;
     std::uint8_t HighlightValue = 0;
@@ -81,6 +89,9 @@ public:
     void ClearErrorMarks() { SuDoKuState &= static_cast<TSuDoKuState>(~sfShowErrors); }
 
 private:
+    // Moves a step from one history to the other: the cell shows the entry's text after the
+    // four-blink replay, and the text it had goes on the other history.
+    bool Replay(TMoveHistory& from, TMoveHistory& to, const TUndoHooks& hooks);
     // Cell text differs from the decimal text of the cell's solution value.
     bool CellWrong(int col, int row) const;
 

@@ -39,6 +39,7 @@ TPlayNSolveControls TStatusUpdate::Controls(const TStatusInput& in) {
     c.Pause = !busy && playing;
     c.Restart = (!busy && playing) || solved;
     c.Undo = !busy && !paused && playing && in.HistoryHasEntry;
+    c.Redo = !busy && !paused && playing && in.RedoHasEntry;
     c.Hint = !busy && !paused && in.Hints && playing && !solved;
     // While the marks show, "Errors" has nothing more to show.
     c.Errors = !busy && !paused && in.Errors && playing && !solved && !HasFlag(s, sfShowErrors);

@@ -16,6 +16,7 @@ struct TStatusInput {
     bool Errors = false;       // soErrors
     bool Alternatives = false; // soAlternatives
     bool HistoryHasEntry = false;
+    bool RedoHasEntry = false;
     bool SolutionUsable = false; // SolutionValues complete and passing the row/column checks
     int SolverSolutions = 0;     // the solver's "Solutions" value
 };
@@ -29,6 +30,7 @@ struct TPlayNSolveControls {
     bool Pause = false;
     bool Restart = false;
     bool Undo = false;
+    bool Redo = false;
     bool Hint = false;
     bool Errors = false;
     bool Solution = false;

@@ -265,18 +265,26 @@ void TPlayNSolvePage::PlayNSolveRestartBtnClick() {
     }
     PlayNSolveRecord.Tptl = now;
     Game.SuDoKuState = sfPlaying;
-    Game.MoveHistory.Clear();
+    Game.ClearHistory();
     Game.PlayNSolveStatus = psInProgress;
     ++PlayNSolveRecord.Sr;
     UpdateStatus();
 }
 
 void TPlayNSolvePage::PlayNSolveUndoBtnClick() {
+    ReplayStep(&TPlayState::Undo);
+}
+
+void TPlayNSolvePage::PlayNSolveRedoBtnClick() {
+    ReplayStep(&TPlayState::Redo);
+}
+
+void TPlayNSolvePage::ReplayStep(bool (TPlayState::*step)(const TUndoHooks&)) {
     if (Replaying || !HasFlag(Game.SuDoKuState, sfPlaying) ||
         HasFlag(Game.SuDoKuState, sfPaused | sfHinting))
         return;
     Replaying = true;
-    Game.Undo(TUndoHooks{[this] { View.RepaintGrid(); }, [this](int ms) { View.Delay(ms); }});
+    (Game.*step)(TUndoHooks{[this] { View.RepaintGrid(); }, [this](int ms) { View.Delay(ms); }});
     Replaying = false;
     UpdateStatus();
 }
@@ -348,7 +356,7 @@ void TPlayNSolvePage::PlayNSolveSolutionBtnClick() {
 
 void TPlayNSolvePage::ShowSolution() {
     Game.SuDoKuState = sfSolved;
-    Game.MoveHistory.Clear();
+    Game.ClearHistory();
     Game.PlayNSolveStatus = psOver;
     const int n = Game.GridSize();
     for (int col = 1; col <= n; ++col)
@@ -413,6 +421,7 @@ void TPlayNSolvePage::PlayNSolveLoad(const std::string& fileName, const std::str
     EngineGrid.HexToStrings(values, Game.Cells);
     EngineGrid.NotesToStrings(rec.M4, Game.Cells);
     Game.MoveHistory.SetText(rec.U);
+    Game.RedoHistory.SetText(rec.R);
     Game.RecomputeAlternatives();
     View.SelectCell(1, 1);
     View.ProcessMessages();
@@ -439,6 +448,7 @@ void TPlayNSolvePage::FillRecordFromBoard() {
     PlayNSolveRecord.M3 = grid.StringsToHex(Game.Cells);
     PlayNSolveRecord.M4 = grid.StringsToNotes(Game.Cells);
     PlayNSolveRecord.U = Game.MoveHistory.Text();
+    PlayNSolveRecord.R = Game.RedoHistory.Text();
     PlayNSolveRecord.S = Game.PlayNSolveStatus;
 }
 
@@ -617,16 +627,24 @@ void TPlayNSolvePage::UpdateStatus() {
     in.Errors = (aids & soErrors) != 0;
     in.Alternatives = (aids & soAlternatives) != 0;
     in.HistoryHasEntry = !Game.MoveHistory.IsEmpty();
+    in.RedoHasEntry = !Game.RedoHistory.IsEmpty();
     in.SolutionUsable = SolutionUsable();
     in.SolverSolutions = SuDoKuSolver.Solutions();
     const TPlayNSolveControls c = TStatusUpdate::Controls(in);
     const std::pair<TPlayControl, bool> enabling[] = {
-        {TPlayControl::Grid, c.GridEnabled},    {TPlayControl::New, c.New},
-        {TPlayControl::Save, c.Save},           {TPlayControl::Print, c.Print},
-        {TPlayControl::Clipboard, c.Clipboard}, {TPlayControl::Pause, c.Pause},
-        {TPlayControl::Restart, c.Restart},     {TPlayControl::Undo, c.Undo},
-        {TPlayControl::Hint, c.Hint},           {TPlayControl::Errors, c.Errors},
-        {TPlayControl::Solution, c.Solution},   {TPlayControl::AlternativesLbl, c.AlternativesLbl}};
+        {TPlayControl::Grid, c.GridEnabled},
+        {TPlayControl::New, c.New},
+        {TPlayControl::Save, c.Save},
+        {TPlayControl::Print, c.Print},
+        {TPlayControl::Clipboard, c.Clipboard},
+        {TPlayControl::Pause, c.Pause},
+        {TPlayControl::Restart, c.Restart},
+        {TPlayControl::Undo, c.Undo},
+        {TPlayControl::Redo, c.Redo},
+        {TPlayControl::Hint, c.Hint},
+        {TPlayControl::Errors, c.Errors},
+        {TPlayControl::Solution, c.Solution},
+        {TPlayControl::AlternativesLbl, c.AlternativesLbl}};
     for (const auto& [control, enabled] : enabling)
         View.SetEnabled(control, enabled);
 

@@ -40,6 +40,8 @@ public:
     void PlayNSolvePauseBtnClick();
     void PlayNSolveRestartBtnClick();
     void PlayNSolveUndoBtnClick();
+    // Takes back the last undo, until the next change of a cell.
+    void PlayNSolveRedoBtnClick();
     void PlayNSolveHintBtnClick();
     void PlayNSolveErrorsBtnClick();
     // "Solution": true when the solutions menu should open instead of acting at once.
@@ -87,6 +89,8 @@ private:
     void SetPauseButton(bool paused);
     void ShowClock();
     void Pause();
+    // An undo or redo step with its blink, while a game is in play.
+    void ReplayStep(bool (TPlayState::*step)(const TUndoHooks&));
     void ShowSolution();
     void Blink(int col, int row, const std::string& first, int firstMs, const std::string& second,
                int secondMs);

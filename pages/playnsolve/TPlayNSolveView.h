@@ -17,6 +17,7 @@ enum class TPlayControl {
     Pause,
     Restart,
     Undo,
+    Redo,
     Hint,
     Errors,
     Solution,

@@ -392,15 +392,16 @@ TEST_F(MainFormTest, EveryControlCarriesItsNameTagCaptionAndIdleState) {
     }
     // With no game and an empty library exactly these controls are disabled.
     const QStringList disabled = {
-        "PlayNSolveSaveBtn",           "PlayNSolvePauseBtn",       "PlayNSolvePrintBtn",
-        "PlayNSolveClipboardBtn",      "PlayNSolveRestartBtn",     "PlayNSolveUndoBtn",
-        "PlayNSolveHintBtn",           "PlayNSolveErrorsBtn",      "PlayNSolveSolutionBtn",
-        "PlayNSolveAlternativesLbl",   "EnterNDesignSaveBtn",      "EnterNDesignPlayNSolveBtn",
-        "EnterNDesignPrintBtn",        "EnterNDesignClipboardBtn", "EnterNDesignModeBtn",
-        "EnterNDesignCheckPuzzleBtn",  "EnterNDesignPuzzleBtn",    "EnterNDesignCompleteBtn",
-        "EnterNDesignAlternativesLbl", "MySuDoKusRenameBtn",       "MySuDoKusDeleteBtn",
-        "MySuDoKusExportBtn",          "MySuDoKusExportAllBtn",    "MySuDoKusPlayNSolveBtn",
-        "MySuDoKusReplayNSolveBtn",    "MySuDoKusEnterNDesignBtn", "MySuDoKusBackupAllBtn"};
+        "PlayNSolveSaveBtn",         "PlayNSolvePauseBtn",          "PlayNSolvePrintBtn",
+        "PlayNSolveClipboardBtn",    "PlayNSolveRestartBtn",        "PlayNSolveUndoBtn",
+        "PlayNSolveRedoBtn",         "PlayNSolveHintBtn",           "PlayNSolveErrorsBtn",
+        "PlayNSolveSolutionBtn",     "PlayNSolveAlternativesLbl",   "EnterNDesignSaveBtn",
+        "EnterNDesignPlayNSolveBtn", "EnterNDesignPrintBtn",        "EnterNDesignClipboardBtn",
+        "EnterNDesignModeBtn",       "EnterNDesignCheckPuzzleBtn",  "EnterNDesignPuzzleBtn",
+        "EnterNDesignCompleteBtn",   "EnterNDesignAlternativesLbl", "MySuDoKusRenameBtn",
+        "MySuDoKusDeleteBtn",        "MySuDoKusExportBtn",          "MySuDoKusExportAllBtn",
+        "MySuDoKusPlayNSolveBtn",    "MySuDoKusReplayNSolveBtn",    "MySuDoKusEnterNDesignBtn",
+        "MySuDoKusBackupAllBtn"};
     int controls = 0;
     for (const QWidget* widget : Form->findChildren<QWidget*>()) {
         const QRect base = TScreenLayout::BaseGeometry(widget);
@@ -420,7 +421,7 @@ TEST_F(MainFormTest, EveryControlCarriesItsNameTagCaptionAndIdleState) {
 
 TEST_F(MainFormTest, PageAreaButtonsAreSmallAndDoNotOverlap) {
     const auto buttons = Form->Pages->findChildren<TBaseBtn*>();
-    EXPECT_EQ(buttons.size(), 35);
+    EXPECT_EQ(buttons.size(), 36);
     for (const TBaseBtn* a : buttons) {
         EXPECT_EQ(TScreenLayout::BaseGeometry(a).size(), QSize(85, 15))
             << a->objectName().toStdString();

@@ -60,7 +60,8 @@ TSuDoKuFileData FullRecord(int boxCols, int boxRows, int seed, std::string name 
             .M4 = grid.StringsToNotes(cells), .Tpts = EncodeDateTime({2026, 12, 6, 8, 0, 1}),
             .Tptl = EncodeDateTime({2026, 12, 6, 9, 10, 11}),
             .Tpt = (1 * 3600 + 30 * 60 + 15) / 86400.0, .Tptm = 1.0 / 32, .Sn = 101 + seed,
-            .Sp = 2, .Sh = 3, .Se = 4, .Sr = 5, .Sa = -6, .U = "1,1=2,4,|3,2=|", .S = 2};
+            .Sp = 2, .Sh = 3, .Se = 4, .Sr = 5, .Sa = -6, .U = "1,1=2,4,|3,2=|", .R = "4,4=7|",
+            .S = 2};
     // clang-format on
 }
 
@@ -102,7 +103,7 @@ TEST(RecordStore, StoredSectionHasTheKeysInTheirOrder) {
                               .L = 1, .O = orGenerated, .M1 = "M1", .M2 = "M2", .M3 = "M3",
                               .M4 = "||", .Tpts = created, .Tptl = created + 1.0 / 24,
                               .Tpt = (1 * 3600 + 30 * 60 + 15) / 86400.0, .Tptm = 1.0 / 24,
-                              .Sn = 12, .Sh = 1, .U = "3,2=|", .S = 1};
+                              .Sn = 12, .Sh = 1, .U = "3,2=|", .R = {}, .S = 1};
     // clang-format on
     WriteSuDoKuFileData(file, rec.Name, rec);
     EXPECT_EQ(TTestFolder::Contents(file),
@@ -112,6 +113,12 @@ TEST(RecordStore, StoredSectionHasTheKeysInTheirOrder) {
               "M1=M1\r\nM2=M2\r\nM3=M3\r\nM4=||\r\n"
               "Tpts=00B519112D0F\r\nTptl=00B519122D0F\r\nTpt=000000011E0F\r\nTptm=000000010000\r\n"
               "Sn=12\r\nSp=0\r\nSh=1\r\nSe=0\r\nSr=0\r\nSa=0\r\nU=3,2=|\r\nS=1\r\n");
+    // Undone moves have a key of their own, only when there are any.
+    TSuDoKuFileData redo = rec;
+    redo.R = "1,1=4|";
+    WriteSuDoKuFileData(file, rec.Name, redo);
+    EXPECT_NE(TTestFolder::Contents(file).find("U=3,2=|\r\nR=1,1=4|\r\nS=1\r\n"),
+              std::string::npos);
 }
 
 // Each case: the lines of a section and what they change in a default record.

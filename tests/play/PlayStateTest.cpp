@@ -39,7 +39,7 @@ TUndoHooks Recorder(ReplayLog& log, const TPlayState& state, int col, int row) {
             [&log](int ms) { log.Waits.push_back(ms); }};
 }
 
-TEST(PlayState, ChangePushesOnlyOnRealChangeAndUndoWalksBackInOrder) {
+TEST(PlayState, ChangePushesOnlyOnRealChangeUndoWalksBackAndRedoForward) {
     TSuDoKuState flags = 0;
     TPlayState state = SolvedFourByFour(flags);
     state.SetCellText(1, 1, "");
@@ -56,6 +56,16 @@ TEST(PlayState, ChangePushesOnlyOnRealChangeAndUndoWalksBackInOrder) {
         EXPECT_EQ(state.CellText(1, 1), text);
     }
     EXPECT_FALSE(state.Undo({}));
+    // Redo walks forward again, exactly, until a new change.
+    for (const char* text : {"2,", "2,3,"}) {
+        ASSERT_TRUE(state.Redo({}));
+        EXPECT_EQ(state.CellText(1, 1), text);
+    }
+    EXPECT_EQ(state.MoveHistory.Text(), "1,1=2,|1,1=|");
+    ASSERT_TRUE(state.ChangeCell(1, 1, "4"));
+    EXPECT_TRUE(state.RedoHistory.IsEmpty());
+    EXPECT_FALSE(state.Redo({}));
+    EXPECT_EQ(state.CellText(1, 1), "4");
 }
 
 TEST(PlayState, UndoRestoresPreviousTextsExactlyWithBlinkReplay) {

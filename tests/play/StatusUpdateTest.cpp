@@ -15,18 +15,19 @@ TStatusInput Input(TSuDoKuState state, bool history = true) {
     TStatusInput in;
     in.State = state;
     in.Hints = in.Errors = in.Alternatives = true;
-    in.HistoryHasEntry = history;
+    in.HistoryHasEntry = in.RedoHasEntry = history;
     in.SolutionUsable = true;
     return in;
 }
 
-// The enabled controls as letters: Grid, New, Pause, Restart, Undo, Hint, Errors, sOlution,
-// Alternatives label; '-' where disabled.
+// The enabled controls as letters: Grid, New, Pause, Restart, Undo, reDo, Hint, Errors,
+// sOlution, Alternatives label; '-' where disabled.
 std::string Enabled(const TPlayNSolveControls& c) {
-    const std::pair<bool, char> controls[] = {
-        {c.GridEnabled, 'G'}, {c.New, 'N'},      {c.Pause, 'P'},
-        {c.Restart, 'R'},     {c.Undo, 'U'},     {c.Hint, 'H'},
-        {c.Errors, 'E'},      {c.Solution, 'O'}, {c.AlternativesLbl, 'A'}};
+    const std::pair<bool, char> controls[] = {{c.GridEnabled, 'G'}, {c.New, 'N'},
+                                              {c.Pause, 'P'},       {c.Restart, 'R'},
+                                              {c.Undo, 'U'},        {c.Redo, 'D'},
+                                              {c.Hint, 'H'},        {c.Errors, 'E'},
+                                              {c.Solution, 'O'},    {c.AlternativesLbl, 'A'}};
     std::string letters;
     for (const auto& [enabled, letter] : controls)
         letters += enabled ? letter : '-';
@@ -35,17 +36,17 @@ std::string Enabled(const TPlayNSolveControls& c) {
 
 TEST(StatusUpdate, ControlsByState) {
     const std::pair<TSuDoKuState, const char*> cases[] = {
-        {0, "GN-------"},
-        {sfPlaying, "GNPRUHEOA"},
-        {sfPlaying | sfPaused, "-NPR---O-"},
-        {sfSolved, "GN-R-----"},
-        {sfThinking, "---------"},
-        {sfPlaying | sfLoading, "---------"},
-        {sfPlaying | sfSaving, "GNPRUHEOA"},
-        {sfRestarting, "-N-------"},
-        {sfPlaying | sfHinting, "GNPRUHEOA"},
-        {sfPlaying | sfShowErrors, "GNPRUH-OA"},
-        {sfPlaying | sfValidating, "---------"},
+        {0, "GN--------"},
+        {sfPlaying, "GNPRUDHEOA"},
+        {sfPlaying | sfPaused, "-NPR----O-"},
+        {sfSolved, "GN-R------"},
+        {sfThinking, "----------"},
+        {sfPlaying | sfLoading, "----------"},
+        {sfPlaying | sfSaving, "GNPRUDHEOA"},
+        {sfRestarting, "-N--------"},
+        {sfPlaying | sfHinting, "GNPRUDHEOA"},
+        {sfPlaying | sfShowErrors, "GNPRUDH-OA"},
+        {sfPlaying | sfValidating, "----------"},
     };
     for (const auto& [state, expected] : cases)
         EXPECT_EQ(Enabled(TStatusUpdate::Controls(Input(state))), expected) << "state " << state;
@@ -58,9 +59,9 @@ TEST(StatusUpdate, ControlsByState) {
 
 TEST(StatusUpdate, ControlsFollowOptionsHistoryAndSolutionSource) {
     TStatusInput in = Input(sfPlaying, false);
-    EXPECT_EQ(Enabled(TStatusUpdate::Controls(in)), "GNPR-HEOA");
+    EXPECT_EQ(Enabled(TStatusUpdate::Controls(in)), "GNPR--HEOA");
     in.Hints = in.Errors = in.Alternatives = false;
-    EXPECT_EQ(Enabled(TStatusUpdate::Controls(in)), "GNPR---O-");
+    EXPECT_EQ(Enabled(TStatusUpdate::Controls(in)), "GNPR----O-");
     EXPECT_FALSE(TStatusUpdate::Controls(in).ShowCellAlternatives);
 
     // Without a stored solution "Solution" needs more than one solver solution.

@@ -93,6 +93,7 @@ void TPlayNSolveBinding::Connect() {
     on(sheet.PlayNSolvePauseBtn, [&page] { page.PlayNSolvePauseBtnClick(); });
     on(sheet.PlayNSolveRestartBtn, [&page] { page.PlayNSolveRestartBtnClick(); });
     on(sheet.PlayNSolveUndoBtn, [&page] { page.PlayNSolveUndoBtnClick(); });
+    on(sheet.PlayNSolveRedoBtn, [&page] { page.PlayNSolveRedoBtnClick(); });
     on(sheet.PlayNSolveHintBtn, [&page] { page.PlayNSolveHintBtnClick(); });
     on(sheet.PlayNSolveErrorsBtn, [&page] { page.PlayNSolveErrorsBtnClick(); });
     on(sheet.PlayNSolveSolutionBtn, [this, &page] {
@@ -297,6 +298,9 @@ void TPlayNSolveBinding::SetEnabled(TPlayControl control, bool enabled) {
         break;
     case TPlayControl::Undo:
         widget = s.PlayNSolveUndoBtn;
+        break;
+    case TPlayControl::Redo:
+        widget = s.PlayNSolveRedoBtn;
         break;
     case TPlayControl::Hint:
         widget = s.PlayNSolveHintBtn;

@@ -44,10 +44,13 @@ TPlayNSolveSheet::TPlayNSolveSheet(QWidget* parent, int layout) : QWidget(parent
     form.Adopt(PlayNSolveGauge, QStringLiteral("PlayNSolveGauge"), 0, QRect(268, 140, 36, 36));
     PlayNSolveGauge->hide();
 
+    // Eleven buttons in three groups fill the column below the labels: rows 17 pixels
+    // apart with 4 more between the groups, from y 106 down to the page's last row.
     const auto button = [&](const char* name, int tag, const char* caption, const char* hint,
                             int row, int gaps) {
+        const QRect place(L::PageWidth - 85, 106 + row * 17 + gaps * 4, 85, 15);
         return form.Button(QString::fromLatin1(name), tag, QString::fromLatin1(caption),
-                           QString::fromLatin1(hint), L::SmallButton(row, gaps, 0, 110), K::Small);
+                           QString::fromLatin1(hint), place, K::Small);
     };
     PlayNSolveNewBtn = button("PlayNSolveNewBtn", 520, "New", "Generate a new SuDoku", 0, 0);
     PlayNSolveSaveBtn = button("PlayNSolveSaveBtn", 525, "Save", "Save SuDoku", 1, 0);
@@ -57,18 +60,21 @@ TPlayNSolveSheet::TPlayNSolveSheet(QWidget* parent, int layout) : QWidget(parent
     PlayNSolvePauseBtn = button("PlayNSolvePauseBtn", 530, "Pause", "Pause solving", 4, 1);
     PlayNSolveRestartBtn = button("PlayNSolveRestartBtn", 545, "Restart", "Restart solving", 5, 1);
     PlayNSolveUndoBtn = button("PlayNSolveUndoBtn", 546, "Undo", "Undo the last entry", 6, 1);
-    PlayNSolveHintBtn = button("PlayNSolveHintBtn", 550, "Hint", "Give one hint", 7, 2);
-    PlayNSolveErrorsBtn = button("PlayNSolveErrorsBtn", 555, "Errors", "Show errors", 8, 2);
+    PlayNSolveRedoBtn =
+        button("PlayNSolveRedoBtn", 547, "Redo", "Redo the last undone entry", 7, 1);
+    PlayNSolveHintBtn = button("PlayNSolveHintBtn", 550, "Hint", "Give one hint", 8, 2);
+    PlayNSolveErrorsBtn = button("PlayNSolveErrorsBtn", 555, "Errors", "Show errors", 9, 2);
     PlayNSolveSolutionBtn =
-        button("PlayNSolveSolutionBtn", 560, "Solution", "Show the solution", 9, 2);
+        button("PlayNSolveSolutionBtn", 560, "Solution", "Show the solution", 10, 2);
     ShowIdleState();
 }
 
 void TPlayNSolveSheet::ShowIdleState() {
     PlayNSolveNewBtn->setEnabled(true);
-    for (TBaseBtn* button : {PlayNSolveSaveBtn, PlayNSolvePrintBtn, PlayNSolveClipboardBtn,
-                             PlayNSolvePauseBtn, PlayNSolveRestartBtn, PlayNSolveUndoBtn,
-                             PlayNSolveHintBtn, PlayNSolveErrorsBtn, PlayNSolveSolutionBtn}) {
+    for (TBaseBtn* button :
+         {PlayNSolveSaveBtn, PlayNSolvePrintBtn, PlayNSolveClipboardBtn, PlayNSolvePauseBtn,
+          PlayNSolveRestartBtn, PlayNSolveUndoBtn, PlayNSolveRedoBtn, PlayNSolveHintBtn,
+          PlayNSolveErrorsBtn, PlayNSolveSolutionBtn}) {
         button->setEnabled(false);
     }
     PlayNSolveAlternativesLbl->setEnabled(false);

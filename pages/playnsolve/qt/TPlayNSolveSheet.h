@@ -37,6 +37,7 @@ public:
     TBaseBtn* PlayNSolvePauseBtn = nullptr;
     TBaseBtn* PlayNSolveRestartBtn = nullptr;
     TBaseBtn* PlayNSolveUndoBtn = nullptr;
+    TBaseBtn* PlayNSolveRedoBtn = nullptr;
     TBaseBtn* PlayNSolveHintBtn = nullptr;
     TBaseBtn* PlayNSolveErrorsBtn = nullptr;
     TBaseBtn* PlayNSolveSolutionBtn = nullptr;
