@@ -4,10 +4,12 @@
 #include "TSkinPictures.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace sudoku {
@@ -23,6 +25,7 @@ template <typename T> bool Same(const T& a, const T& b) {
 }
 
 const QColor kFrameGrey{0x80, 0x80, 0x80};
+const QColor kFocusColour{0x1D, 0x2B, 0x36};
 
 } // namespace
 
@@ -249,6 +252,17 @@ void TBaseBtn::DrawFrame(QPainter& painter, const QColor& topLeft,
     painter.drawLine(right, bottom, right, 0);
 }
 
+void TBaseBtn::DrawFocus(QPainter& painter) const {
+    // A dark ring along the button's edge, clear of the caption.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(kFocusColour, 2));
+    painter.setBrush(Qt::NoBrush);
+    const qreal radius = std::min(width(), height()) / 2.0 - 1;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), radius, radius);
+    painter.restore();
+}
+
 void TBaseBtn::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!clipRegion_.isEmpty())
@@ -275,6 +289,9 @@ void TBaseBtn::paintEvent(QPaintEvent*) {
     else if (!faceVisible_ && isEnabled() && !pressed_ && !buttonIsDown_ && buttonIsHot_)
         DrawFrame(painter, Qt::white, kFrameGrey);
 
+    if (hasFocus())
+        DrawFocus(painter);
+
     if (caption_.isEmpty())
         return;
     painter.setBrush(Qt::NoBrush);
@@ -300,6 +317,48 @@ void TBaseBtn::MouseUp(Qt::MouseButton button, QPoint) {
     if (button != Qt::LeftButton || !pressed_)
         return;
     pressed_ = false;
+    update();
+}
+
+void TBaseBtn::Click() {
+    if (isEnabled() && isVisible())
+        emit OnClick();
+}
+
+void TBaseBtn::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) {
+            pressed_ = spaceDown_ = true;
+            update();
+        }
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        Click();
+    } else {
+        GGraphicControl::keyPressEvent(event);
+    }
+}
+
+void TBaseBtn::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat() || !spaceDown_) {
+        GGraphicControl::keyReleaseEvent(event);
+        return;
+    }
+    pressed_ = spaceDown_ = false;
+    update();
+    Click();
+}
+
+void TBaseBtn::focusInEvent(QFocusEvent* event) {
+    GGraphicControl::focusInEvent(event);
+    update();
+}
+
+void TBaseBtn::focusOutEvent(QFocusEvent* event) {
+    GGraphicControl::focusOutEvent(event);
+    // Space held while the focus leaves clicks nothing.
+    if (spaceDown_)
+        pressed_ = spaceDown_ = false;
     update();
 }
 

@@ -83,7 +83,11 @@ public:
     const QRegion& ClipRegion() const { return clipRegion_; }
     void SetClipRegion(const QRegion& region);
 
-    // The mouse button is held down on the button.
+    // Acts as a click of the mouse: OnClick, unless the button is disabled or hidden. Keys
+    // click a button too: Space and Enter while it has the focus, and shortcuts.
+    void Click();
+
+    // The mouse button, or Space, is held down on the button.
     bool Pressed() const { return pressed_; }
     // Drawn sunk: enabled and pressed or ButtonIsDown.
     bool ShowsDown() const;
@@ -104,11 +108,16 @@ protected:
     void MouseDown(Qt::MouseButton button, QPoint pos) override;
     void MouseUp(Qt::MouseButton button, QPoint pos) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     template <typename T> void Assign(T& field, const T& value);
     void DrawFace(QPainter& painter, const QRect& rect, const QColor* solid) const;
     void DrawFrame(QPainter& painter, const QColor& topLeft, const QColor& bottomRight) const;
+    void DrawFocus(QPainter& painter) const;
 
     QBrush brush_{Qt::white, Qt::SolidPattern};
     QPen pen_{Qt::black, 1};
@@ -142,6 +151,7 @@ private:
     double shadowYOffset_ = 0;
     QRegion clipRegion_;
     bool pressed_ = false;
+    bool spaceDown_ = false; // pressed by Space, which clicks when let go
 };
 
 } // namespace sudoku

@@ -2,9 +2,18 @@
 // each screen size, shortcuts, focus and Tab, the counts on the symbol strip, the pause on
 // minimising, and a whole game played with keys only.
 #include "GameWindowTestSupport.h"
+#include "LanguageSource.h"
+#include "TCellInput.h"
+#include "TFormBuilder.h"
 #include "TScreenLayout.h"
 
 #include <gtest/gtest.h>
+
+#include <QKeySequence>
+#include <QSignalSpy>
+
+#include <algorithm>
+#include <string_view>
 
 namespace sudoku {
 namespace {
@@ -66,6 +75,145 @@ TEST_F(KeyboardPlay, RedoTakesBackUndoUntilTheNextMoveAndIsKeptWithTheGame) {
     EXPECT_TRUE(Sheet().PlayNSolveRedoBtn->isEnabled());
     Type(open[2].first, open[2].second, Qt::Key_3, Qt::ControlModifier);
     EXPECT_FALSE(Sheet().PlayNSolveRedoBtn->isEnabled());
+}
+
+TEST_F(KeyboardPlay, EveryButtonHasKeysThatNeverEnterAValue) {
+    const auto& buttons = Sheet().Keys();
+    ASSERT_EQ(buttons.size(), 11u);
+    QList<QKeySequence> seen;
+    for (const auto& [button, keys] : buttons) {
+        ASSERT_FALSE(keys.isEmpty()) << button->objectName().toStdString();
+        for (const QKeySequence& key : keys) {
+            SCOPED_TRACE(key.toString().toStdString());
+            EXPECT_FALSE(seen.contains(key));
+            seen << key;
+            const QKeyCombination combination = key[0];
+            const int virtualKey =
+                TPlayNSolveBinding::VirtualKey(combination.key(), combination.keyboardModifiers());
+            const bool ctrl = combination.keyboardModifiers().testFlag(Qt::ControlModifier);
+            for (int displaySet = 0; displaySet <= 3; ++displaySet)
+                for (const int n : {9, 16})
+                    EXPECT_NE(TCellInput::KeyToAction(virtualKey, ctrl, displaySet, n).Kind,
+                              TKeyKind::Value);
+        }
+    }
+}
+
+TEST_F(KeyboardPlay, EveryLanguageNamesTheKeysInTheButtonsHints) {
+    struct Language {
+        const char* File;
+        const char *Ctrl, *Shift, *Pause;
+    };
+    const Language languages[] = {{"english", "Ctrl", "Shift", "Pause"},
+                                  {"nederlands", "Ctrl", "Shift", "Pause"},
+                                  {"deutsch", "Strg", "Umschalt", "Pause"},
+                                  {"francais", "Ctrl", "Maj", "Pause"},
+                                  {"italiano", "Ctrl", "Maiusc", "Pausa"}};
+    for (const Language& language : languages) {
+        SCOPED_TRACE(language.File);
+        LanguageDefinition definition;
+        std::vector<std::string> errors;
+        ASSERT_TRUE(LanguageSource::ParseFile(std::string(QT_TESTCASE_SOURCEDIR) +
+                                                  "/../../resources/lang/" + language.File + ".txt",
+                                              definition, errors));
+        const LanguageSection* main = definition.Section("MainForm");
+        ASSERT_NE(main, nullptr);
+        for (const auto& [button, keys] : Sheet().Keys()) {
+            const int tag = TFormBuilder::Tag(button);
+            const auto entry = std::find_if(main->Entries.begin(), main->Entries.end(),
+                                            [tag](const LanguageEntry& e) { return e.Tag == tag; });
+            ASSERT_NE(entry, main->Entries.end()) << tag;
+            QStringList named;
+            for (const QKeySequence& key : keys)
+                named << key.toString(QKeySequence::PortableText)
+                             .replace(QStringLiteral("Ctrl"), QString::fromUtf8(language.Ctrl))
+                             .replace(QStringLiteral("Shift"), QString::fromUtf8(language.Shift))
+                             .replace(QStringLiteral("Pause"), QString::fromUtf8(language.Pause));
+            const QString ending = QStringLiteral(" (%1)").arg(named.join(QStringLiteral(", ")));
+            EXPECT_TRUE(QString::fromStdString(entry->Hint).endsWith(ending))
+                << tag << ": " << entry->Hint;
+            if (std::string_view(language.File) == "english") {
+                EXPECT_EQ(button->toolTip().toStdString(), entry->Hint);
+            }
+        }
+    }
+}
+
+TEST_F(KeyboardPlay, KeysClickTheirButtonsWhereverTheFocusIsOnThePage) {
+    Activate();
+    NewGame("S3X3");
+    const auto open = OpenCells();
+    for (int i = 0; i < 2; ++i)
+        Type(open[i].first, open[i].second, Qt::Key_1, Qt::ControlModifier);
+    TPlayNSolveSheet& s = Sheet();
+    struct Step {
+        QKeySequence Key;
+        TBaseBtn* Button;
+    };
+    // In an order in which each button is enabled when its key comes.
+    const Step steps[] = {{QKeySequence("Alt+N"), s.PlayNSolveNewBtn},
+                          {QKeySequence("Alt+S"), s.PlayNSolveSaveBtn},
+                          {QKeySequence("Alt+P"), s.PlayNSolvePrintBtn},
+                          {QKeySequence("Alt+C"), s.PlayNSolveClipboardBtn},
+                          {QKeySequence("Pause"), s.PlayNSolvePauseBtn},
+                          {QKeySequence("Alt+A"), s.PlayNSolvePauseBtn},
+                          {QKeySequence("Ctrl+Z"), s.PlayNSolveUndoBtn},
+                          {QKeySequence("Alt+U"), s.PlayNSolveUndoBtn},
+                          {QKeySequence("Ctrl+Y"), s.PlayNSolveRedoBtn},
+                          {QKeySequence("Ctrl+Shift+Z"), s.PlayNSolveRedoBtn},
+                          {QKeySequence("Alt+U"), s.PlayNSolveUndoBtn},
+                          {QKeySequence("Alt+D"), s.PlayNSolveRedoBtn},
+                          {QKeySequence("Alt+H"), s.PlayNSolveHintBtn},
+                          {QKeySequence("Alt+E"), s.PlayNSolveErrorsBtn},
+                          {QKeySequence("Alt+O"), s.PlayNSolveSolutionBtn},
+                          {QKeySequence("Alt+R"), s.PlayNSolveRestartBtn}};
+    QList<QKeySequence> pressed;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.Key.toString().toStdString());
+        ASSERT_TRUE(step.Button->isEnabled());
+        QSignalSpy clicks(step.Button, &TBaseBtn::OnClick);
+        const QKeyCombination combination = step.Key[0];
+        Key(combination.key(), combination.keyboardModifiers());
+        EXPECT_EQ(clicks.count(), 1);
+        if (QApplication::activePopupWidget() != nullptr)
+            Key(Qt::Key_Escape); // the shape menu of New closes again
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        pressed << step.Key;
+    }
+    EXPECT_EQ(Page().Record().Sh, 1);
+    EXPECT_EQ(Page().Record().Se, 1);
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
+    for (const auto& [button, keys] : Sheet().Keys())
+        for (const QKeySequence& key : keys)
+            EXPECT_TRUE(pressed.contains(key)) << key.toString().toStdString();
+}
+
+TEST_F(KeyboardPlay, TabRunsThroughTheEnabledButtonsWhichShowTheFocusAndTakeSpaceAndEnter) {
+    Activate();
+    NewGame("S3X3");
+    ASSERT_EQ(Focus(), &Grid());
+    std::vector<QWidget*> expected;
+    for (const auto& [button, keys] : Sheet().Keys())
+        if (button->isEnabled())
+            expected.push_back(button);
+    std::vector<QWidget*> visited;
+    for (Key(Qt::Key_Tab); Focus() != &Grid() && visited.size() < 20; Key(Qt::Key_Tab))
+        visited.push_back(Focus());
+    EXPECT_EQ(visited, expected);
+
+    // The focused button shows it.
+    TBaseBtn* pause = Sheet().PlayNSolvePauseBtn;
+    const QImage plain = pause->grab().toImage();
+    while (Focus() != pause && Focus() != nullptr)
+        Key(Qt::Key_Tab);
+    EXPECT_NE(pause->grab().toImage(), plain);
+    // Space pauses; the button keeps the focus while the grid is covered, and Enter resumes.
+    Key(Qt::Key_Space);
+    EXPECT_TRUE(HasFlag(Form->Shared.SuDoKuState, sfPaused));
+    EXPECT_EQ(Focus(), pause);
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(HasFlag(Form->Shared.SuDoKuState, sfPaused));
+    EXPECT_EQ(Focus(), &Grid());
 }
 
 } // namespace

@@ -139,6 +139,9 @@ void TPlayNSolveBinding::Connect() {
 }
 
 int TPlayNSolveBinding::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
+    // Alt and the logo key belong to shortcuts: no such key enters a value.
+    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
+        return 0;
     const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
     if (qtKey >= Qt::Key_1 && qtKey <= Qt::Key_9)
         return keypad ? vk::Numpad1 + (qtKey - Qt::Key_1) : '1' + (qtKey - Qt::Key_1);
@@ -165,9 +168,14 @@ int TPlayNSolveBinding::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
 void TPlayNSolveBinding::Run(const std::function<void()>& handler) {
     Refresh(handler);
     // Handlers disable the grid for a while (New, Pause, Restart, dialogs), and a disabled
-    // widget gives its focus away: the keyboard belongs to the grid again afterwards.
-    if (PlayNSolveShowing() && GridWidget->isEnabled())
+    // widget gives its focus away: the keyboard belongs to the grid again afterwards, or, while
+    // the game is paused, to the button that resumes it.
+    if (!PlayNSolveShowing())
+        return;
+    if (GridWidget->isEnabled())
         GridWidget->setFocus(Qt::OtherFocusReason);
+    else if (HasFlag(Form.Shared.SuDoKuState, sfPaused))
+        PageSheet->PlayNSolvePauseBtn->setFocus(Qt::OtherFocusReason);
 }
 
 void TPlayNSolveBinding::Refresh(const std::function<void()>& handler) {

@@ -7,7 +7,12 @@
 #include "TPieGauge.h"
 #include "TSuDoKuGridWidget.h"
 
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
+#include <QStringList>
+
+#include <initializer_list>
 
 namespace sudoku {
 
@@ -45,27 +50,55 @@ TPlayNSolveSheet::TPlayNSolveSheet(QWidget* parent, int layout) : QWidget(parent
     PlayNSolveGauge->hide();
 
     // Eleven buttons in three groups fill the column below the labels: rows 17 pixels
-    // apart with 4 more between the groups, from y 106 down to the page's last row.
+    // apart with 4 more between the groups, from y 106 down to the page's last row. Each has
+    // its keys, named in its hint: Alt and a letter (no key that enters a value or a note in
+    // any display set does), and the usual keys of Undo, Redo and Pause.
     const auto button = [&](const char* name, int tag, const char* caption, const char* hint,
-                            int row, int gaps) {
+                            int row, int gaps, std::initializer_list<const char*> keys) {
         const QRect place(L::PageWidth - 85, 106 + row * 17 + gaps * 4, 85, 15);
-        return form.Button(QString::fromLatin1(name), tag, QString::fromLatin1(caption),
-                           QString::fromLatin1(hint), place, K::Small);
+        QStringList names;
+        for (const char* key : keys)
+            names << QString::fromLatin1(key);
+        TBaseBtn* made =
+            form.Button(QString::fromLatin1(name), tag, QString::fromLatin1(caption),
+                        QStringLiteral("%1 (%2)").arg(QString::fromLatin1(hint),
+                                                      names.join(QStringLiteral(", "))),
+                        place, K::Small);
+        made->setFocusPolicy(Qt::TabFocus);
+        TButtonKeys& entry = ButtonKeys.emplace_back(TButtonKeys{made, {}});
+        for (const QString& key : names) {
+            entry.Keys << QKeySequence(key, QKeySequence::PortableText);
+            auto* shortcut = new QShortcut(entry.Keys.back(), this);
+            connect(shortcut, &QShortcut::activated, made, &TBaseBtn::Click);
+        }
+        return made;
     };
-    PlayNSolveNewBtn = button("PlayNSolveNewBtn", 520, "New", "Generate a new SuDoku", 0, 0);
-    PlayNSolveSaveBtn = button("PlayNSolveSaveBtn", 525, "Save", "Save SuDoku", 1, 0);
-    PlayNSolvePrintBtn = button("PlayNSolvePrintBtn", 535, "Print", "Print SuDoku", 2, 0);
+    PlayNSolveNewBtn =
+        button("PlayNSolveNewBtn", 520, "New", "Generate a new SuDoku", 0, 0, {"Alt+N"});
+    PlayNSolveSaveBtn = button("PlayNSolveSaveBtn", 525, "Save", "Save SuDoku", 1, 0, {"Alt+S"});
+    PlayNSolvePrintBtn =
+        button("PlayNSolvePrintBtn", 535, "Print", "Print SuDoku", 2, 0, {"Alt+P"});
     PlayNSolveClipboardBtn = button("PlayNSolveClipboardBtn", 540, "Clipboard",
-                                    "Paste SuDoku to the Windows clipboard", 3, 0);
-    PlayNSolvePauseBtn = button("PlayNSolvePauseBtn", 530, "Pause", "Pause solving", 4, 1);
-    PlayNSolveRestartBtn = button("PlayNSolveRestartBtn", 545, "Restart", "Restart solving", 5, 1);
-    PlayNSolveUndoBtn = button("PlayNSolveUndoBtn", 546, "Undo", "Undo the last entry", 6, 1);
-    PlayNSolveRedoBtn =
-        button("PlayNSolveRedoBtn", 547, "Redo", "Redo the last undone entry", 7, 1);
-    PlayNSolveHintBtn = button("PlayNSolveHintBtn", 550, "Hint", "Give one hint", 8, 2);
-    PlayNSolveErrorsBtn = button("PlayNSolveErrorsBtn", 555, "Errors", "Show errors", 9, 2);
+                                    "Paste SuDoku to the Windows clipboard", 3, 0, {"Alt+C"});
+    PlayNSolvePauseBtn =
+        button("PlayNSolvePauseBtn", 530, "Pause", "Pause solving", 4, 1, {"Pause", "Alt+A"});
+    PlayNSolveRestartBtn =
+        button("PlayNSolveRestartBtn", 545, "Restart", "Restart solving", 5, 1, {"Alt+R"});
+    PlayNSolveUndoBtn =
+        button("PlayNSolveUndoBtn", 546, "Undo", "Undo the last entry", 6, 1, {"Ctrl+Z", "Alt+U"});
+    PlayNSolveRedoBtn = button("PlayNSolveRedoBtn", 547, "Redo", "Redo the last undone entry", 7, 1,
+                               {"Ctrl+Y", "Ctrl+Shift+Z", "Alt+D"});
+    PlayNSolveHintBtn = button("PlayNSolveHintBtn", 550, "Hint", "Give one hint", 8, 2, {"Alt+H"});
+    PlayNSolveErrorsBtn =
+        button("PlayNSolveErrorsBtn", 555, "Errors", "Show errors", 9, 2, {"Alt+E"});
     PlayNSolveSolutionBtn =
-        button("PlayNSolveSolutionBtn", 560, "Solution", "Show the solution", 10, 2);
+        button("PlayNSolveSolutionBtn", 560, "Solution", "Show the solution", 10, 2, {"Alt+O"});
+    // Tab runs from the grid down the column of buttons.
+    QWidget* previous = PlayNSolveSuDoKuGrid;
+    for (const TButtonKeys& entry : ButtonKeys) {
+        setTabOrder(previous, entry.Button);
+        previous = entry.Button;
+    }
     ShowIdleState();
 }
 

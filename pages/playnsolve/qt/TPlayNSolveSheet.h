@@ -2,7 +2,11 @@
 // each named and tagged; its binding connects them.
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QWidget>
+
+#include <vector>
 
 class QLabel;
 
@@ -20,6 +24,13 @@ public:
     TPlayNSolveSheet(QWidget* parent, int layout);
     // Enabling as it stands with no game on the page.
     void ShowIdleState();
+
+    // The buttons in the order of the column and of Tab, with the keys that click them.
+    struct TButtonKeys {
+        TBaseBtn* Button;
+        QList<QKeySequence> Keys;
+    };
+    const std::vector<TButtonKeys>& Keys() const { return ButtonKeys; }
 
     QLabel* PlayNSolveHeaderLbl = nullptr;
     QLabel* PlayNSolveFileNameLbl = nullptr;
@@ -41,6 +52,9 @@ public:
     TBaseBtn* PlayNSolveHintBtn = nullptr;
     TBaseBtn* PlayNSolveErrorsBtn = nullptr;
     TBaseBtn* PlayNSolveSolutionBtn = nullptr;
+
+private:
+    std::vector<TButtonKeys> ButtonKeys;
 };
 
 } // namespace sudoku
