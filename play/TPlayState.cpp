@@ -105,6 +105,20 @@ bool TPlayState::CellWrong(int col, int row) const {
     return Cells[index] != std::to_string(SolutionValues[index]);
 }
 
+std::vector<int> TPlayState::SymbolsToPlace() const {
+    const int n = Geometry.GridSize;
+    std::vector<int> left(static_cast<std::size_t>(n) + 1, n);
+    left[0] = 0;
+    for (int col = 1; col <= n; ++col)
+        for (int row = 1; row <= n; ++row) {
+            const std::string& text = Cells[CellIndex(col, row)];
+            const int v = text.find(',') == std::string::npos ? TextToValue(text) : 0;
+            if (v >= 1 && v <= n && left[static_cast<std::size_t>(v)] > 0)
+                --left[static_cast<std::size_t>(v)];
+        }
+    return left;
+}
+
 bool TPlayState::SuDoKuGridIsFull() const {
     for (int col = 1; col <= Geometry.GridSize; ++col)
         for (int row = 1; row <= Geometry.GridSize; ++row)

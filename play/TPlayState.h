@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sudoku {
 
@@ -61,6 +62,10 @@ public:
     bool Undo(const TUndoHooks& hooks);
     // Takes back the last undo the same way, until the next change; it goes on the undo history.
     bool Redo(const TUndoHooks& hooks);
+
+    // For each value 1..N (index 0 unused): how many more cells should hold it, N less the
+    // cells that hold it now, never below 0. Notes count for nothing.
+    std::vector<int> SymbolsToPlace() const;
 
     bool SuDoKuGridIsFull() const;
     bool SuDoKuGridIsSolved() const;

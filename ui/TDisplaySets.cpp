@@ -104,8 +104,8 @@ QString TDisplaySets::NoteCaption(int value, int gridSize) const {
 }
 
 void TDisplaySets::DrawDisplaySetImg(QPainter& p, int width, int height, int gridSize,
-                                     const QColor& windowColour, const QFont& font,
-                                     int step) const {
+                                     const QColor& windowColour, const QFont& font, int step,
+                                     const std::vector<int>& toPlace) const {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRect(0, 0, width - 1, height - 1), windowColour);
@@ -117,33 +117,68 @@ void TDisplaySets::DrawDisplaySetImg(QPainter& p, int width, int height, int gri
     regular.setBold(false);
     QFont bold = font;
     bold.setBold(true);
-    p.setPen(QColor(0, 0, 0));
+    QFont small = regular;
+    small.setPointSizeF(regular.pointSizeF() * 0.85);
+    const QFontMetrics fmRegular(regular);
+    const QFontMetrics fmBold(bold);
+    const QFontMetrics fmSmall(small);
+    // With counts the symbols take the upper line and below each stands how many of it are
+    // still to be placed; a symbol with none left is greyed.
+    const bool counts = !toPlace.empty();
+    const auto left = [&toPlace](int v) {
+        return v < static_cast<int>(toPlace.size()) ? toPlace[static_cast<std::size_t>(v)] : 0;
+    };
+    const auto top = [counts, height](const QFontMetrics& fm) {
+        return counts ? 1 : (height - fm.height()) / 2;
+    };
+    const auto symbolColour = [&](int v) {
+        return counts && left(v) == 0 ? QColor(0xA8, 0xA8, 0xA8) : QColor(0, 0, 0);
+    };
+    // The count of v centred under what shows v, from x to x + w.
+    const auto count = [&](int v, int x, int w) {
+        if (!counts || left(v) == 0)
+            return;
+        const QString text = QString::number(left(v));
+        p.setFont(small);
+        p.setPen(QColor(0x60, 0x60, 0x60));
+        TextAt(p, x + (w - fmSmall.horizontalAdvance(text)) / 2, height - fmSmall.height() - 1,
+               text);
+    };
     if (gridSize >= 10) {
-        p.setFont(bold);
-        const QFontMetrics fm(bold);
-        for (int v = 1; v <= gridSize && v <= 16; ++v)
-            TextAt(p, (width / gridSize) * (v - 1) + 7, (height - fm.height()) / 2,
-                   QString(QLatin1Char(FixedSymbols[v - 1])));
+        for (int v = 1; v <= gridSize && v <= 16; ++v) {
+            const QString symbol(QLatin1Char(FixedSymbols[v - 1]));
+            const int x = (width / gridSize) * (v - 1) + 7;
+            p.setFont(bold);
+            p.setPen(symbolColour(v));
+            TextAt(p, x, top(fmBold), symbol);
+            count(v, x, fmBold.horizontalAdvance(symbol));
+        }
     } else {
-        const QFontMetrics fmRegular(regular);
-        const QFontMetrics fmBold(bold);
         for (int v = 1; v <= gridSize; ++v) {
             const int x0 = (v - 1) * step + 7;
             const QString number = QString::number(v);
             if (Selected == DigitSet) {
                 p.setFont(bold);
-                TextAt(p, x0 + 9, (height - fmBold.height()) / 2, number);
+                p.setPen(symbolColour(v));
+                TextAt(p, x0 + 9, top(fmBold), number);
+                count(v, x0 + 9, fmBold.horizontalAdvance(number));
                 continue;
             }
             const QString label = number + QLatin1Char('=');
             p.setFont(regular);
-            TextAt(p, x0, (height - fmRegular.height()) / 2, label);
+            p.setPen(symbolColour(v));
+            TextAt(p, x0, top(fmRegular), label);
+            const int x = x0 + fmRegular.horizontalAdvance(label);
             if (!PictureSetSelected()) {
+                const QString symbol = Symbol(v, gridSize);
                 p.setFont(bold);
-                TextAt(p, x0 + fmBold.horizontalAdvance(label), (height - fmBold.height()) / 2,
-                       Symbol(v, gridSize));
+                TextAt(p, x0 + fmBold.horizontalAdvance(label), top(fmBold), symbol);
+                count(v, x0 + fmBold.horizontalAdvance(label), fmBold.horizontalAdvance(symbol));
             } else if (v < Icons16.size()) {
-                p.drawPixmap(x0 + fmRegular.horizontalAdvance(label), 2, Icons16[v]);
+                p.setOpacity(counts && left(v) == 0 ? 0.35 : 1.0);
+                p.drawPixmap(x, counts ? 0 : 2, Icons16[v]);
+                p.setOpacity(1.0);
+                count(v, x, Icons16[v].width());
             }
         }
     }
@@ -151,12 +186,12 @@ void TDisplaySets::DrawDisplaySetImg(QPainter& p, int width, int height, int gri
 }
 
 QPixmap TDisplaySets::DrawDisplaySetImg(int width, int height, int gridSize,
-                                        const QColor& windowColour, const QFont& font,
-                                        int step) const {
+                                        const QColor& windowColour, const QFont& font, int step,
+                                        const std::vector<int>& toPlace) const {
     QPixmap strip(qMax(1, width), qMax(1, height));
     strip.fill(windowColour);
     QPainter p(&strip);
-    DrawDisplaySetImg(p, width, height, gridSize, windowColour, font, step);
+    DrawDisplaySetImg(p, width, height, gridSize, windowColour, font, step, toPlace);
     return strip;
 }
 

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class QPainter;
 
 namespace sudoku {
@@ -50,11 +52,14 @@ public:
     static bool ItemVisible(int value, int gridSize) { return value >= 1 && value <= gridSize; }
 
     // Paints a symbol-key strip of the given size; step is the distance between symbols below
-    // 10 of them, from 10 on the width is shared out.
+    // 10 of them, from 10 on the width is shared out. toPlace, when given, holds for each value
+    // how many of it are still to be placed: shown below its symbol, which is greyed at 0.
     void DrawDisplaySetImg(QPainter& painter, int width, int height, int gridSize,
-                           const QColor& windowColour, const QFont& font, int step) const;
+                           const QColor& windowColour, const QFont& font, int step,
+                           const std::vector<int>& toPlace = {}) const;
     QPixmap DrawDisplaySetImg(int width, int height, int gridSize, const QColor& windowColour,
-                              const QFont& font, int step) const;
+                              const QFont& font, int step,
+                              const std::vector<int>& toPlace = {}) const;
 
 private:
     QString AppDir;

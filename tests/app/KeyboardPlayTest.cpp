@@ -216,5 +216,36 @@ TEST_F(KeyboardPlay, TabRunsThroughTheEnabledButtonsWhichShowTheFocusAndTakeSpac
     EXPECT_EQ(Focus(), &Grid());
 }
 
+TEST_F(KeyboardPlay, TheStripCountsWhatIsStillToBePlacedAndGreysWhatIsDone) {
+    NewGame("S3X3");
+    QWidget* strip = Sheet().PlayNSolveDisplaySetImg;
+    const int step = strip->width() * 27 / 255;
+    const auto slot = [&](int v) {
+        return strip->grab().toImage().copy(QRect(7 + (v - 1) * step, 0, step, strip->height()));
+    };
+    std::vector<QImage> before;
+    for (int v = 1; v <= 9; ++v)
+        before.push_back(slot(v));
+    const auto [c, r] = OpenCells().front();
+    const int v = Solution(c, r);
+    Type(c, r, KeyOf(v));
+    for (int w = 1; w <= 9; ++w)
+        EXPECT_EQ(slot(w) == before[static_cast<std::size_t>(w - 1)], w != v) << w;
+    Type(c, r, Qt::Key_Delete);
+    EXPECT_EQ(slot(v), before[static_cast<std::size_t>(v - 1)]);
+
+    // Every v in place: the symbol greys and no count is left below it.
+    for (const auto& [oc, orow] : OpenCells())
+        if (Solution(oc, orow) == v)
+            Type(oc, orow, KeyOf(v));
+    int darkest = 255;
+    const QImage done = slot(v);
+    for (int y = 2; y < done.height() - 2; ++y)
+        for (int x = 0; x < done.width(); ++x)
+            darkest = std::min(darkest, qGray(done.pixel(x, y)));
+    EXPECT_GT(darkest, 120);
+    Screenshot("game-strip-counts.png");
+}
+
 } // namespace
 } // namespace sudoku

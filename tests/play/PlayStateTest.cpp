@@ -103,6 +103,16 @@ TEST(PlayState, UndoOfEmptyOrDamagedHistoryChangesNothing) {
     }
 }
 
+TEST(PlayState, SymbolsToPlaceCountValuesOnly) {
+    TSuDoKuState flags = 0;
+    TPlayState state = SolvedFourByFour(flags);
+    EXPECT_EQ(state.SymbolsToPlace(), (std::vector<int>{0, 0, 0, 0, 0}));
+    state.SetCellText(1, 1, "");     // a 1 less
+    state.SetCellText(2, 1, "1,2,"); // a 2 less: notes are no value
+    state.SetCellText(3, 1, "1");    // a 3 less, and a fifth 1 counts for nothing more
+    EXPECT_EQ(state.SymbolsToPlace(), (std::vector<int>{0, 0, 1, 1, 0}));
+}
+
 TEST(PlayState, ChangeAndUndoRecomputeTheAlternatives) {
     TSuDoKuState flags = 0;
     TPlayState state = SolvedFourByFour(flags);

@@ -181,6 +181,7 @@ void TPlayNSolveBinding::Run(const std::function<void()>& handler) {
 void TPlayNSolveBinding::Refresh(const std::function<void()>& handler) {
     handler();
     SyncGrid();
+    PageSheet->PlayNSolveDisplaySetImg->update(); // its counts
 }
 
 void TPlayNSolveBinding::SyncGrid() {
@@ -480,8 +481,11 @@ void TPlayNSolveBinding::PaintStrip() {
     // The clicks on the strip are read back with the same step.
     const int step =
         TCellInput::StripStep(strip->width(), n, TScreenLayout::Factor(Form.ScreenLayout));
-    Sets.DrawDisplaySetImg(painter, strip->width(), strip->height(), n, TFormBuilder::WindowColor(),
-                           Form.font(), step);
+    // While a game is in play, how many of each symbol are still to be placed.
+    const TPlayState& state = GamePage->State();
+    Sets.DrawDisplaySetImg(
+        painter, strip->width(), strip->height(), n, TFormBuilder::WindowColor(), Form.font(), step,
+        HasFlag(state.SuDoKuState, sfPlaying) ? state.SymbolsToPlace() : std::vector<int>{});
 }
 
 void TPlayNSolveBinding::PaintAlternatives() {

@@ -27,8 +27,9 @@ TPlayNSolveSheet::TPlayNSolveSheet(QWidget* parent, int layout) : QWidget(parent
                                      QStringLiteral("Play & Solve"), L::Header(), 13, true);
     PlayNSolveSuDoKuGrid = new TSuDoKuGridWidget(this);
     form.Adopt(PlayNSolveSuDoKuGrid, QStringLiteral("PlayNSolveSuDoKuGrid"), 0, L::Grid());
-    PlayNSolveDisplaySetImg =
-        form.Area(QStringLiteral("PlayNSolveDisplaySetImg"), 580, L::SymbolStrip());
+    // Taller than the design page's strip: below each symbol stands how many are to be placed.
+    PlayNSolveDisplaySetImg = form.Area(QStringLiteral("PlayNSolveDisplaySetImg"), 580,
+                                        L::SymbolStrip().adjusted(0, -5, 0, 5));
     PlayNSolveDisplaySetImg->setToolTip(
         QStringLiteral("Select a cell and click here to enter a value or ctrl + click to enter a "
                        "pencil note or shift + click to highlight a value"));
