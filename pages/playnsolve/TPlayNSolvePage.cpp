@@ -589,6 +589,15 @@ void TPlayNSolvePage::SuDoKuGridMouseUp() {
     UpdateStatus();
 }
 
+void TPlayNSolvePage::WindowMinimised() {
+    constexpr TSuDoKuState busy =
+        sfPaused | sfLoading | sfSaving | sfThinking | sfRestarting | sfValidating | sfHinting;
+    if (!HasFlag(Game.SuDoKuState, sfPlaying) || HasFlag(Game.SuDoKuState, busy) || Replaying)
+        return;
+    Pause();
+    UpdateStatus();
+}
+
 // ---- Timer and status ----------------------------------------------------------------------
 
 void TPlayNSolvePage::MainTimerTime() {

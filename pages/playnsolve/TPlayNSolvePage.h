@@ -66,6 +66,10 @@ public:
     void SuDoKuGridSelectCell(int col, int row);
     void SuDoKuGridMouseUp();
 
+    // The window was minimised: a game in play pauses itself, and stays paused when the window
+    // comes back.
+    void WindowMinimised();
+
     void MainTimerTime();
     void UpdateStatus();
 

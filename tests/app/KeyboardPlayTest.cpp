@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QKeySequence>
+#include <QLabel>
 #include <QSignalSpy>
 
 #include <algorithm>
@@ -245,6 +246,26 @@ TEST_F(KeyboardPlay, TheStripCountsWhatIsStillToBePlacedAndGreysWhatIsDone) {
             darkest = std::min(darkest, qGray(done.pixel(x, y)));
     EXPECT_GT(darkest, 120);
     Screenshot("game-strip-counts.png");
+}
+
+TEST_F(KeyboardPlay, MinimisingPausesTheGameWhichStaysPausedWhenRestored) {
+    Form->showMinimized(); // no game: nothing to pause
+    Form->showNormal();
+    EXPECT_EQ(Form->Shared.SuDoKuState, 0);
+    NewGame("S3X3");
+    Tick(30);
+    for (int round = 0; round < 2; ++round) { // the second time it is paused already
+        Form->showMinimized();
+        QApplication::processEvents();
+        EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying | sfPaused);
+        Form->showNormal();
+        QApplication::processEvents();
+        EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying | sfPaused);
+        EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Pausing");
+    }
+    Tick(600);
+    Click(Sheet().PlayNSolvePauseBtn);
+    EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Time 00:30");
 }
 
 } // namespace

@@ -135,6 +135,8 @@ void TPlayNSolveBinding::Connect() {
                     });
             });
     sheet.PlayNSolveDisplaySetImg->installEventFilter(this);
+    // The window being minimised pauses the game.
+    Form.installEventFilter(this);
     sheet.PlayNSolveAlternativesImg->installEventFilter(this);
 }
 
@@ -450,6 +452,11 @@ double TPlayNSolveBinding::Now() const {
 
 bool TPlayNSolveBinding::eventFilter(QObject* watched, QEvent* event) {
     TPlayNSolveSheet& s = *PageSheet;
+    if (watched == &Form) {
+        if (event->type() == QEvent::WindowStateChange && Form.isMinimized())
+            Refresh([this] { GamePage->WindowMinimised(); });
+        return false;
+    }
     if (watched == s.PlayNSolveDisplaySetImg) {
         if (event->type() == QEvent::Paint) {
             PaintStrip();
