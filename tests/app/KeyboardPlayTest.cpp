@@ -268,5 +268,54 @@ TEST_F(KeyboardPlay, MinimisingPausesTheGameWhichStaysPausedWhenRestored) {
     EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Time 00:30");
 }
 
+TEST_F(KeyboardPlay, AWholeGameWithKeysOnlyFromNewToSolved) {
+    Activate();
+    ASSERT_EQ(Focus(), &Grid());
+    // New: the shape menu opens below the button; its first item is the 9 x 9 grid.
+    Key(Qt::Key_N, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Return);
+    ASSERT_EQ(Form->Shared.SuDoKuState, sfPlaying);
+    ASSERT_EQ(State().GridSize(), 9);
+    ASSERT_EQ(Focus(), &Grid());
+
+    // The arrow keys walk the selection to a cell.
+    const auto moveTo = [this](int col, int row) {
+        while (Grid().Col() + 1 != col)
+            Key(Grid().Col() + 1 < col ? Qt::Key_Right : Qt::Key_Left);
+        while (Grid().Row() + 1 != row)
+            Key(Grid().Row() + 1 < row ? Qt::Key_Down : Qt::Key_Up);
+    };
+    const auto open = OpenCells();
+    for (std::size_t i = 0; i < open.size(); ++i) {
+        const auto [c, r] = open[i];
+        const int v = Solution(c, r);
+        const int wrong = v % 9 + 1;
+        moveTo(c, r);
+        if (i == 0) {
+            // Notes first, then a wrong value taken back and brought back again.
+            Key(KeyOf(v), Qt::ControlModifier);
+            Key(KeyOf(wrong), Qt::ControlModifier);
+            ASSERT_EQ(State().CellText(c, r),
+                      std::to_string(v) + "," + std::to_string(wrong) + ",");
+            Key(KeyOf(wrong));
+            Key(Qt::Key_Z, Qt::ControlModifier);
+            ASSERT_EQ(State().CellText(c, r),
+                      std::to_string(v) + "," + std::to_string(wrong) + ",");
+            Key(Qt::Key_Y, Qt::ControlModifier);
+            ASSERT_EQ(State().CellText(c, r), std::to_string(wrong));
+            Key(Qt::Key_Z, Qt::ControlModifier);
+            Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            ASSERT_EQ(State().CellText(c, r), std::to_string(wrong));
+        }
+        Key(KeyOf(v));
+        ASSERT_EQ(State().CellText(c, r), std::to_string(v)) << c << ", " << r;
+    }
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfSolved);
+    Tick(1);
+    EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Puzzle Solved!");
+}
+
 } // namespace
 } // namespace sudoku
