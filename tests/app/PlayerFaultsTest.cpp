@@ -79,6 +79,8 @@ TEST_F(PlayerFaults, ErrorMarksStayUntilTheBoardChanges) {
     const auto open = OpenCells();
     const auto [c, r] = open[0];
     Type(c, r, KeyOf(Solution(c, r) % 9 + 1));
+    for (std::size_t i = 2; i < 5; ++i) // more to see in the picture
+        Type(open[i].first, open[i].second, KeyOf(Solution(open[i].first, open[i].second) % 9 + 1));
     const auto mark = [this, c = c, r = r] {
         Click(Sheet().PlayNSolveErrorsBtn);
         ASSERT_EQ(Background(c, r), QColor(Qt::red));
@@ -101,6 +103,8 @@ TEST_F(PlayerFaults, ErrorMarksStayUntilTheBoardChanges) {
         if (Sheet().PlayNSolveErrorsBtn->isEnabled())
             mark();
         step.Do();
+        if (&step == &steps[0])
+            Screenshot("game-errors.png");
         EXPECT_EQ(Background(c, r) == QColor(Qt::red), step.Marked);
         // While the marks show, "Errors" has nothing more to show.
         if (!HasFlag(Form->Shared.SuDoKuState, sfPaused)) {
