@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -323,6 +325,31 @@ TEST_F(GameWindow, ScalingUpAndBackReturnsEveryControlToItsBaseGeometry) {
             EXPECT_EQ(widget->geometry(), base) << widget->objectName().toStdString();
         }
     }
+}
+
+TEST_F(GameWindow, SymbolsOfTheGridGrowWithTheScreenSize) {
+    // The height of the dark ink inside a given's cell, outline and borders left out.
+    const auto inkHeight = [this] {
+        int col = 1;
+        while (!State().IsGiven(col, 1))
+            ++col;
+        const QImage cell =
+            Grid().GridBuffer().copy(Grid().cellRect(col - 1, 0).adjusted(3, 3, -3, -3));
+        int top = cell.height();
+        int bottom = -1;
+        for (int y = 0; y < cell.height(); ++y)
+            for (int x = 0; x < cell.width(); ++x)
+                if (qGray(cell.pixel(x, y)) < 100) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        return bottom - top + 1;
+    };
+    Form->ScaleUp(2);
+    NewGame("S3X3");
+    const int base = inkHeight();
+    Form->ScaleUp(4);
+    EXPECT_GT(inkHeight(), base * 1.4);
 }
 
 TEST_F(GameWindow, KeysOfQtBecomeVirtualKeys) {

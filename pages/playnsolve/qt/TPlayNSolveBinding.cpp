@@ -240,6 +240,10 @@ void TPlayNSolveBinding::OptionsChanged() {
     });
 }
 
+void TPlayNSolveBinding::Rescale() {
+    Refresh([] {});
+}
+
 void TPlayNSolveBinding::Request(const TPageRequest& request) {
     if (request.Kind == TPageRequest::Open)
         Run([this, &request] {
@@ -247,11 +251,6 @@ void TPlayNSolveBinding::Request(const TPageRequest& request) {
         });
     else if (request.Kind == TPageRequest::ShowLevel)
         SetLevelCaption(Translate(570, "Level") + " " + OptionsLevelText(request.Number));
-}
-
-void TPlayNSolveBinding::Rescale() {
-    // The grid's font sizes follow the screen layout.
-    Run([this] { RepaintGrid(); });
 }
 
 // ---- Options and display set ---------------------------------------------------------------

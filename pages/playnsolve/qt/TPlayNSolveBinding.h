@@ -39,6 +39,7 @@ public:
     void UpdateStatus() override;
     void TimerTick() override;
     void OptionsChanged() override;
+    // The grid's symbols and notes follow the new screen layout.
     void Rescale() override;
     void Request(const TPageRequest& request) override;
 
