@@ -368,6 +368,8 @@ TEST_F(GameWindow, KeysOfQtBecomeVirtualKeys) {
         {Qt::Key_Clear, Qt::KeypadModifier, 0x0C},
         {Qt::Key_Pause, {}, 0x13},
         {Qt::Key_0, {}, 0},
+        {Qt::Key_3, Qt::AltModifier, 0}, // Alt belongs to the buttons' keys
+        {Qt::Key_S, Qt::AltModifier | Qt::ControlModifier, 0},
         {Qt::Key_F1, {}, 0},
     };
     for (const auto& c : cases)
