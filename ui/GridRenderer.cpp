@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 
 #include <algorithm>
@@ -129,13 +130,32 @@ QFont NoteFont(QFont font, int pointSize, const QPaintDevice* device) {
     return TNoteLayout::LegibleFont(font, device);
 }
 
+// The ink rectangles of "+" (index 0) and the symbols of 1 to N in the note font: the same for
+// every notes cell of a grid, so they are measured once.
+const std::vector<QRectF>& NoteInk(const QFont& font, const QPaintDevice* device,
+                                   const TGridLook& look, int n) {
+    static QHash<QString, std::vector<QRectF>> known;
+    const QString key = font.key() + QLatin1Char('@') +
+                        QString::number(device != nullptr ? device->logicalDpiY() : 0) +
+                        QLatin1Char('@') + look.DisplaySet + QLatin1Char('@') + QString::number(n);
+    if (const auto found = known.constFind(key); found != known.constEnd())
+        return *found;
+    if (known.size() > 64)
+        known.clear();
+    const QFontMetricsF metrics(font, device);
+    std::vector<QRectF> ink{metrics.tightBoundingRect(QStringLiteral("+"))};
+    for (int v = 1; v <= n; ++v)
+        ink.push_back(metrics.tightBoundingRect(SuDoKuSymbol(look, n, v)));
+    return *known.insert(key, std::move(ink));
+}
+
 // The notes of a cell: small pictures in a picture set (a missing one as its symbol in red),
 // symbols in the text colour otherwise, and a "+" when not all of them fit.
 void DrawNotes(QPainter& painter, const TGridRenderContext& c, const QRectF& area,
                const std::vector<int>& values, const QFont& font, const QColor& textColour) {
     const int n = c.Draw.GridSize();
     const bool pictures = n < 10 && c.Look.PictureSet;
-    const QFontMetricsF metrics(font, painter.device());
+    const std::vector<QRectF>& ink = NoteInk(font, painter.device(), c.Look, n);
     const auto symbol = [&](int v) {
         return v == TNoteLayout::More ? QStringLiteral("+") : SuDoKuSymbol(c.Look, n, v);
     };
@@ -152,23 +172,22 @@ void DrawNotes(QPainter& painter, const TGridRenderContext& c, const QRectF& are
             return QSizeF(pic.size())
                 .scaled(QSizeF(side, side), Qt::KeepAspectRatio)
                 .boundedTo(QSizeF(pic.size()));
-        return metrics.tightBoundingRect(symbol(v)).size();
+        return ink[static_cast<std::size_t>(v)].size();
     };
     painter.setFont(font);
-    for (const auto& [v, ink] :
+    for (const auto& [v, place] :
          TNoteLayout::Arrange(area, c.Draw.BoxCols, c.Draw.BoxRows, n, values, glyph)) {
         const QPixmap pic = picture(v);
         if (!pic.isNull()) {
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, ink.size() != pic.size());
-            painter.drawPixmap(QRect(ink.topLeft().toPoint(), ink.size().toSize()), pic);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, place.size() != pic.size());
+            painter.drawPixmap(QRect(place.topLeft().toPoint(), place.size().toSize()), pic);
             continue;
         }
-        const QString text = symbol(v);
-        const QRectF tight = metrics.tightBoundingRect(text);
+        const QRectF& tight = ink[static_cast<std::size_t>(v)];
         SetPen(painter, pictures && v != TNoteLayout::More ? Red : textColour);
         painter.drawText(
-            QPointF(std::round(ink.left() - tight.left()), std::round(ink.top() - tight.top())),
-            text);
+            QPointF(std::round(place.left() - tight.left()), std::round(place.top() - tight.top())),
+            symbol(v));
     }
     SetPen(painter, textColour);
 }
