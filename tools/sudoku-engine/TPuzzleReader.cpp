@@ -9,19 +9,6 @@
 
 namespace sudoku::cli {
 
-namespace {
-
-std::string_view Trim(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
-
 int TPuzzleReader::RunCommand(TCommandContext& context, std::string_view command,
                               void (*printHelp)(std::ostream&), const THandler& handle,
                               const TOptionTaker& takeOption) {
@@ -90,33 +77,17 @@ bool TPuzzleReader::ReadStream(std::istream& in, const std::string& name, const 
         std::string_view line = raw;
         if (lineNumber == 1 && line.starts_with("\xEF\xBB\xBF")) // byte order mark
             line.remove_prefix(3);
-        line = Trim(line);
-        if (line.empty())
+        if (TPuzzleLine::Trim(line).empty())
             continue;
-        const auto fault = [&](const std::string& text) {
-            Err << "sudoku-engine: " << name << ", line " << lineNumber << ": " << text << "\n";
+        const TPuzzleLine::TRead read = TPuzzleLine::Read(line, DefaultShape);
+        if (!read.Fault.empty()) {
+            Err << "sudoku-engine: " << name << ", line " << lineNumber << ": " << read.Fault
+                << "\n";
             allGood = false;
-        };
-        TBoxShape shape = DefaultShape;
-        // An optional "WxH:" in front gives the line its own shape.
-        if (const std::size_t colon = line.find(':'); colon != std::string_view::npos) {
-            const std::string_view shapeName = Trim(line.substr(0, colon));
-            const auto named = TPuzzleLine::ParseShape(shapeName);
-            if (!named) {
-                fault("unknown shape '" + std::string(shapeName) + "'");
-                continue;
-            }
-            shape = *named;
-            line = Trim(line.substr(colon + 1));
-        }
-        TSuDoKuGrid grid(shape.BoxCols, shape.BoxRows);
-        TSuDoKuValues givens{};
-        const std::string error = TPuzzleLine::Parse(line, grid, givens);
-        if (!error.empty()) {
-            fault(error);
             continue;
         }
-        handle(grid, givens);
+        TSuDoKuGrid grid(read.Shape.BoxCols, read.Shape.BoxRows);
+        handle(grid, read.Givens);
     }
     if (in.bad()) {
         Err << "sudoku-engine: " << name << ": read error\n";

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace sudoku::cli {
+namespace sudoku {
 
 namespace {
 
@@ -73,6 +73,57 @@ std::string TPuzzleLine::Parse(std::string_view line, const TSuDoKuGrid& grid, T
     return {};
 }
 
+std::optional<TBoxShape> TPuzzleLine::ShapeOfCellCount(std::size_t cells) {
+    switch (cells) {
+    case 16:
+        return ParseShape("2x2");
+    case 81:
+        return ParseShape("3x3");
+    case 256:
+        return ParseShape("4x4");
+    default:
+        for (const TBoxShape& shape : BoxShapes) {
+            const std::size_t n = static_cast<std::size_t>(shape.BoxCols * shape.BoxRows);
+            if (n * n == cells)
+                return shape;
+        }
+        return std::nullopt;
+    }
+}
+
+TPuzzleLine::TRead TPuzzleLine::Read(std::string_view line, std::optional<TBoxShape> defaultShape) {
+    TRead read;
+    line = Trim(line);
+    std::optional<TBoxShape> shape = defaultShape;
+    if (const std::size_t colon = line.find(':'); colon != std::string_view::npos) {
+        const std::string_view shapeName = Trim(line.substr(0, colon));
+        shape = ParseShape(shapeName);
+        if (!shape) {
+            read.Fault = "unknown shape '" + std::string(shapeName) + "'";
+            return read;
+        }
+        line = Trim(line.substr(colon + 1));
+    }
+    if (!shape)
+        shape = ShapeOfCellCount(line.size());
+    if (!shape) {
+        read.Fault = "no shape has " + std::to_string(line.size()) + " cells";
+        return read;
+    }
+    read.Shape = *shape;
+    read.Fault = Parse(line, TSuDoKuGrid(shape->BoxCols, shape->BoxRows), read.Givens);
+    return read;
+}
+
+std::string_view TPuzzleLine::Trim(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 std::string TPuzzleLine::Format(const TSuDoKuGrid& grid, const TSuDoKuValues& v) {
     std::string line;
     for (int row = 1; row <= grid.GridSize; ++row)
@@ -81,4 +132,4 @@ std::string TPuzzleLine::Format(const TSuDoKuGrid& grid, const TSuDoKuValues& v)
     return line;
 }
 
-} // namespace sudoku::cli
+} // namespace sudoku
