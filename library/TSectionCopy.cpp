@@ -39,6 +39,11 @@ void CopySections(const std::string& sourceFile, const std::string& targetFile,
                   const std::vector<TSectionCopy>& copies) {
     TProfileFile source;
     source.Load(sourceFile); // unreadable or missing: nothing to copy
+    CopySections(source, targetFile, copies);
+}
+
+void CopySections(const TProfileFile& source, const std::string& targetFile,
+                  const std::vector<TSectionCopy>& copies) {
     std::vector<std::pair<std::string, std::vector<TProfileFile::TEntry>>> sections;
     for (const TSectionCopy& copy : copies) {
         if (source.HasSection(copy.Source)) {

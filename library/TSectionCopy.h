@@ -24,6 +24,9 @@ struct TSectionCopy {
 // when the write fails. Throws TWriteError.
 void CopySections(const std::string& sourceFile, const std::string& targetFile,
                   const std::vector<TSectionCopy>& copies);
+// The same from a source already in memory.
+void CopySections(const TProfileFile& source, const std::string& targetFile,
+                  const std::vector<TSectionCopy>& copies);
 
 // The entries a copy writes, from an already loaded source.
 std::vector<TProfileFile::TEntry> CopiedEntries(const TProfileFile& source,
