@@ -24,4 +24,9 @@ std::optional<TFontChoice> TConsoleAnswerer::FontDlg(const TFontChoice&) {
     return std::nullopt;
 }
 
+TFileDialogAnswer TConsoleAnswerer::FileDlg(const TFileDialogRequest& request) {
+    QTextStream(stderr) << request.Title << '\n';
+    return {};
+}
+
 } // namespace sudoku

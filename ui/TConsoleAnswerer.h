@@ -14,6 +14,7 @@ public:
                     const QString& secondCaption, const QString& text) override;
     std::optional<QColor> ColorDlg(const QColor& colour) override;
     std::optional<TFontChoice> FontDlg(const TFontChoice& font) override;
+    TFileDialogAnswer FileDlg(const TFileDialogRequest& request) override;
 };
 
 } // namespace sudoku

@@ -1,9 +1,10 @@
-// Who answers the window's questions, name prompts and colour and font choices: the skinned
-// modal boxes and Qt's dialogs in the program, a queue of prepared answers in tests.
+// Who answers the window's questions, name prompts, colour and font choices and file dialogs:
+// the skinned modal boxes and Qt's dialogs in the program, a queue of prepared answers in tests.
 #pragma once
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -13,6 +14,24 @@ namespace sudoku {
 struct TFontChoice {
     QString Name;
     QColor Colour;
+};
+
+// A file to open (it must exist) or to save to (an existing file is overwritten only after the
+// dialog's own question). Filters are "Description (*.ext ...)" texts, the first one selected;
+// a file name typed without extension gets the first extension of the filter in force.
+struct TFileDialogRequest {
+    bool Save = false;
+    QString Title{};
+    QString Folder{};
+    QString FileName{};
+    QStringList Filters{};
+};
+
+// The chosen file with its full path, empty when the dialog was cancelled, and the index of
+// the filter it was chosen under.
+struct TFileDialogAnswer {
+    QString FileName{};
+    int Filter = 0;
 };
 
 class TDialogAnswerer {
@@ -28,6 +47,8 @@ public:
     virtual std::optional<QColor> ColorDlg(const QColor& colour) = 0;
     // The font dialog preset with a font name and colour; nothing when cancelled.
     virtual std::optional<TFontChoice> FontDlg(const TFontChoice& font) = 0;
+    // Open and save dialogs.
+    virtual TFileDialogAnswer FileDlg(const TFileDialogRequest& request) = 0;
 };
 
 } // namespace sudoku

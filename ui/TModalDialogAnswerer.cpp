@@ -8,7 +8,9 @@
 #include "TMsgDlgBox.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QRegularExpression>
 
 namespace sudoku {
 
@@ -52,6 +54,40 @@ std::optional<TFontChoice> TModalDialogAnswerer::FontDlg(const TFontChoice& font
         return std::nullopt;
     }
     return TFontChoice{dialog.SelectedFont().family(), dialog.SelectedColour()};
+}
+
+namespace {
+
+// "rsf" of "Sudoku Atelier File (*.rsf)": the first extension the filter names.
+QString FirstSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([^ )]+)"));
+    return pattern.match(filter).captured(1);
+}
+
+} // namespace
+
+TFileDialogAnswer TModalDialogAnswerer::FileDlg(const TFileDialogRequest& request) {
+    if (Headless()) {
+        return TConsoleAnswerer().FileDlg(request);
+    }
+    QFileDialog dialog(Owner, request.Title, request.Folder);
+    dialog.setNameFilters(request.Filters);
+    dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.Filters.isEmpty()) {
+        dialog.setDefaultSuffix(FirstSuffix(request.Filters.front()));
+    }
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(FirstSuffix(filter)); });
+    if (!request.FileName.isEmpty()) {
+        dialog.selectFile(request.FileName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    const auto filter = request.Filters.indexOf(dialog.selectedNameFilter());
+    return {dialog.selectedFiles().front(), filter < 0 ? 0 : static_cast<int>(filter)};
 }
 
 } // namespace sudoku

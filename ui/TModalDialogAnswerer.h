@@ -1,5 +1,5 @@
 // Answers the window's questions with the skinned modal boxes, sized for the window's screen
-// layout, and its colour and font choices with Qt's dialogs. A headless run (the offscreen or
+// layout, and its colour, font and file choices with Qt's dialogs. A headless run (the offscreen or
 // minimal platform) has nobody to answer them: the text goes to standard error and the answer
 // is the second button's, or a cancel, so the run goes on.
 #pragma once
@@ -23,6 +23,7 @@ public:
                     const QString& secondCaption, const QString& text) override;
     std::optional<QColor> ColorDlg(const QColor& colour) override;
     std::optional<TFontChoice> FontDlg(const TFontChoice& font) override;
+    TFileDialogAnswer FileDlg(const TFileDialogRequest& request) override;
 
     // True on a platform without a screen, where no box could ever be answered.
     static bool Headless();

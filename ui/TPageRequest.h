@@ -21,6 +21,8 @@ struct TPageRequest {
     int Number = 0;
     int BoxCols = 0;
     int BoxRows = 0;
+    // With Open on Play & Solve: the game starts again from its givens, the clock at zero.
+    bool Replay = false;
 };
 
 } // namespace sudoku

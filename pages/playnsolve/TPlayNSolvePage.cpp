@@ -439,6 +439,15 @@ void TPlayNSolvePage::PlayNSolveLoad(const std::string& fileName, const std::str
     UpdateStatus();
 }
 
+void TPlayNSolvePage::PlayNSolveReplay() {
+    if (!HasFlag(Game.SuDoKuState, sfPlaying | sfSolved))
+        return; // the load found no game
+    PlayNSolveRecord.Tpts = View.Now();
+    PlayNSolveRecord.Tptl = PlayNSolveRecord.Tpts;
+    PlayNSolveRecord.Tpt = 0;
+    PlayNSolveRestartBtnClick();
+}
+
 void TPlayNSolvePage::FillRecordFromBoard() {
     const TSuDoKuGrid& grid = Game.Grid();
     PlayNSolveRecord.Nc = grid.BoxCols;

@@ -50,6 +50,9 @@ public:
     void PlayNSolveSolutionBtnClick();
 
     void PlayNSolveLoad(const std::string& fileName, const std::string& recordName);
+    // After a load from the library's "Replay & Solve": the game starts again from its givens
+    // with the clock at zero.
+    void PlayNSolveReplay();
     void PlayNSolveSave(const std::string& fileName, std::string recordName, bool interactive);
 
     // The page is entered: restore the last game. The page is left or the settings saved:

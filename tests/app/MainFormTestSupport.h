@@ -23,7 +23,8 @@
 
 namespace sudoku::test {
 
-// Answers come from the queues (No, an empty text and a cancelled dialog once they run out).
+// Answers come from the queues (No, an empty text and a cancelled file dialog once they run
+// out).
 class TQueuedAnswerer : public TDialogAnswerer {
 public:
     bool MsgDlg(const QString& text, const QString& first, const QString& second) override {
@@ -46,10 +47,16 @@ public:
         Presets << font.Name + QLatin1Char(' ') + font.Colour.name();
         return Next(Fonts, std::optional<TFontChoice>());
     }
+    TFileDialogAnswer FileDlg(const TFileDialogRequest& request) override {
+        FileRequests.push_back(request);
+        return Next(Files, TFileDialogAnswer{});
+    }
     std::deque<bool> YesNo;
     std::deque<QString> Texts;
     std::deque<std::optional<QColor>> Colours;
     std::deque<std::optional<TFontChoice>> Fonts;
+    std::deque<TFileDialogAnswer> Files;
+    std::vector<TFileDialogRequest> FileRequests;
     QStringList Presets; // what the colour and font dialogs were opened with
     QStringList Questions;
     QStringList Captions;

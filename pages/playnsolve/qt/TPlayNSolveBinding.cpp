@@ -248,6 +248,8 @@ void TPlayNSolveBinding::Request(const TPageRequest& request) {
     if (request.Kind == TPageRequest::Open)
         Run([this, &request] {
             GamePage->PlayNSolveLoad(request.FileName.toStdString(), request.Section.toStdString());
+            if (request.Replay)
+                GamePage->PlayNSolveReplay();
         });
     else if (request.Kind == TPageRequest::ShowLevel)
         SetLevelCaption(Translate(570, "Level") + " " + OptionsLevelText(request.Number));
