@@ -25,6 +25,10 @@ TEnterNDesignBinding& EnterNDesignPage(const TMainForm& form) {
     return static_cast<TEnterNDesignBinding&>(form.Page(TMainForm::pgEnterNDesign));
 }
 
+TMySuDoKusBinding& MySuDoKusPage(const TMainForm& form) {
+    return static_cast<TMySuDoKusBinding&>(form.Page(TMainForm::pgMySuDoKus));
+}
+
 TOptionsBinding& OptionsPage(const TMainForm& form) {
     return static_cast<TOptionsBinding&>(form.Page(TMainForm::pgOptions));
 }

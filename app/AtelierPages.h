@@ -7,6 +7,7 @@
 namespace sudoku {
 
 class TEnterNDesignBinding;
+class TMySuDoKusBinding;
 class TOptionsBinding;
 class TPlayNSolveBinding;
 
@@ -16,6 +17,7 @@ TMainForm::TPages MakeAtelierPages(TMainForm& form);
 // Pages of a window made with MakeAtelierPages, by their own classes.
 TPlayNSolveBinding& PlayNSolvePage(const TMainForm& form);
 TEnterNDesignBinding& EnterNDesignPage(const TMainForm& form);
+TMySuDoKusBinding& MySuDoKusPage(const TMainForm& form);
 TOptionsBinding& OptionsPage(const TMainForm& form);
 
 } // namespace sudoku

@@ -88,6 +88,14 @@ std::int32_t HexToInt(std::string_view text) {
     return value ? static_cast<std::int32_t>(*value) : 0;
 }
 
+std::string IntToStrRight(std::int32_t value, int width) {
+    std::string text = std::to_string(value);
+    if (static_cast<int>(text.size()) < width) {
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    }
+    return text;
+}
+
 std::string ChangeCase(std::string_view text, int mode) {
     std::string out(text);
     switch (mode) {

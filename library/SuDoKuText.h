@@ -1,5 +1,5 @@
 // Text helpers of the record store and the settings: integer parsing with the "$" and "0x"
-// hexadecimal forms, HexToInt and ChangeCase.
+// hexadecimal forms, HexToInt, IntToStrRight and ChangeCase.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +17,9 @@ std::int32_t TextToIntDef(std::string_view text, std::int32_t defaultValue);
 
 // The first 8 characters of `text` read as hexadecimal; 0 when they are not valid.
 std::int32_t HexToInt(std::string_view text);
+
+// Decimal text of value with spaces in front until it is at least width characters long.
+std::string IntToStrRight(std::int32_t value, int width);
 
 // Mode 1: lower case; 2: upper case; 3: first character upper case; other modes: unchanged.
 std::string ChangeCase(std::string_view text, int mode);

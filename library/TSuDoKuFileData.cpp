@@ -185,6 +185,12 @@ std::string DisplayNameOf(std::string_view section) {
     return std::string(at == std::string_view::npos ? section : section.substr(at + 1));
 }
 
+bool UnsafeDisplayName(std::string_view name) {
+    return std::any_of(name.begin(), name.end(), [](char c) {
+        return c == '[' || c == ']' || static_cast<unsigned char>(c) < 0x20;
+    });
+}
+
 bool BelongsToUser(std::string_view section, std::string_view userName) {
     return section.size() > userName.size() && section.starts_with(userName) &&
            section[userName.size()] == '@';

@@ -83,6 +83,9 @@ void RenameSuDoKu(const std::string& fileName, std::string_view oldSection,
 
 // The display name of a section: everything after its first "@" (the whole name without "@").
 std::string DisplayNameOf(std::string_view section);
+// A display name that would break a section header or the lines of a profile file: it holds
+// "[", "]" or a control character.
+bool UnsafeDisplayName(std::string_view name);
 // Whether the section belongs to the user: it starts with userName + "@" (exact case).
 bool BelongsToUser(std::string_view section, std::string_view userName);
 
