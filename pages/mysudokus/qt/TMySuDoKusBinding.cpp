@@ -41,6 +41,8 @@ TMySuDoKusBinding::TMySuDoKusBinding(TMainForm& form)
       LibraryPage(std::make_unique<TMySuDoKusPage>(*this, form.Shared)) {
     // The page hands the list over in its own order, and selects by position in it.
     PageSheet->MySuDoKusList->setSortingEnabled(false);
+    // One row height for all: a long list is laid out without measuring each row.
+    PageSheet->MySuDoKusList->setUniformItemSizes(true);
     Connect();
 }
 
