@@ -243,8 +243,8 @@ TEST_F(LibraryWindow, RenameAsksBeforeReplacingAndLeavesOtherUsersAlone) {
     } cases[] = {
         {"new name", "  Cherry ", false, {"Banana", "Cherry"}, {"Banana", "Cherry"}, 2},
         {"letter case only", "APPLE", true, {"APPLE", "Banana"}, {"Banana", "APPLE"}, 2},
-        {"onto another entry", "Banana", true, {"Banana"}, {"Banana"}, 1},
-        {"onto another entry, No", "Banana", false, {"apple", "Banana"}, {"apple", "Banana"}, 2},
+        {"onto another entry", "banana", true, {"banana"}, {"banana"}, 1},
+        {"onto another entry, No", "banana", false, {"apple", "Banana"}, {"apple", "Banana"}, 2},
         {"cancelled", "", true, {"apple", "Banana"}, {"apple", "Banana"}, 2},
         {"unsafe name", "[x]", true, {"apple", "Banana"}, {"apple", "Banana"}, 2},
     };
@@ -276,7 +276,7 @@ TEST_F(LibraryWindow, RenameAsksBeforeReplacingAndLeavesOtherUsersAlone) {
                   "Save SuDoku as...\n\nPlease enter a name"); // the prompt, then any question
         if (std::string(c.What).starts_with("onto")) {
             EXPECT_EQ(Answers->Questions.value(1),
-                      "\"Banana\" already exists, overwrite existing SuDoKu?");
+                      "\"banana\" already exists, overwrite existing SuDoKu?");
         }
         // The renamed puzzle is selected and shown under its name.
         const std::string selected = Sheet().MySuDoKusList->currentItem()->text().toStdString();
