@@ -28,7 +28,9 @@ int CountSolutions(TSuDoKuGrid& grid, const TSuDoKuValues& givens, TSuDoKuValues
     TSuDoKuStrings texts{};
     grid.ValuesToStrings(givens, texts);
     solution = {};
-    if (solver.SolveSuDoKu(solution, texts, true, false)) {
+    // Where the limited search gives up (too empty, too hard, or a 4 x 4 grid), the exact
+    // counter decides.
+    if (solver.SolveSuDoKuProven(solution, texts, false)) {
         return 1;
     }
     return solver.Solutions() > 1 ? 2 : 0;

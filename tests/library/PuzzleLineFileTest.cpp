@@ -18,6 +18,11 @@ constexpr const char* ClassicSolution =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 constexpr const char* Small = "21..5.5..3.44.1..6..3...14..3.35..61"; // 36 cells: 2 x 3 boxes
 constexpr const char* SmallSolution = "216453562314431526623145145632354261";
+// 17 givens that the limited solver gives up on.
+constexpr const char* Hard =
+    "..............3.85..1.2.......5.7.....4...1...9.......5......73..2.1........4...9";
+constexpr const char* HardSolution =
+    "987654321246173985351928746128537694634892157795461832519286473472319568863745219";
 
 std::string Hex(std::string_view line) {
     std::string hex;
@@ -42,25 +47,29 @@ TEST(PuzzleLineFile, ImportKeepsUniqueLinesAndCountsTheRest) {
                          "....8..79\n" +    // 5 none
                          "1.3.....4...\n" + // 6 no shape has 12 cells
                          "9x9:" +
-                         Classic + "\n" +                           // 7 unknown shape
-                         "2x3:21..5.5..3.44.1..6..3...14..3.35..6x" // 8 bad character
+                         Classic + "\n" +                               // 7 unknown shape
+                         "2x3:21..5.5..3.44.1..6..3...14..3.35..6x\n" + // 8 bad character
+                         "1.....4..4.....1\n" +                         // 9 none (4 x 4)
+                         "2x3:1.............................2.....\n" + // 10 many, too empty
+                         Hard // 11 good, proven by the exact counter
     );
     WriteSuDoKuFileData(library, "Other@Imports puzzles.txt 1", TSuDoKuFileData{});
 
     const TPuzzleLineCounts counts =
         ImportPuzzleLines(source, library, "Default User", 46361.5, 1.0 / 24);
-    EXPECT_EQ(counts, (TPuzzleLineCounts{2, 1, 1, 3}));
+    EXPECT_EQ(counts, (TPuzzleLineCounts{3, 2, 2, 3}));
     EXPECT_EQ(ReadSectionNamesOfFile(library),
-              (std::vector<std::string>{"Other@Imports puzzles.txt 1",
-                                        "Default User@Imports puzzles.txt 1",
-                                        "Default User@Imports puzzles.txt 3"}));
+              (std::vector<std::string>{
+                  "Other@Imports puzzles.txt 1", "Default User@Imports puzzles.txt 1",
+                  "Default User@Imports puzzles.txt 3", "Default User@Imports puzzles.txt 11"}));
     const struct {
         const char* Section;
         const char* Givens;
         const char* Solution;
         int Cols, Rows;
     } kept[] = {{"Default User@Imports puzzles.txt 1", Classic, ClassicSolution, 3, 3},
-                {"Default User@Imports puzzles.txt 3", Small, SmallSolution, 2, 3}};
+                {"Default User@Imports puzzles.txt 3", Small, SmallSolution, 2, 3},
+                {"Default User@Imports puzzles.txt 11", Hard, HardSolution, 3, 3}};
     for (const auto& k : kept) {
         SCOPED_TRACE(k.Section);
         TSuDoKuFileData rec;
@@ -86,7 +95,7 @@ TEST(PuzzleLineFile, ImportKeepsUniqueLinesAndCountsTheRest) {
     EXPECT_EQ(TTestFolder::Contents(exported), std::string("2x3:") + Small + "\n" + Classic + "\n");
     // Importing the file again replaces the records instead of adding new ones.
     ImportPuzzleLines(source, library, "Default User", 46362, 0);
-    EXPECT_EQ(ReadSectionNamesOfFile(library).size(), 3u);
+    EXPECT_EQ(ReadSectionNamesOfFile(library).size(), 4u);
 }
 
 } // namespace
