@@ -2,6 +2,7 @@
 // details, rename and delete with their questions, opening entries on the other pages, and
 // import, export, backup and restore through the file dialogs the tests answer.
 // With SUDOKU_SCREENSHOT_DIR set, the page and the import report are photographed.
+#include "../platform/TestFolder.h"
 #include "AtelierPages.h"
 #include "MainFormTestSupport.h"
 #include "TAppPaths.h"
@@ -25,7 +26,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <sys/resource.h>
 
 namespace sudoku {
@@ -49,12 +49,11 @@ std::string Hex(std::string_view line) {
 }
 
 std::string Contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return test::TTestFolder::Contents(file.string());
 }
 
-void Put(const fs::path& file, std::string_view bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+void Put(const fs::path& file, const std::string& bytes) {
+    test::TTestFolder::Put(file.string(), bytes);
 }
 
 // Passes every moment on to the page it wraps and records the requests it is asked.
@@ -426,6 +425,7 @@ TEST_F(LibraryWindow, BackupKeepsWhatWasDeletedAndRestoreBringsItBack) {
 
 TEST_F(LibraryWindow, FailedWritesLeaveTheirTargetAsItWasAndSaySo) {
     Store(Mine("One"));
+    Store("Other@Keep"); // what a delete leaves is more than the few bytes allowed
     const fs::path backup = Dir / "sudoku.bak";
     const fs::path old = Dir / "old.rsf";
     const struct {
@@ -435,7 +435,9 @@ TEST_F(LibraryWindow, FailedWritesLeaveTheirTargetAsItWasAndSaySo) {
     } cases[] = {{"export", &TMySuDoKusSheet::MySuDoKusExportBtn, old},
                  {"export all", &TMySuDoKusSheet::MySuDoKusExportAllBtn, old},
                  {"backup", &TMySuDoKusSheet::MySuDoKusBackupAllBtn, backup},
-                 {"restore", &TMySuDoKusSheet::MySuDoKusRestoreAllBtn, Library()}};
+                 {"restore", &TMySuDoKusSheet::MySuDoKusRestoreAllBtn, Library()},
+                 {"delete", &TMySuDoKusSheet::MySuDoKusDeleteBtn, Library()},
+                 {"rename", &TMySuDoKusSheet::MySuDoKusRenameBtn, Library()}};
     Form->MySuDoKusBtnClick();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
@@ -445,6 +447,7 @@ TEST_F(LibraryWindow, FailedWritesLeaveTheirTargetAsItWasAndSaySo) {
         Answers->Files.clear();
         ChooseFile(old);
         Answers->YesNo = {true};
+        Answers->Texts = {"New name"};
         Answers->Questions.clear();
         {
             const TFileSizeLimit limit;
