@@ -9,6 +9,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 
@@ -77,9 +78,15 @@ TFileDialogAnswer TModalDialogAnswerer::FileDlg(const TFileDialogRequest& reques
     if (!request.Filters.isEmpty()) {
         dialog.setDefaultSuffix(FirstSuffix(request.Filters.front()));
     }
+    // Another file type also gives the proposed name of a save dialog its extension.
     QObject::connect(
-        &dialog, &QFileDialog::filterSelected, &dialog,
-        [&dialog](const QString& filter) { dialog.setDefaultSuffix(FirstSuffix(filter)); });
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
+            const QString suffix = FirstSuffix(filter);
+            dialog.setDefaultSuffix(suffix);
+            const QFileInfo chosen(dialog.selectedFiles().value(0));
+            if (request.Save && !chosen.suffix().isEmpty() && !suffix.isEmpty())
+                dialog.selectFile(chosen.completeBaseName() + QLatin1Char('.') + suffix);
+        });
     if (!request.FileName.isEmpty()) {
         dialog.selectFile(request.FileName);
     }
