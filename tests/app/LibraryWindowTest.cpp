@@ -229,6 +229,13 @@ TEST_F(LibraryWindow, ListsOnlyTheUsersEntriesSortedWithTheirDetails) {
         rec.L = c.Level;
         EXPECT_NE(MySuDoKusPage(*Form).Page().DetailsText(rec).find(c.Expected), std::string::npos);
     }
+
+    // A user name holding "@" is cut off whole.
+    Form->Shared.UserName = "me@home";
+    Store("me@home@Puzzle");
+    Form->MySuDoKusBtnClick();
+    EXPECT_EQ(Entries(), QStringList{"Puzzle"});
+    EXPECT_TRUE(Details().startsWith("Created "));
 }
 
 TEST_F(LibraryWindow, RenameAsksBeforeReplacingAndLeavesOtherUsersAlone) {
@@ -292,8 +299,19 @@ TEST_F(LibraryWindow, RenameAsksBeforeReplacingAndLeavesOtherUsersAlone) {
 TEST_F(LibraryWindow, DeleteActsOnTheSectionShownAndEmptiesTheListAtTheEnd) {
     Store("Other@Only");
     Store(Mine("Only"));
+    Store(Mine("Vanishing"));
     // A record whose Name key names another user's section.
     TProfileFile::WriteFileString(Library(), Mine("Only"), "Name", "Other@Only");
+    Form->MySuDoKusBtnClick();
+    // An entry whose section is gone shows nothing, and nothing acts on the entry shown before.
+    EraseSectionInFile(Library(), Mine("Vanishing"));
+    Select("Vanishing");
+    EXPECT_TRUE(Details().isEmpty());
+    Click(Sheet().MySuDoKusRenameBtn);
+    Click(Sheet().MySuDoKusDeleteBtn);
+    EXPECT_TRUE(Answers->Questions.isEmpty());
+    EXPECT_EQ(ReadSectionNamesOfFile(Library()), (Names{"Other@Only", Mine("Only")}));
+
     Form->MySuDoKusBtnClick();
     ASSERT_EQ(Entries(), QStringList{"Only"});
     Answers->YesNo = {false, true};
