@@ -7,9 +7,9 @@
 #include "MainFormTestSupport.h"
 #include "TAppPaths.h"
 #include "TBaseBtn.h"
+#include "TEnterNDesignBinding.h"
 #include "TMsgDlgBox.h"
 #include "TMySuDoKusBinding.h"
-#include "TPageRequest.h"
 #include "TPlayNSolveBinding.h"
 #include "TSuDoKuFileData.h"
 #include "TSuDoKuGridWidget.h"
@@ -57,30 +57,6 @@ void Put(const fs::path& file, const std::string& bytes) {
 }
 
 // Passes every moment on to the page it wraps and records the requests it is asked.
-class TRequestRecorder : public TShellPage {
-public:
-    TRequestRecorder(std::unique_ptr<TShellPage> page, std::vector<TPageRequest>& requests)
-        : Inner(std::move(page)), Requests(requests) {}
-    QWidget& Sheet() override { return Inner->Sheet(); }
-    void Entered(bool wasShowing) override { Inner->Entered(wasShowing); }
-    void SaveLastState() override { Inner->SaveLastState(); }
-    void UpdateStatus() override { Inner->UpdateStatus(); }
-    void TimerTick() override { Inner->TimerTick(); }
-    void LoadSettings() override { Inner->LoadSettings(); }
-    void SaveSettings() override { Inner->SaveSettings(); }
-    void OptionsChanged() override { Inner->OptionsChanged(); }
-    void Retranslate() override { Inner->Retranslate(); }
-    void Rescale() override { Inner->Rescale(); }
-    void Request(const TPageRequest& request) override {
-        Requests.push_back(request);
-        Inner->Request(request);
-    }
-
-private:
-    std::unique_ptr<TShellPage> Inner;
-    std::vector<TPageRequest>& Requests;
-};
-
 // Files written by this process may not grow past a few bytes while it lives.
 class TFileSizeLimit {
 public:
@@ -106,14 +82,7 @@ protected:
         ASSERT_TRUE(Temp.isValid());
         Dir = Temp.path().toStdString();
         TAppPaths::SetFolders(Dir.string() + "/", Dir.string() + "/");
-        Form = std::make_unique<TMainForm>(
-            [this](TMainForm& form) {
-                TMainForm::TPages pages = MakeAtelierPages(form);
-                pages[TMainForm::pgEnterNDesign] = std::make_unique<TRequestRecorder>(
-                    std::move(pages[TMainForm::pgEnterNDesign]), DesignRequests);
-                return pages;
-            },
-            0);
+        Form = std::make_unique<TMainForm>(MakeAtelierPages, 0);
         auto answerer = std::make_unique<test::TQueuedAnswerer>();
         Answers = answerer.get();
         Form->SetDialogAnswerer(std::move(answerer));
@@ -169,7 +138,6 @@ protected:
     fs::path Dir;
     std::string User;
     test::TQueuedAnswerer* Answers = nullptr; // owned by the window
-    std::vector<TPageRequest> DesignRequests;
     std::unique_ptr<TMainForm> Form;
 };
 
@@ -359,10 +327,10 @@ TEST_F(LibraryWindow, EntriesOpenOnPlayNSolveToContinueOrReplayAndOnEnterNDesign
     Form->MySuDoKusBtnClick();
     Click(Sheet().MySuDoKusEnterNDesignBtn);
     EXPECT_EQ(Form->ActivePage(), TMainForm::pgEnterNDesign);
-    ASSERT_EQ(DesignRequests.size(), 1u);
-    EXPECT_EQ(DesignRequests[0].Kind, TPageRequest::Open);
-    EXPECT_EQ(DesignRequests[0].FileName.toStdString(), Library());
-    EXPECT_EQ(DesignRequests[0].Section.toStdString(), Mine("Game"));
+    TEnterNDesignPage& design = EnterNDesignPage(*Form).Page();
+    EXPECT_TRUE(HasFlag(Form->Shared.SuDoKuState, sfDesigning));
+    EXPECT_EQ(design.Record().Name, Mine("Game"));
+    EXPECT_EQ(design.Board().Grid().ValuesToHex(design.Board().SolutionValues), game.M1);
 }
 
 TEST_F(LibraryWindow, ExportImportAndExportAllMoveWholeSectionsOfTheUser) {
