@@ -1,5 +1,6 @@
-// Who answers the window's questions, name prompts, colour and font choices and file dialogs:
-// the skinned modal boxes and Qt's dialogs in the program, a queue of prepared answers in tests.
+// Who answers the window's questions, name prompts, colour and font choices, file dialogs and
+// print set-up: the skinned modal boxes and Qt's dialogs in the program, prepared answers in
+// tests.
 #pragma once
 
 #include <QColor>
@@ -7,6 +8,8 @@
 #include <QStringList>
 
 #include <optional>
+
+class QPrinter;
 
 namespace sudoku {
 
@@ -49,6 +52,11 @@ public:
     virtual std::optional<TFontChoice> FontDlg(const TFontChoice& font) = 0;
     // Open and save dialogs.
     virtual TFileDialogAnswer FileDlg(const TFileDialogRequest& request) = 0;
+    // Print set-up of an installed printer, with a PDF file offered beside the printers; true
+    // when confirmed, with the printer set as chosen. An answerer without one cancels.
+    virtual bool PrintDlg(QPrinter& printer);
+    // File name for saving; empty when cancelled (and from an answerer without one).
+    virtual QString SaveDlg(const QString& caption, const QString& fileName, const QString& filter);
 };
 
 } // namespace sudoku

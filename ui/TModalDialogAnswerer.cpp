@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPrintDialog>
 #include <QRegularExpression>
 
 namespace sudoku {
@@ -95,6 +96,20 @@ TFileDialogAnswer TModalDialogAnswerer::FileDlg(const TFileDialogRequest& reques
     }
     const auto filter = request.Filters.indexOf(dialog.selectedNameFilter());
     return {dialog.selectedFiles().front(), filter < 0 ? 0 : static_cast<int>(filter)};
+}
+
+bool TModalDialogAnswerer::PrintDlg(QPrinter& printer) {
+    QPrintDialog dialog(&printer, Owner);
+    // One page: no range or copies to collate; a PDF file is offered beside the printers.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString TModalDialogAnswerer::SaveDlg(const QString& caption, const QString& fileName,
+                                      const QString& filter) {
+    return QFileDialog::getSaveFileName(Owner, caption, fileName, filter);
 }
 
 } // namespace sudoku

@@ -25,6 +25,10 @@ public:
     std::optional<TFontChoice> FontDlg(const TFontChoice& font) override;
     TFileDialogAnswer FileDlg(const TFileDialogRequest& request) override;
 
+    bool PrintDlg(QPrinter& printer) override;
+    QString SaveDlg(const QString& caption, const QString& fileName,
+                    const QString& filter) override;
+
     // True on a platform without a screen, where no box could ever be answered.
     static bool Headless();
 

@@ -51,16 +51,32 @@ public:
         FileRequests.push_back(request);
         return Next(Files, TFileDialogAnswer{});
     }
+    // The print dialog sets the printer as a user would; without PrintSetup it is cancelled.
+    bool PrintDlg(QPrinter& printer) override {
+        Questions << QStringLiteral("PrintDlg");
+        return PrintSetup && PrintSetup(printer);
+    }
+    QString SaveDlg(const QString& caption, const QString& fileName, const QString&) override {
+        Questions << caption;
+        Suggestions << fileName;
+        if (WhileSaveOpen)
+            WhileSaveOpen();
+        return Next(FileNames, QString());
+    }
     std::deque<bool> YesNo;
     std::deque<QString> Texts;
     std::deque<std::optional<QColor>> Colours;
     std::deque<std::optional<TFontChoice>> Fonts;
     std::deque<TFileDialogAnswer> Files;
     std::vector<TFileDialogRequest> FileRequests;
+    std::deque<QString> FileNames;
     QStringList Presets; // what the colour and font dialogs were opened with
     QStringList Questions;
     QStringList Captions;
+    QStringList Suggestions;
     std::function<void()> WhileEditOpen; // runs while the text box would be open
+    std::function<void()> WhileSaveOpen; // runs while the save dialog would be open
+    std::function<bool(QPrinter&)> PrintSetup;
 
 private:
     template <typename T> static T Next(std::deque<T>& queue, T otherwise) {
