@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing. The validators of
-# the desktop entry and AppStream metadata serve the install test. --bench adds the peer
-# program of the benchmarks; --package adds what builds and checks the Debian package.
+# the desktop entry and AppStream metadata serve the install test, poppler's tools the print
+# tests. --bench adds the peer program of the benchmarks; --package adds what builds and checks
+# the Debian package.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core xvfb xauth
-          desktop-file-utils appstream)
+          desktop-file-utils appstream poppler-utils)
 case "${1:-}" in
 --bench) packages+=(qqwing) ;;
 --package) packages+=(dpkg-dev file lintian) ;;

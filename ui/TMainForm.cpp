@@ -8,6 +8,7 @@
 #include "TBkControl.h"
 #include "TComponentTranslator.h"
 #include "TFormBuilder.h"
+#include "TGridPrinter.h"
 #include "TIntroForm.h"
 #include "TLoginName.h"
 #include "TModalDialogAnswerer.h"
@@ -41,7 +42,8 @@ TMainForm::TMainForm(const TPageMaker& makePages, std::uint8_t shellFlags, QWidg
       }),
       ShellFlags(shellFlags),
       Answerer(std::make_unique<TModalDialogAnswerer>(this, [this] { return ScreenLayout; })),
-      ShellClock(std::make_unique<TSystemShellClock>()), OpenWebPage(&TWebPageOpener::OpenWebPage) {
+      ShellClock(std::make_unique<TSystemShellClock>()),
+      Printer(std::make_unique<TGridPrinter>(*this)), OpenWebPage(&TWebPageOpener::OpenWebPage) {
     setObjectName(QStringLiteral("MainForm"));
     AppDir = QString::fromStdString(TAppPaths::AppDir());
     const std::string dataDir = TAppPaths::DataDir();

@@ -27,6 +27,7 @@ namespace sudoku {
 class TAboutBox;
 class TBaseBtn;
 class TBkControl;
+class TGridPrinter;
 class TShellClock;
 struct TPageRequest;
 
@@ -60,6 +61,8 @@ public:
     void SetWebPageOpener(std::function<bool(const QString&)> opener);
     TDialogAnswerer& Dialogs() { return *Answerer; }
     TShellClock& Clock() { return *ShellClock; }
+    // Print and Clipboard of both puzzle pages.
+    TGridPrinter& GridPrinter() { return *Printer; }
 
     // The skinned question and name prompt, the colour and font dialogs, through the dialog
     // answerer; the error box of a file that cannot be written.
@@ -94,6 +97,8 @@ public:
     void Request(TPage page, const TPageRequest& request);
     void UpdateStatus();
     void OptionsChanged();
+    // One tick of the main timer (printing runs one on each edge of its rendering).
+    void TimerTimer();
     void ChangeUser(const std::string& userName);
     // The settings: ApplyOptions reads the user's ".Options" section and the language in
     // force, translates the window, applies the screen size and has every page show what it
@@ -168,7 +173,6 @@ private:
     void PageBtnClick(TPage page);
     // Stores the game or design that the state flags say a page holds; true when one did.
     bool SaveLastState();
-    void TimerTimer();
     // Gives the page-button group and the page-area buttons the skins of the layout.
     void ApplySkins();
     // Program title and release, the window caption.
@@ -180,6 +184,7 @@ private:
     TPages NotebookPages;
     std::unique_ptr<TDialogAnswerer> Answerer;
     std::unique_ptr<TShellClock> ShellClock;
+    std::unique_ptr<TGridPrinter> Printer;
     std::function<bool(const QString&)> OpenWebPage;
     bool Shown = false;
     bool CloseConfirmed = false;

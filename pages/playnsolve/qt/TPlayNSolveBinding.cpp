@@ -7,6 +7,7 @@
 #include "TCellInput.h"
 #include "TFormBuilder.h"
 #include "TGridOptions.h"
+#include "TGridPrinter.h"
 #include "TLoginName.h"
 #include "TMainForm.h"
 #include "TPageRequest.h"
@@ -90,6 +91,12 @@ void TPlayNSolveBinding::Connect() {
             ShapeMenu().PopupBelow(PageSheet->PlayNSolveNewBtn);
     });
     on(sheet.PlayNSolveSaveBtn, [&page] { page.PlayNSolveSaveBtnClick(); });
+    // Not through Run: the ticks while the print dialog is open take the rendering flag from
+    // the shared state.
+    connect(sheet.PlayNSolvePrintBtn, &TBaseBtn::OnClick, this,
+            [this] { PlayNSolvePrintBtnClick(); });
+    connect(sheet.PlayNSolveClipboardBtn, &TBaseBtn::OnClick, this,
+            [this] { PlayNSolveClipboardBtnClick(); });
     on(sheet.PlayNSolvePauseBtn, [&page] { page.PlayNSolvePauseBtnClick(); });
     on(sheet.PlayNSolveRestartBtn, [&page] { page.PlayNSolveRestartBtnClick(); });
     on(sheet.PlayNSolveUndoBtn, [&page] { page.PlayNSolveUndoBtnClick(); });
@@ -210,6 +217,14 @@ void TPlayNSolveBinding::SyncGrid() {
     look.LargeGridNoteFontSize = Form.ScaleValue(4);
     if (!(look == GridWidget->Look()))
         GridWidget->SetLook(look);
+}
+
+void TPlayNSolveBinding::PlayNSolvePrintBtnClick() {
+    Form.GridPrinter().Print(*GridWidget, Q(GamePage->Record().Name));
+}
+
+void TPlayNSolveBinding::PlayNSolveClipboardBtnClick() {
+    Form.GridPrinter().CopyToClipboard(*GridWidget);
 }
 
 // ---- The window's moments -------------------------------------------------------------------

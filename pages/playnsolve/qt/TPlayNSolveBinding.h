@@ -43,6 +43,10 @@ public:
     void Rescale() override;
     void Request(const TPageRequest& request) override;
 
+    // Print and Clipboard hand the grid and the record's name to the window's printer.
+    void PlayNSolvePrintBtnClick();
+    void PlayNSolveClipboardBtnClick();
+
     TPlayNSolvePage& Page() { return *GamePage; }
     TSuDoKuGridWidget& Grid() const { return *GridWidget; }
     TSuDoKuGridsPopupMenu& ShapeMenu() const;

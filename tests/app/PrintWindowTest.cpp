@@ -1,0 +1,337 @@
+// Print and Clipboard through the window as the program composes it, headless: the page goes
+// to a PDF file through the printer path (print dialog) or the no-printer path (save dialog),
+// and poppler's tools read it back. With SUDOKU_SCREENSHOT_DIR set, the printed pages and a
+// clipboard picture are also written there.
+#include "AtelierPages.h"
+#include "MainFormTestSupport.h"
+#include "PdfFacts.h"
+#include "TAppPaths.h"
+#include "TBaseBtn.h"
+#include "TGridPrinter.h"
+#include "TOptionsBinding.h"
+#include "TPlayNSolveBinding.h"
+#include "TSuDoKuGrid.h"
+#include "TSuDoKuGridWidget.h"
+#include "TSuDoKuGridsPopupMenu.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QPageSize>
+#include <QPrinter>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace sudoku {
+namespace {
+
+class TSteppedClock : public TShellClock {
+public:
+    explicit TSteppedClock(const QDateTime& moment) : Moment(moment) {}
+    QDateTime Now() const override { return Moment; }
+    void Delay(int) override {}
+    const QDateTime& Moment;
+};
+
+// Bounding box of the pixels that are not white inside area.
+QRect InkBox(const QImage& image, const QRect& area) {
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+int CountColour(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
+    return count;
+}
+
+class PrintWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Temp.isValid());
+        const std::string dir = Temp.path().toStdString() + "/";
+        TAppPaths::SetFolders(dir, dir);
+        Form = std::make_unique<TMainForm>(&MakeAtelierPages, 0);
+        auto answerer = std::make_unique<test::TQueuedAnswerer>();
+        Answers = answerer.get();
+        Form->SetDialogAnswerer(std::move(answerer));
+        Form->SetShellClock(std::make_unique<TSteppedClock>(Moment));
+        Form->GridPrinter().PrintersInstalled = [this] { return Printers; };
+        Form->Timer->stop(); // ticks come from the test
+        Form->show();
+        OptionsPage(*Form).Sheet().OptionsTimeLimitedChkBox->setChecked(false);
+        Click(Binding().Sheet().PlayNSolveNewBtn);
+        Binding().ShapeMenu().Item(QStringLiteral("S3X3"))->trigger();
+        Binding().ShapeMenu().close();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        Form.reset();
+        TAppPaths::Reset();
+        QDir::setCurrent(WorkingDir);
+    }
+
+    TPlayNSolveBinding& Binding() { return PlayNSolvePage(*Form); }
+    TSuDoKuGridWidget& Grid() { return Binding().Grid(); }
+    QString File(const QString& name) const { return Temp.filePath(name); }
+    static void Click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        QApplication::processEvents();
+    }
+    // The dialogs answer with file (empty: cancel): the save dialog's name, or "Print to File
+    // (PDF)" in the print dialog with the paper and resolution given. Both note the flags.
+    void AnswerWith(const QString& file, QPageSize::PageSizeId paper = QPageSize::A4,
+                    int dpi = 1200) {
+        Answers->FileNames = {file};
+        Answers->WhileSaveOpen = [this] { NoteFlags(); };
+        Answers->PrintSetup = [this, file, paper, dpi](QPrinter& printer) {
+            NoteFlags();
+            printer.setOutputFileName(file);
+            printer.setPageSize(QPageSize(paper));
+            printer.setResolution(dpi);
+            return !file.isEmpty();
+        };
+    }
+    void NoteFlags() { Seen = {Form->Shared.SuDoKuState, Grid().DrawState().SuDoKuState}; }
+    // Prints the game to a PDF file through the Print button and reads it back.
+    test::TPdfFacts PrintGame(const QString& name) {
+        AnswerWith(File(name));
+        Click(Binding().Sheet().PlayNSolvePrintBtn);
+        return test::ReadPdf(File(name), Temp.path());
+    }
+    QImage CopyGame() {
+        Click(Binding().Sheet().PlayNSolveClipboardBtn);
+        return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    }
+    // A design of 4 x 4 boxes on the design page's grid: every other cell holds a value.
+    TSuDoKuGridWidget& DesignGrid() {
+        auto& sheet =
+            dynamic_cast<TEnterNDesignSheet&>(Form->Page(TMainForm::pgEnterNDesign).Sheet());
+        TSuDoKuGridWidget& grid = *sheet.EnterNDesignSuDoKuGrid;
+        TGridDrawState draw;
+        draw.BoxCols = draw.BoxRows = 4;
+        draw.SuDoKuState = sfDesigning;
+        TSuDoKuStrings cells{};
+        for (int row = 0; row < 16; ++row)
+            for (int col = (row % 2); col < 16; col += 2) {
+                const int index = CellIndex(col + 1, row + 1);
+                const int value = (row % 4 * 4 + row / 4 + col) % 16 + 1;
+                cells[index] = draw.GivenStrings[index] = std::to_string(value);
+                draw.SolutionValues[index] = value;
+            }
+        grid.SetDrawState(draw);
+        grid.SetCells(cells);
+        return grid;
+    }
+    void Keep(const QImage& image, const char* name) const {
+        const QByteArray dir = qgetenv("SUDOKU_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QLatin1String(name)));
+    }
+
+    const QString WorkingDir = QDir::currentPath();
+    QTemporaryDir Temp;
+    test::TQueuedAnswerer* Answers = nullptr; // owned by the window
+    QDateTime Moment{QDate(2026, 12, 5), QTime(17, 45, 15)};
+    bool Printers = false;
+    std::pair<TSuDoKuState, TSuDoKuState> Seen; // shared and drawn flags in the last dialog
+    std::unique_ptr<TMainForm> Form;
+};
+
+TEST_F(PrintWindow, OnePageWithNameFooterAndTheGridCentredAtItsScreenSize) {
+    struct TCase {
+        const char* Name;
+        bool Printers;
+        bool Design;
+        QPageSize::PageSizeId Paper;
+        int Dpi;
+        const char* Keep;
+    };
+    const TCase cases[] = {
+        {"no printer: a save dialog, then the PDF", false, false, QPageSize::A4, 0,
+         "print-game-9x9.png"},
+        {"printer dialog, A4 at 300 dpi", true, false, QPageSize::A4, 300, nullptr},
+        {"printer dialog, Letter at 1200 dpi", true, false, QPageSize::Letter, 1200, nullptr},
+        {"design grid of 16 x 16", false, true, QPageSize::A4, 0, "print-design-16x16.png"},
+    };
+    const QScreen& screen = *Grid().screen();
+    int pageNumber = 0;
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Printers = c.Printers;
+        Answers->Questions.clear();
+        const QString file = File(QStringLiteral("page%1.pdf").arg(++pageNumber));
+        // The save dialog's answer has no extension: the PDF gets one.
+        AnswerWith(c.Printers ? file : file.chopped(4), c.Paper, c.Dpi);
+        QString header = QString::fromStdString(Binding().Page().Record().Name);
+        TSuDoKuGridWidget* grid = &Grid();
+        if (c.Design) {
+            header = QStringLiteral("Designer@Sixteen symbols");
+            grid = &DesignGrid();
+            Form->GridPrinter().Print(*grid, header);
+        } else {
+            Click(Binding().Sheet().PlayNSolvePrintBtn);
+        }
+        EXPECT_EQ(Answers->Questions,
+                  QStringList(c.Printers ? QStringLiteral("PrintDlg") : QStringLiteral("Print")));
+        const test::TPdfFacts pdf = test::ReadPdf(file, Temp.path());
+        EXPECT_EQ(pdf.Pages, 1);
+        const QSizeF paper = c.Printers ? QPageSize(c.Paper).size(QPageSize::Point)
+                                        : QPrinter().pageLayout().pageSize().size(QPageSize::Point);
+        EXPECT_NEAR(pdf.PageSize.width(), paper.width(), 1);
+        EXPECT_NEAR(pdf.PageSize.height(), paper.height(), 1);
+
+        // The header at the top left, the footer at the bottom left.
+        const test::TPdfLine* top = pdf.Line(header);
+        const test::TPdfLine* bottom = pdf.Line(TGridPrinter::FooterText());
+        ASSERT_NE(top, nullptr) << header.toStdString();
+        ASSERT_NE(bottom, nullptr);
+        EXPECT_LT(top->Box.bottom(), 0.1 * paper.height());
+        EXPECT_GT(bottom->Box.top(), 0.9 * paper.height());
+        EXPECT_LT(top->Box.left(), 0.1 * paper.width());
+        EXPECT_NEAR(bottom->Box.left(), top->Box.left(), 1);
+
+        // At 96 dpi the grid measures its screen pixels scaled from the screen's resolution
+        // (a 245-pixel grid on a 96-dpi screen is 2.55 inches), centred on the page.
+        const QImage& page = pdf.Page96;
+        const int height = page.height();
+        const QRect ink = InkBox(page, QRect(0, height / 6, page.width(), height * 2 / 3));
+        EXPECT_NEAR(ink.width(), grid->width() * 96 / screen.logicalDotsPerInchX(), 1);
+        EXPECT_NEAR(ink.height(), grid->height() * 96 / screen.logicalDotsPerInchY(), 1);
+        EXPECT_NEAR(ink.left(), page.width() - 1 - ink.right(), 1);
+        EXPECT_NEAR(ink.top(), height - 1 - ink.bottom(), 1);
+        EXPECT_EQ(pdf.Picture.size(), grid->size());
+        if (c.Keep != nullptr)
+            Keep(page, c.Keep);
+    }
+}
+
+TEST_F(PrintWindow, RenderingCoversTheDialogAndEndsAlsoWhenNothingIsPrinted) {
+    struct TCase {
+        const char* Name;
+        bool Printers;
+        const char* Answer; // file name, empty to cancel
+        bool Printed;
+        bool Failed;
+    };
+    const TCase cases[] = {
+        {"print dialog cancelled", true, "", false, false},
+        {"save dialog cancelled", false, "", false, false},
+        {"folder that does not exist", false, "missing/game.pdf", false, true},
+        {"printed", true, "game.pdf", true, false},
+    };
+    const QImage screen = Grid().GridBuffer().copy();
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Printers = c.Printers;
+        const QString file = *c.Answer != 0 ? File(QLatin1String(c.Answer)) : QString();
+        AnswerWith(file);
+        Seen = {};
+        Click(Binding().Sheet().PlayNSolvePrintBtn);
+        EXPECT_TRUE(HasFlag(Seen.first, sfRendering) && HasFlag(Seen.second, sfRendering));
+        EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
+        EXPECT_EQ(Grid().DrawState().SuDoKuState, sfPlaying);
+        EXPECT_EQ(Grid().GridBuffer(), screen); // the selection frame is back
+        EXPECT_EQ(!file.isEmpty() && QFile::exists(file), c.Printed);
+        EXPECT_EQ(Answers->Questions.last().startsWith(QStringLiteral("Unable to write to ")),
+                  c.Failed);
+    }
+}
+
+TEST_F(PrintWindow, OutputLeavesOutRulerSelectionAndPauseButKeepsHighlightAndSolution) {
+    OptionsPage(*Form).Sheet().OptionsShowRulerChkBox->setChecked(true);
+    QTest::mouseClick(&Grid(), Qt::LeftButton, {}, Grid().cellRect(4, 4).center());
+    const QImage onScreen = Grid().GridBuffer().copy();
+    const QImage printed = PrintGame(QStringLiteral("plain.pdf")).Picture;
+    ASSERT_EQ(printed.size(), Grid().size());
+    EXPECT_NE(printed, onScreen.convertToFormat(printed.format()));
+    const QImage copied = CopyGame();
+    EXPECT_EQ(copied.copy(Grid().rect()), printed.convertToFormat(QImage::Format_RGB32));
+
+    // Another cell selected and the game paused: the same picture, values and all.
+    QTest::mouseClick(&Grid(), Qt::LeftButton, {}, Grid().cellRect(0, 8).center());
+    Click(Binding().Sheet().PlayNSolvePauseBtn);
+    ASSERT_TRUE(HasFlag(Form->Shared.SuDoKuState, sfPaused));
+    EXPECT_EQ(PrintGame(QStringLiteral("paused.pdf")).Picture, printed);
+    EXPECT_EQ(CopyGame(), copied);
+    Click(Binding().Sheet().PlayNSolvePauseBtn);
+
+    // A highlighted value shows yellow; a shown solution its red marks.
+    const QRgb yellow = qRgb(0xFF, 0xFF, 0x00);
+    const QRgb red = qRgb(0xFF, 0x00, 0x00);
+    EXPECT_EQ(CountColour(printed, yellow), 0);
+    EXPECT_EQ(CountColour(printed, red), 0);
+    QWidget* strip = Binding().Sheet().PlayNSolveDisplaySetImg;
+    const QPoint firstSymbol(static_cast<int>(strip->width() / 255.0 * 27 / 2), 5);
+    QTest::mouseClick(strip, Qt::LeftButton, Qt::ShiftModifier, firstSymbol);
+    ASSERT_NE(Grid().DrawState().HighlightValue, 0);
+    EXPECT_GT(CountColour(PrintGame(QStringLiteral("highlight.pdf")).Picture, yellow), 0);
+    Click(Binding().Sheet().PlayNSolveSolutionBtn);
+    ASSERT_TRUE(HasFlag(Form->Shared.SuDoKuState, sfSolved));
+    EXPECT_GT(CountColour(PrintGame(QStringLiteral("solution.pdf")).Picture, red), 0);
+}
+
+TEST_F(PrintWindow, ClockCountsNoTimeWhilePrinting) {
+    Binding().TimerTick();
+    Moment = Moment.addSecs(30);
+    AnswerWith(File(QStringLiteral("clock.pdf")));
+    // Ten minutes in the save dialog with the timer ticking meanwhile, and some seconds more
+    // since its last tick.
+    Answers->WhileSaveOpen = [this] {
+        for (int i = 0; i < 10; ++i) {
+            Moment = Moment.addSecs(60);
+            Form->TimerTimer();
+        }
+        Moment = Moment.addSecs(20);
+    };
+    Click(Binding().Sheet().PlayNSolvePrintBtn);
+    Moment = Moment.addSecs(5);
+    Binding().TimerTick();
+    EXPECT_EQ(Binding().Sheet().PlayNSolveTimeLbl->text().toStdString(), "Time 00:35");
+}
+
+TEST_F(PrintWindow, ClipboardPictureIsTheGridOverAFooterBand) {
+    const int wide = Grid().width();
+    int wideText = 0;
+    for (const int width : {wide, 120}) {
+        SCOPED_TRACE(width);
+        Grid().resize(width, width);
+        const QImage picture = CopyGame();
+        EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasText());
+        QFont font(Form->CaptionLbl->font().family());
+        font.setPointSize(10);
+        const int band = 2 * QFontMetrics(font, &Grid().GridBuffer()).height();
+        ASSERT_EQ(picture.size(), QSize(width, width + band));
+        // The footer is centred in the band and fits it; on a narrow grid it is smaller.
+        const QRect text = InkBox(picture, QRect(0, width, width, band));
+        ASSERT_FALSE(text.isEmpty());
+        EXPECT_NEAR(text.left(), width - 1 - text.right(), 2);
+        if (width == wide) {
+            wideText = text.height();
+            Keep(picture, "clipboard-game.png");
+        } else {
+            EXPECT_LT(text.height(), wideText);
+        }
+    }
+}
+
+} // namespace
+} // namespace sudoku
