@@ -311,7 +311,8 @@ TEST_F(PrintWindow, ClockCountsNoTimeWhilePrinting) {
 TEST_F(PrintWindow, ClipboardPictureIsTheGridOverAFooterBand) {
     const int wide = Grid().width();
     int wideText = 0;
-    for (const int width : {wide, 120}) {
+    // The last grid is narrower than the footer at 1 point: the font stops shrinking there.
+    for (const int width : {wide, 120, 10}) {
         SCOPED_TRACE(width);
         Grid().resize(width, width);
         const QImage picture = CopyGame();
