@@ -280,9 +280,14 @@ TEST_F(PrintWindow, OutputLeavesOutRulerSelectionAndPauseButKeepsHighlightAndSol
     EXPECT_EQ(CountColour(printed, yellow), 0);
     EXPECT_EQ(CountColour(printed, red), 0);
     QWidget* strip = Binding().Sheet().PlayNSolveDisplaySetImg;
-    const QPoint firstSymbol(static_cast<int>(strip->width() / 255.0 * 27 / 2), 5);
-    QTest::mouseClick(strip, Qt::LeftButton, Qt::ShiftModifier, firstSymbol);
-    ASSERT_NE(Grid().DrawState().HighlightValue, 0);
+    // The symbol of a given in the left three columns (the strip is 255 wide at the base
+    // layout).
+    int given = 0;
+    for (int cell = 0; given == 0; ++cell)
+        given = TextToValue(Grid().CellText(cell % 3, cell / 3));
+    const QPoint symbol(static_cast<int>(strip->width() / 255.0 * 27 * (given - 0.5)), 5);
+    QTest::mouseClick(strip, Qt::LeftButton, Qt::ShiftModifier, symbol);
+    ASSERT_EQ(Grid().DrawState().HighlightValue, given);
     EXPECT_GT(CountColour(PrintGame(QStringLiteral("highlight.pdf")).Picture, yellow), 0);
     Click(Binding().Sheet().PlayNSolveSolutionBtn);
     ASSERT_TRUE(HasFlag(Form->Shared.SuDoKuState, sfSolved));
