@@ -29,4 +29,8 @@ TFileDialogAnswer TConsoleAnswerer::FileDlg(const TFileDialogRequest& request) {
     return {};
 }
 
+bool TConsoleAnswerer::PrintDlg(QPrinter&) {
+    return false;
+}
+
 } // namespace sudoku

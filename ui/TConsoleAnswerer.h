@@ -15,6 +15,7 @@ public:
     std::optional<QColor> ColorDlg(const QColor& colour) override;
     std::optional<TFontChoice> FontDlg(const TFontChoice& font) override;
     TFileDialogAnswer FileDlg(const TFileDialogRequest& request) override;
+    bool PrintDlg(QPrinter& printer) override;
 };
 
 } // namespace sudoku

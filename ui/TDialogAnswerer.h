@@ -53,10 +53,8 @@ public:
     // Open and save dialogs.
     virtual TFileDialogAnswer FileDlg(const TFileDialogRequest& request) = 0;
     // Print set-up of an installed printer, with a PDF file offered beside the printers; true
-    // when confirmed, with the printer set as chosen. An answerer without one cancels.
-    virtual bool PrintDlg(QPrinter& printer);
-    // File name for saving; empty when cancelled (and from an answerer without one).
-    virtual QString SaveDlg(const QString& caption, const QString& fileName, const QString& filter);
+    // when confirmed, with the printer set as chosen.
+    virtual bool PrintDlg(QPrinter& printer) = 0;
 };
 
 } // namespace sudoku

@@ -120,9 +120,12 @@ bool TGridPrinter::SetUpPrinter(QPrinter& printer, const QString& recordName) {
     TDialogAnswerer& dialogs = Form.Dialogs();
     if (PrintersInstalled())
         return dialogs.PrintDlg(printer);
-    QString fileName =
-        dialogs.SaveDlg(Form.TranslateText(535, QStringLiteral("Print")),
-                        PdfFileSuggestion(recordName), QStringLiteral("PDF (*.pdf)"));
+    TFileDialogRequest request;
+    request.Save = true;
+    request.Title = Form.TranslateText(535, QStringLiteral("Print"));
+    request.FileName = PdfFileSuggestion(recordName);
+    request.Filters = {QStringLiteral("PDF (*.pdf)")};
+    QString fileName = dialogs.FileDlg(request).FileName;
     if (fileName.isEmpty())
         return false;
     if (QFileInfo(fileName).suffix().isEmpty())

@@ -99,17 +99,15 @@ TFileDialogAnswer TModalDialogAnswerer::FileDlg(const TFileDialogRequest& reques
 }
 
 bool TModalDialogAnswerer::PrintDlg(QPrinter& printer) {
+    if (Headless()) {
+        return TConsoleAnswerer().PrintDlg(printer);
+    }
     QPrintDialog dialog(&printer, Owner);
     // One page: no range or copies to collate; a PDF file is offered beside the printers.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
     return dialog.exec() == QDialog::Accepted;
-}
-
-QString TModalDialogAnswerer::SaveDlg(const QString& caption, const QString& fileName,
-                                      const QString& filter) {
-    return QFileDialog::getSaveFileName(Owner, caption, fileName, filter);
 }
 
 } // namespace sudoku

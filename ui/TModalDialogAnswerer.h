@@ -24,10 +24,7 @@ public:
     std::optional<QColor> ColorDlg(const QColor& colour) override;
     std::optional<TFontChoice> FontDlg(const TFontChoice& font) override;
     TFileDialogAnswer FileDlg(const TFileDialogRequest& request) override;
-
     bool PrintDlg(QPrinter& printer) override;
-    QString SaveDlg(const QString& caption, const QString& fileName,
-                    const QString& filter) override;
 
     // True on a platform without a screen, where no box could ever be answered.
     static bool Headless();

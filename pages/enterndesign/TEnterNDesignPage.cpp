@@ -565,14 +565,13 @@ void TEnterNDesignPage::UpdateStatus() {
     const bool idle = !Busy();
     const bool design = idle && Has(sfDesigning);
     const bool showAlternatives = design && Has(sfDesignMode);
-    // Printing and the clipboard are not offered on this page.
     const std::pair<TDesignControl, bool> enabling[] = {
         {TDesignControl::Grid, idle},          {TDesignControl::New, idle},
         {TDesignControl::Generate, idle},      {TDesignControl::Save, design},
         {TDesignControl::PlayNSolve, design},  {TDesignControl::Mode, design},
         {TDesignControl::CheckPuzzle, design}, {TDesignControl::Puzzle, design},
-        {TDesignControl::Complete, design},    {TDesignControl::Print, false},
-        {TDesignControl::Clipboard, false},    {TDesignControl::AlternativesLbl, showAlternatives}};
+        {TDesignControl::Complete, design},    {TDesignControl::Print, design},
+        {TDesignControl::Clipboard, design},   {TDesignControl::AlternativesLbl, showAlternatives}};
     for (const auto& [control, enabled] : enabling)
         View.SetEnabled(control, enabled);
 

@@ -494,14 +494,14 @@ TEST_F(DesignWindow, WhileTheEngineWorksTheGaugeTurnsAndClicksWait) {
     EXPECT_EQ(Sheet().EnterNDesignStatusLbl->text(), "Design Mode");
 }
 
-TEST_F(DesignWindow, ThePrintingButtonsStayOffAndPuzzleModeIsPhotographed) {
+TEST_F(DesignWindow, APuzzleCanBePrintedAndPuzzleModeIsPhotographed) {
     NewDesign();
     TypeIn(Hard);
     Click(Sheet().EnterNDesignCheckPuzzleBtn);
     EXPECT_EQ(Validity(), "Puzzle Solvable");
     EXPECT_TRUE(Sheet().EnterNDesignSaveBtn->isEnabled());
-    EXPECT_FALSE(Sheet().EnterNDesignPrintBtn->isEnabled());
-    EXPECT_FALSE(Sheet().EnterNDesignClipboardBtn->isEnabled());
+    EXPECT_TRUE(Sheet().EnterNDesignPrintBtn->isEnabled());
+    EXPECT_TRUE(Sheet().EnterNDesignClipboardBtn->isEnabled());
     Select(2, 1);
     Screenshot("design-puzzle-mode.png");
 }

@@ -49,6 +49,8 @@ public:
     }
     TFileDialogAnswer FileDlg(const TFileDialogRequest& request) override {
         FileRequests.push_back(request);
+        if (WhileFileOpen)
+            WhileFileOpen();
         return Next(Files, TFileDialogAnswer{});
     }
     // The print dialog sets the printer as a user would; without PrintSetup it is cancelled.
@@ -56,26 +58,17 @@ public:
         Questions << QStringLiteral("PrintDlg");
         return PrintSetup && PrintSetup(printer);
     }
-    QString SaveDlg(const QString& caption, const QString& fileName, const QString&) override {
-        Questions << caption;
-        Suggestions << fileName;
-        if (WhileSaveOpen)
-            WhileSaveOpen();
-        return Next(FileNames, QString());
-    }
     std::deque<bool> YesNo;
     std::deque<QString> Texts;
     std::deque<std::optional<QColor>> Colours;
     std::deque<std::optional<TFontChoice>> Fonts;
     std::deque<TFileDialogAnswer> Files;
     std::vector<TFileDialogRequest> FileRequests;
-    std::deque<QString> FileNames;
     QStringList Presets; // what the colour and font dialogs were opened with
     QStringList Questions;
     QStringList Captions;
-    QStringList Suggestions;
     std::function<void()> WhileEditOpen; // runs while the text box would be open
-    std::function<void()> WhileSaveOpen; // runs while the save dialog would be open
+    std::function<void()> WhileFileOpen; // runs while a file dialog would be open
     std::function<bool(QPrinter&)> PrintSetup;
 
 private:

@@ -7,6 +7,7 @@
 #include "PdfFacts.h"
 #include "TAppPaths.h"
 #include "TBaseBtn.h"
+#include "TEnterNDesignBinding.h"
 #include "TGridPrinter.h"
 #include "TOptionsBinding.h"
 #include "TPlayNSolveBinding.h"
@@ -100,8 +101,8 @@ protected:
     // (PDF)" in the print dialog with the paper and resolution given. Both note the flags.
     void AnswerWith(const QString& file, QPageSize::PageSizeId paper = QPageSize::A4,
                     int dpi = 1200) {
-        Answers->FileNames = {file};
-        Answers->WhileSaveOpen = [this] { NoteFlags(); };
+        Answers->Files = {TFileDialogAnswer{file, 0}};
+        Answers->WhileFileOpen = [this] { NoteFlags(); };
         Answers->PrintSetup = [this, file, paper, dpi](QPrinter& printer) {
             NoteFlags();
             printer.setOutputFileName(file);
@@ -121,25 +122,17 @@ protected:
         Click(Binding().Sheet().PlayNSolveClipboardBtn);
         return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     }
-    // A design of 4 x 4 boxes on the design page's grid: every other cell holds a value.
-    TSuDoKuGridWidget& DesignGrid() {
-        auto& sheet =
-            dynamic_cast<TEnterNDesignSheet&>(Form->Page(TMainForm::pgEnterNDesign).Sheet());
-        TSuDoKuGridWidget& grid = *sheet.EnterNDesignSuDoKuGrid;
-        TGridDrawState draw;
-        draw.BoxCols = draw.BoxRows = 4;
-        draw.SuDoKuState = sfDesigning;
-        TSuDoKuStrings cells{};
-        for (int row = 0; row < 16; ++row)
-            for (int col = (row % 2); col < 16; col += 2) {
-                const int index = CellIndex(col + 1, row + 1);
-                const int value = (row % 4 * 4 + row / 4 + col) % 16 + 1;
-                cells[index] = draw.GivenStrings[index] = std::to_string(value);
-                draw.SolutionValues[index] = value;
-            }
-        grid.SetDrawState(draw);
-        grid.SetCells(cells);
-        return grid;
+    // A generated design of 4 x 4 boxes on the Enter & Design page.
+    TEnterNDesignBinding& GenerateDesign() {
+        Form->EnterNDesignBtnClick();
+        TEnterNDesignBinding& design = EnterNDesignPage(*Form);
+        Click(design.Sheet().EnterNDesignNewBtn);
+        TSuDoKuGridsPopupMenu& menu = Binding().ShapeMenu();
+        menu.Item(QStringLiteral("S4X4"))->trigger();
+        menu.close();
+        QApplication::processEvents();
+        Click(design.Sheet().EnterNDesignGenerateBtn);
+        return design;
     }
     void Keep(const QImage& image, const char* name) const {
         const QByteArray dir = qgetenv("SUDOKU_SCREENSHOT_DIR");
@@ -178,20 +171,26 @@ TEST_F(PrintWindow, OnePageWithNameFooterAndTheGridCentredAtItsScreenSize) {
         SCOPED_TRACE(c.Name);
         Printers = c.Printers;
         Answers->Questions.clear();
+        Answers->FileRequests.clear();
         const QString file = File(QStringLiteral("page%1.pdf").arg(++pageNumber));
         // The save dialog's answer has no extension: the PDF gets one.
         AnswerWith(c.Printers ? file : file.chopped(4), c.Paper, c.Dpi);
         QString header = QString::fromStdString(Binding().Page().Record().Name);
         TSuDoKuGridWidget* grid = &Grid();
         if (c.Design) {
-            header = QStringLiteral("Designer@Sixteen symbols");
-            grid = &DesignGrid();
-            Form->GridPrinter().Print(*grid, header);
+            TEnterNDesignBinding& design = GenerateDesign();
+            header = QString::fromStdString(design.Page().Record().Name);
+            grid = &design.Grid();
+            Click(design.Sheet().EnterNDesignPrintBtn);
         } else {
             Click(Binding().Sheet().PlayNSolvePrintBtn);
         }
         EXPECT_EQ(Answers->Questions,
-                  QStringList(c.Printers ? QStringLiteral("PrintDlg") : QStringLiteral("Print")));
+                  c.Printers ? QStringList(QStringLiteral("PrintDlg")) : QStringList());
+        ASSERT_EQ(Answers->FileRequests.size(), c.Printers ? 0u : 1u);
+        if (!c.Printers) {
+            EXPECT_EQ(Answers->FileRequests[0].Title, QStringLiteral("Print"));
+        }
         const test::TPdfFacts pdf = test::ReadPdf(file, Temp.path());
         EXPECT_EQ(pdf.Pages, 1);
         const QSizeF paper = c.Printers ? QPageSize(c.Paper).size(QPageSize::Point)
@@ -300,7 +299,7 @@ TEST_F(PrintWindow, ClockCountsNoTimeWhilePrinting) {
     AnswerWith(File(QStringLiteral("clock.pdf")));
     // Ten minutes in the save dialog with the timer ticking meanwhile, and some seconds more
     // since its last tick.
-    Answers->WhileSaveOpen = [this] {
+    Answers->WhileFileOpen = [this] {
         for (int i = 0; i < 10; ++i) {
             Moment = Moment.addSecs(60);
             Form->TimerTimer();

@@ -7,6 +7,7 @@
 #include "TCellInput.h"
 #include "TFormBuilder.h"
 #include "TGridOptions.h"
+#include "TGridPrinter.h"
 #include "TMainForm.h"
 #include "TPageRequest.h"
 #include "TPieGauge.h"
@@ -71,6 +72,11 @@ void TEnterNDesignBinding::Connect() {
         if (!HasFlag(Form.Shared.SuDoKuState, sfThinking | sfLoading | sfValidating))
             Menus.Shapes().PopupBelow(PageSheet->EnterNDesignNewBtn);
     });
+    // Printing runs outside Run: the timer's ticks during its dialogs see the rendering flag.
+    connect(sheet.EnterNDesignPrintBtn, &TBaseBtn::OnClick, this,
+            [this] { Form.GridPrinter().Print(*GridWidget, Q(DesignPage->Record().Name)); });
+    connect(sheet.EnterNDesignClipboardBtn, &TBaseBtn::OnClick, this,
+            [this] { Form.GridPrinter().CopyToClipboard(*GridWidget); });
     on(sheet.EnterNDesignSaveBtn, [&page] { page.EnterNDesignSaveBtnClick(); });
     on(sheet.EnterNDesignPlayNSolveBtn, [&page] { page.EnterNDesignPlayNSolveBtnClick(); });
     on(sheet.EnterNDesignModeBtn, [&page] { page.EnterNDesignModeBtnClick(); });
