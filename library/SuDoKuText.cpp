@@ -120,4 +120,12 @@ std::string ChangeCase(std::string_view text, int mode) {
     return out;
 }
 
+std::string TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
 } // namespace sudoku

@@ -1,5 +1,5 @@
 // Text helpers of the record store and the settings: integer parsing with the "$" and "0x"
-// hexadecimal forms, HexToInt, IntToStrRight and ChangeCase.
+// hexadecimal forms, HexToInt, IntToStrRight, ChangeCase and TrimBlanks.
 #pragma once
 
 #include <cstdint>
@@ -23,5 +23,8 @@ std::string IntToStrRight(std::int32_t value, int width);
 
 // Mode 1: lower case; 2: upper case; 3: first character upper case; other modes: unchanged.
 std::string ChangeCase(std::string_view text, int mode);
+
+// The text without the spaces and tabs before and after it (a name as the user typed it).
+std::string TrimBlanks(std::string_view text);
 
 } // namespace sudoku

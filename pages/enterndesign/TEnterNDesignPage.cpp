@@ -4,6 +4,7 @@
 
 #include "Levels.h"
 #include "SolveOptions.h"
+#include "SuDoKuText.h"
 #include "TCellInput.h"
 #include "TSuDoKuData.h"
 #include "TSuDoKuGenerator.h"
@@ -17,21 +18,6 @@ namespace {
 
 constexpr int ModeButtonPuzzleTag = 645; // in Puzzle Mode the button offers the design mode
 constexpr int ModeButtonDesignTag = 646;
-
-std::string Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
-
-// A name that would break the section header or the lines of a profile file.
-bool UnsafeSectionName(std::string_view name) {
-    return std::any_of(name.begin(), name.end(), [](char c) {
-        return c == '[' || c == ']' || static_cast<unsigned char>(c) < 0x20;
-    });
-}
 
 bool KnownShape(int boxCols, int boxRows) {
     return std::any_of(BoxShapes.begin(), BoxShapes.end(), [=](const TBoxShape& s) {
@@ -187,10 +173,10 @@ bool TEnterNDesignPage::WriteRecord(const std::string& fileName, const std::stri
 std::optional<std::string> TEnterNDesignPage::AskSection(const std::string& fileName,
                                                          const std::string& section) {
     const std::string shown = DisplayNameOf(EnterNDesignRecord.Name);
-    const std::string answer =
-        Trim(View.EditDlg(Text(30, "Save SuDoku as...") + "\n\n" + Text(31, "Please enter a name"),
-                          Text(20, "Ok"), Text(21, "Cancel"), shown));
-    if (answer.empty() || UnsafeSectionName(answer))
+    const std::string answer = TrimBlanks(
+        View.EditDlg(Text(30, "Save SuDoku as...") + "\n\n" + Text(31, "Please enter a name"),
+                     Text(20, "Ok"), Text(21, "Cancel"), shown));
+    if (answer.empty() || UnsafeDisplayName(answer))
         return std::nullopt;
     if (answer == shown)
         return section;

@@ -41,15 +41,6 @@ bool SameEntry(const std::string& a, const std::string& b) {
     return TProfileFile::SameName(a, b);
 }
 
-std::string Trim(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return std::string(text);
-}
-
 // Puzzle lines by the file's extension; a file of another extension by the filter chosen.
 bool IsPuzzleLineFile(const TFileChoice& choice) {
     std::string extension = std::filesystem::path(choice.FileName).extension().string();
@@ -197,7 +188,7 @@ void TMySuDoKusPage::MySuDoKusRenameBtnClick() {
         return;
     Shared.SuDoKuState |= sfSaving;
     const std::string oldName = List[SelectedIndex];
-    const std::string answer = Trim(
+    const std::string answer = TrimBlanks(
         View.EditDlg(Text(30, "Save SuDoku as...") + CrLf + CrLf + Text(31, "Please enter a name"),
                      Text(20, "Ok"), Text(21, "Cancel"), oldName));
     std::string target = RecordSection;

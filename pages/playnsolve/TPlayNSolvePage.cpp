@@ -2,6 +2,7 @@
 #include "TPlayNSolvePage.h"
 
 #include "SuDoKuDateTime.h"
+#include "SuDoKuText.h"
 #include "TCellInput.h"
 #include "TStatusUpdate.h"
 #include "TWriteError.h"
@@ -15,21 +16,6 @@ namespace sudoku {
 namespace {
 
 constexpr auto MessageInterval = std::chrono::milliseconds(40);
-
-std::string Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
-
-// A name that would break the section header or the lines of a profile file.
-bool UnsafeSectionName(std::string_view name) {
-    return std::any_of(name.begin(), name.end(), [](char c) {
-        return c == '[' || c == ']' || static_cast<unsigned char>(c) < 0x20;
-    });
-}
 
 } // namespace
 
@@ -486,10 +472,10 @@ void TPlayNSolvePage::PlayNSolveSave(const std::string& fileName, std::string re
         WriteRecord(fileName, recordName);
     } else {
         const std::string shown = DisplayNameOf(PlayNSolveRecord.Name);
-        const std::string answer = Trim(
+        const std::string answer = TrimBlanks(
             View.EditDlg(Text(30, "Save SuDoku as...") + "\n\n" + Text(31, "Please enter a name"),
                          Text(20, "Ok"), Text(21, "Cancel"), shown));
-        if (answer.empty() || UnsafeSectionName(answer)) {
+        if (answer.empty() || UnsafeDisplayName(answer)) {
             // nothing is written
         } else if (answer == shown) {
             WriteRecord(fileName, recordName);
