@@ -16,7 +16,7 @@ void BM_NewGameNineByNine(benchmark::State& state) {
     sudoku::TSharedState shared = sudoku::FakeSharedState((dir / "sudoku.dat").string(),
                                                           (dir / "sudokus.ini").string(), "Bench");
     shared.Options.Level = static_cast<std::uint8_t>(state.range(0));
-    sudoku::TPlayNSolvePage page(view, shared);
+    sudoku::TPlayNSolvePage page(view, view, shared);
     // One seeded sequence per level, so runs of the benchmark play the same games.
     static sudoku::TDefaultRandom random(4242);
     page.SetRandom(random);

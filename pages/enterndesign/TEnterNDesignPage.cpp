@@ -31,17 +31,18 @@ void Clear(TSuDoKuState& state, TSuDoKuState flags) {
 
 } // namespace
 
-TEnterNDesignPage::TEnterNDesignPage(TEnterNDesignView& view, TSharedState& shared)
-    : View(view), Shared(shared) {
+TEnterNDesignPage::TEnterNDesignPage(TEnterNDesignView& view, TWindowServices& window,
+                                     TSharedState& shared)
+    : View(view), Window(window), Shared(shared) {
     InitSuDoKuFileData(EnterNDesignRecord);
-    SuDoKuSolver.Hooks.ProcessMessages = [this] { View.ProcessMessages(); };
+    SuDoKuSolver.Hooks.ProcessMessages = [this] { Window.ProcessMessages(); };
     SuDoKuSolver.Hooks.ShowResults = [this](const std::vector<std::string>& list) {
         ShowSolutions(list);
     };
 }
 
 std::string TEnterNDesignPage::Text(int tag, const char* english) const {
-    return View.Translate(tag, english);
+    return Window.Translate(tag, english);
 }
 
 std::string TEnterNDesignPage::LastSection() const {
@@ -57,7 +58,7 @@ void TEnterNDesignPage::ThrottledProcessMessages() {
     if (now - LastMessages < MessageInterval)
         return;
     LastMessages = now;
-    View.ProcessMessages();
+    Window.ProcessMessages();
 }
 
 // ---- Common steps ---------------------------------------------------------------------------
@@ -86,7 +87,7 @@ void TEnterNDesignPage::ShowMode(bool refillGrid) {
 void TEnterNDesignPage::ResetRecord() {
     const double timeLimit = Shared.Options.TimeLimit;
     InitSuDoKuFileData(EnterNDesignRecord);
-    EnterNDesignRecord.Tc = View.Now();
+    EnterNDesignRecord.Tc = Window.Now();
     EnterNDesignRecord.Name = DefaultRecordName(Shared.UserName, EnterNDesignRecord.Tc);
     EnterNDesignRecord.L = Shared.Options.Level;
     EnterNDesignRecord.O = orSelfDesigned;
@@ -151,8 +152,8 @@ void TEnterNDesignPage::EnterNDesignLoad(const std::string& fileName, const std:
 
     Design.RecomputeAlternatives();
     View.SelectCell(1, 1);
-    View.ProcessMessages();
-    EnterNDesignRecord.Tptl = View.Now();
+    Window.ProcessMessages();
+    EnterNDesignRecord.Tptl = Window.Now();
 
     State() = sfDesigning;
     if (EnterNDesignRecord.S != dsPuzzleMode && EnterNDesignRecord.S != dsDesignMode)
@@ -165,7 +166,7 @@ bool TEnterNDesignPage::WriteRecord(const std::string& fileName, const std::stri
     try {
         return WriteSuDoKuFileData(fileName, section, EnterNDesignRecord);
     } catch (const TWriteError& error) {
-        View.ShowWriteError(error.what());
+        Window.ShowWriteError(error.what());
         return false;
     }
 }
@@ -174,8 +175,8 @@ std::optional<std::string> TEnterNDesignPage::AskSection(const std::string& file
                                                          const std::string& section) {
     const std::string shown = DisplayNameOf(EnterNDesignRecord.Name);
     const std::string answer = TrimBlanks(
-        View.EditDlg(Text(30, "Save SuDoku as...") + "\n\n" + Text(31, "Please enter a name"),
-                     Text(20, "Ok"), Text(21, "Cancel"), shown));
+        Window.EditDlg(Text(30, "Save SuDoku as...") + "\n\n" + Text(31, "Please enter a name"),
+                       Text(20, "Ok"), Text(21, "Cancel"), shown));
     if (answer.empty() || UnsafeDisplayName(answer))
         return std::nullopt;
     if (answer == shown)
@@ -185,8 +186,8 @@ std::optional<std::string> TEnterNDesignPage::AskSection(const std::string& file
         at == std::string::npos ? Shared.UserName + "@" : section.substr(0, at + 1);
     const std::string renamed = prefix + answer;
     if (SectionExistsInFile(fileName, renamed) &&
-        !View.MsgDlg("\"" + answer + Text(32, "\" already exists, overwrite existing SuDoKu?"),
-                     Text(22, "Yes"), Text(23, "No")))
+        !Window.MsgDlg("\"" + answer + Text(32, "\" already exists, overwrite existing SuDoKu?"),
+                       Text(22, "Yes"), Text(23, "No")))
         return std::nullopt;
     return renamed;
 }
@@ -281,7 +282,7 @@ void TEnterNDesignPage::EnterNDesignNewBtnClick() {
         return;
     StartThinking();
     UpdateStatus();
-    View.ProcessMessages();
+    Window.ProcessMessages();
 
     // A new design takes the aids of the Options page's check boxes, as a new game does.
     const TSolveOptions aids = soRuler | soHints | soErrors | soAlternatives | soTimeLimited;
@@ -292,7 +293,7 @@ void TEnterNDesignPage::EnterNDesignNewBtnClick() {
     Design.Clear();
     View.RefreshGrid();
     View.SelectCell(1, 1);
-    View.ProcessMessages();
+    Window.ProcessMessages();
     Design.ShowValues();
     Design.RecomputeAlternatives();
 
@@ -310,7 +311,7 @@ void TEnterNDesignPage::EnterNDesignGenerateBtnClick() {
     StartThinking();
     ResetSolutions();
     UpdateStatus();
-    View.ProcessMessages();
+    Window.ProcessMessages();
     // Without a design on the page the grid gets a record of its own, as New gives, and is
     // shown in Design Mode: in Puzzle Mode a grid without givens would show nothing.
     if (!hadDesign) {
@@ -325,7 +326,7 @@ void TEnterNDesignPage::EnterNDesignGenerateBtnClick() {
     EnterNDesignRecord.Tpt = 0;
     View.SelectCell(1, 1);
     View.RepaintGrid();
-    View.ProcessMessages();
+    Window.ProcessMessages();
 
     TSuDoKuGenerator generator(Design.Grid(), SuDoKuSolver, *Rand);
     generator.GenerateUntilSuccess(Design.SolutionValues, Design.GivenStrings, Shared.Options.Level,
@@ -372,11 +373,11 @@ void TEnterNDesignPage::EnterNDesignPuzzleBtnClick() {
     StartThinking();
     ResetSolutions();
     UpdateStatus();
-    View.ProcessMessages();
+    Window.ProcessMessages();
     HideGauge();
     View.SelectCell(1, 1);
     View.RepaintGrid();
-    View.ProcessMessages();
+    Window.ProcessMessages();
 
     Carve();
     ShowMode(false);
@@ -396,7 +397,7 @@ void TEnterNDesignPage::EnterNDesignValidatePuzzle() {
     View.SetCompleteCaption(Text(660, "Complete"));
     View.SetValidateCaption(Text(670, "Validating..."));
     UpdateStatus();
-    View.ProcessMessages();
+    Window.ProcessMessages();
 
     if (Has(sfDesigning)) {
         State() |= sfThinking;
@@ -438,7 +439,7 @@ void TEnterNDesignPage::EnterNDesignCompleteBtnClick() {
     }
     StartThinking();
     UpdateStatus();
-    View.ProcessMessages();
+    Window.ProcessMessages();
 
     TSuDoKuValues values{};
     TSuDoKuStrings texts{};
@@ -456,7 +457,7 @@ void TEnterNDesignPage::EnterNDesignCompleteBtnClick() {
     Design.RecomputeAlternatives();
     View.SelectCell(1, 1);
     View.RefreshGrid();
-    View.ProcessMessages();
+    Window.ProcessMessages();
     Clear(State(), sfThinking);
     EnterNDesignValidatePuzzle();
     UpdateStatus();
@@ -472,7 +473,7 @@ void TEnterNDesignPage::TakeSolution(int index) {
     Design.RecomputeAlternatives();
     View.SelectCell(1, 1);
     View.RefreshGrid();
-    View.ProcessMessages();
+    Window.ProcessMessages();
     UpdateStatus();
 }
 

@@ -1,7 +1,8 @@
 // The Enter & Design page as plain logic: a design is a complete grid and the choice of its
 // givens. New, Generate, Puzzle, Complete, Check Puzzle, the two modes, keys and double clicks
 // on the grid, saving, playing the design, and the design kept across page changes. It talks
-// to the window only through TEnterNDesignView and meets the other pages in TSharedState.
+// to the window only through TEnterNDesignView and TWindowServices and meets the other pages
+// in TSharedState.
 #pragma once
 
 #include "TDesignBoard.h"
@@ -10,6 +11,7 @@
 #include "TSharedState.h"
 #include "TSuDoKuFileData.h"
 #include "TSuDoKuSolver.h"
+#include "TWindowServices.h"
 
 #include <chrono>
 #include <cstdint>
@@ -30,7 +32,7 @@ public:
     // The Enter key, which toggles a given like the double click.
     static constexpr int ReturnKey = 0x0D;
 
-    TEnterNDesignPage(TEnterNDesignView& view, TSharedState& shared);
+    TEnterNDesignPage(TEnterNDesignView& view, TWindowServices& window, TSharedState& shared);
 
     // Loading and saving the design record; the last design across page changes.
     void EnterNDesignLoad(const std::string& fileName, const std::string& section);
@@ -97,6 +99,7 @@ private:
     std::string Text(int tag, const char* english) const;
 
     TEnterNDesignView& View;
+    TWindowServices& Window;
     TSharedState& Shared;
 
     TDesignBoard Design;

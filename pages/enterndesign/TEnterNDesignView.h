@@ -1,6 +1,6 @@
-// What the Enter & Design page needs from the window: captions, enabling, the board, the
-// shared solutions menu, the display set, the dialogs, another page, and time. The Qt layer
-// implements it.
+// What the Enter & Design page needs from its controls: captions, enabling, the board, the
+// shared solutions menu, the display set and another page (dialogs, texts and time come
+// through TWindowServices). The Qt layer implements it.
 #pragma once
 
 #include "TGameClock.h"
@@ -63,20 +63,6 @@ public:
 
     // Shows the Play & Solve page and plays the record stored in section of fileName there.
     virtual void PlayNSolve(const std::string& fileName, const std::string& section) = 0;
-
-    // Dialogs: text entry (empty unless confirmed) and yes/no; the write-error box.
-    virtual std::string EditDlg(const std::string& prompt, const std::string& okCaption,
-                                const std::string& cancelCaption, const std::string& text) = 0;
-    virtual bool MsgDlg(const std::string& text, const std::string& yesCaption,
-                        const std::string& noCaption) = 0;
-    virtual void ShowWriteError(const std::string& message) = 0;
-
-    // Translated text by tag, with its English default.
-    virtual std::string Translate(int tag, const std::string& english) const = 0;
-
-    // Handles pending events; the moment now (days since 30 December 1899).
-    virtual void ProcessMessages() = 0;
-    virtual double Now() const = 0;
 };
 
 } // namespace sudoku

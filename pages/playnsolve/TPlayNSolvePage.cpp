@@ -19,8 +19,9 @@ constexpr auto MessageInterval = std::chrono::milliseconds(40);
 
 } // namespace
 
-TPlayNSolvePage::TPlayNSolvePage(TPlayNSolveView& view, TSharedState& shared)
-    : View(view), Shared(shared) {
+TPlayNSolvePage::TPlayNSolvePage(TPlayNSolveView& view, TWindowServices& window,
+                                 TSharedState& shared)
+    : View(view), Window(window), Shared(shared) {
     InitSuDoKuFileData(PlayNSolveRecord);
     SuDoKuSolver.Hooks.ProcessMessages = [this] { ThrottledProcessMessages(); };
     SuDoKuSolver.Hooks.ShowResults = [this](const std::vector<std::string>& list) {
@@ -42,7 +43,7 @@ void TPlayNSolvePage::SetRandom(TRandom& random) {
 }
 
 std::string TPlayNSolvePage::Text(int tag, const char* english) const {
-    return View.Translate(tag, english);
+    return Window.Translate(tag, english);
 }
 
 void TPlayNSolvePage::ThrottledProcessMessages() {
@@ -52,7 +53,7 @@ void TPlayNSolvePage::ThrottledProcessMessages() {
     if (now - LastMessages < MessageInterval)
         return;
     LastMessages = now;
-    View.ProcessMessages();
+    Window.ProcessMessages();
 }
 
 void TPlayNSolvePage::SetShape(int boxCols, int boxRows) {
@@ -150,7 +151,7 @@ void TPlayNSolvePage::PlayNSolveNewBtnClick() {
     SetPauseButton(false);
     SetTimeCaption(Text(575, "Time "));
     UpdateStatus();
-    View.ProcessMessages();
+    Window.ProcessMessages();
 
     const int level = Shared.Options.Level;
     View.SetLevelCaption(Text(570, "Level") + " " + View.OptionsLevelText(level));
@@ -161,7 +162,7 @@ void TPlayNSolvePage::PlayNSolveNewBtnClick() {
     const double timeLimit = Shared.Options.TimeLimit;
 
     InitSuDoKuFileData(PlayNSolveRecord);
-    PlayNSolveRecord.Tc = View.Now();
+    PlayNSolveRecord.Tc = Window.Now();
     PlayNSolveRecord.Name = DefaultRecordName(Shared.UserName, PlayNSolveRecord.Tc);
     PlayNSolveRecord.L = static_cast<std::uint8_t>(level);
     PlayNSolveRecord.O = orGenerated;
@@ -173,7 +174,7 @@ void TPlayNSolvePage::PlayNSolveNewBtnClick() {
     Shared.Clock.PlayFace.GaugePosition = 0;
     ShowClock();
     View.SelectCell(1, 1);
-    View.ProcessMessages();
+    Window.ProcessMessages();
 
     TSuDoKuGenerator generator(EngineGrid, SuDoKuSolver, *Rand);
     generator.Hooks.Progress = [this](std::string_view, const TSuDoKuStrings&, bool) {
@@ -188,7 +189,7 @@ void TPlayNSolvePage::PlayNSolveNewBtnClick() {
     EngineGrid.CopyStrings(Game.GivenStrings, Game.Cells);
     Game.RecomputeAlternatives();
 
-    PlayNSolveRecord.Tpts = View.Now();
+    PlayNSolveRecord.Tpts = Window.Now();
     PlayNSolveRecord.Tptl = PlayNSolveRecord.Tpts;
     PlayNSolveRecord.Tpt = 0;
     Game.SuDoKuState = sfPlaying;
@@ -207,7 +208,7 @@ void TPlayNSolvePage::Pause() {
     if (HasFlag(Game.SuDoKuState, sfPaused)) {
         Game.SuDoKuState &= static_cast<TSuDoKuState>(~sfPaused);
         Game.PlayNSolveStatus = psInProgress;
-        PlayNSolveRecord.Tptl = View.Now();
+        PlayNSolveRecord.Tptl = Window.Now();
         SetPauseButton(false);
         SetTimeCaption(Shared.Clock.TimeCaption(PlayNSolveRecord.Tpt));
     } else {
@@ -242,9 +243,9 @@ void TPlayNSolvePage::PlayNSolveRestartBtnClick() {
     EngineGrid.CopyStrings(Game.GivenStrings, Game.Cells);
     Game.RecomputeAlternatives();
     View.SelectCell(1, 1);
-    View.ProcessMessages();
+    Window.ProcessMessages();
 
-    const double now = View.Now();
+    const double now = Window.Now();
     if (wasSolved) {
         PlayNSolveRecord.Tpts = now;
         PlayNSolveRecord.Tpt = 0;
@@ -270,7 +271,7 @@ void TPlayNSolvePage::ReplayStep(bool (TPlayState::*step)(const TUndoHooks&)) {
         HasFlag(Game.SuDoKuState, sfPaused | sfHinting))
         return;
     Replaying = true;
-    (Game.*step)(TUndoHooks{[this] { View.RepaintGrid(); }, [this](int ms) { View.Delay(ms); }});
+    (Game.*step)(TUndoHooks{[this] { View.RepaintGrid(); }, [this](int ms) { Window.Delay(ms); }});
     Replaying = false;
     UpdateStatus();
 }
@@ -280,10 +281,10 @@ void TPlayNSolvePage::Blink(int col, int row, const std::string& first, int firs
     for (int blink = 0; blink < 4; ++blink) {
         Game.SetCellText(col, row, first);
         View.RepaintGrid();
-        View.Delay(firstMs);
+        Window.Delay(firstMs);
         Game.SetCellText(col, row, second);
         View.RepaintGrid();
-        View.Delay(secondMs);
+        Window.Delay(secondMs);
     }
 }
 
@@ -410,9 +411,9 @@ void TPlayNSolvePage::PlayNSolveLoad(const std::string& fileName, const std::str
     Game.RedoHistory.SetText(rec.R);
     Game.RecomputeAlternatives();
     View.SelectCell(1, 1);
-    View.ProcessMessages();
+    Window.ProcessMessages();
 
-    PlayNSolveRecord.Tptl = View.Now();
+    PlayNSolveRecord.Tptl = Window.Now();
     Game.SuDoKuState = sfPlaying;
     Game.PlayNSolveStatus = psInProgress;
     if (rec.S == psPaused) {
@@ -428,7 +429,7 @@ void TPlayNSolvePage::PlayNSolveLoad(const std::string& fileName, const std::str
 void TPlayNSolvePage::PlayNSolveReplay() {
     if (!HasFlag(Game.SuDoKuState, sfPlaying | sfSolved))
         return; // the load found no game
-    PlayNSolveRecord.Tpts = View.Now();
+    PlayNSolveRecord.Tpts = Window.Now();
     PlayNSolveRecord.Tptl = PlayNSolveRecord.Tpts;
     PlayNSolveRecord.Tpt = 0;
     PlayNSolveRestartBtnClick();
@@ -451,7 +452,7 @@ bool TPlayNSolvePage::WriteRecord(const std::string& fileName, const std::string
     try {
         return WriteSuDoKuFileData(fileName, section, PlayNSolveRecord);
     } catch (const TWriteError& error) {
-        View.ShowWriteError(error.what());
+        Window.ShowWriteError(error.what());
         return false;
     }
 }
@@ -473,8 +474,8 @@ void TPlayNSolvePage::PlayNSolveSave(const std::string& fileName, std::string re
     } else {
         const std::string shown = DisplayNameOf(PlayNSolveRecord.Name);
         const std::string answer = TrimBlanks(
-            View.EditDlg(Text(30, "Save SuDoku as...") + "\n\n" + Text(31, "Please enter a name"),
-                         Text(20, "Ok"), Text(21, "Cancel"), shown));
+            Window.EditDlg(Text(30, "Save SuDoku as...") + "\n\n" + Text(31, "Please enter a name"),
+                           Text(20, "Ok"), Text(21, "Cancel"), shown));
         if (answer.empty() || UnsafeDisplayName(answer)) {
             // nothing is written
         } else if (answer == shown) {
@@ -486,9 +487,9 @@ void TPlayNSolvePage::PlayNSolveSave(const std::string& fileName, std::string re
             const std::string newName = prefix + answer;
             const bool exists = SectionExistsInFile(fileName, newName);
             if (!exists ||
-                View.MsgDlg("\"" + answer +
-                                Text(32, "\" already exists, overwrite existing SuDoKu?"),
-                            Text(22, "Yes"), Text(23, "No"))) {
+                Window.MsgDlg("\"" + answer +
+                                  Text(32, "\" already exists, overwrite existing SuDoKu?"),
+                              Text(22, "Yes"), Text(23, "No"))) {
                 const std::string oldName = PlayNSolveRecord.Name;
                 PlayNSolveRecord.Name = newName;
                 if (!WriteRecord(fileName, newName))
@@ -608,7 +609,7 @@ void TPlayNSolvePage::MainTimerTime() {
     TPlayTimes times{PlayNSolveRecord.Tpts, PlayNSolveRecord.Tptl, PlayNSolveRecord.Tpt,
                      PlayNSolveRecord.Tptm};
     const TTickOutcome outcome = Shared.Clock.Tick(
-        Game.SuDoKuState, (Shared.Options.SolveOptions & soTimeLimited) != 0, View.Now(), times,
+        Game.SuDoKuState, (Shared.Options.SolveOptions & soTimeLimited) != 0, Window.Now(), times,
         [this] { return Game.SuDoKuGridIsFull() && Game.SuDoKuGridIsSolved(); });
     PlayNSolveRecord.Tpt = times.Tpt;
     PlayNSolveRecord.Tptl = times.Tptl;

@@ -1,6 +1,7 @@
 // The Play & Solve page as plain logic: new games, saving and loading, pause, restart, undo,
 // hint, errors, solution, cell input, the main timer's tick and the status update. It talks
-// to the window only through TPlayNSolveView and meets the other pages in TSharedState.
+// to the window only through TPlayNSolveView and TWindowServices and meets the other pages in
+// TSharedState.
 #pragma once
 
 #include "SolveOptions.h"
@@ -12,6 +13,7 @@
 #include "TSuDoKuFileData.h"
 #include "TSuDoKuGenerator.h"
 #include "TSuDoKuSolver.h"
+#include "TWindowServices.h"
 
 #include <chrono>
 #include <functional>
@@ -30,7 +32,7 @@ class TPlayNSolvePage {
 public:
     static constexpr int MaxSolutionItems = 10;
 
-    TPlayNSolvePage(TPlayNSolveView& view, TSharedState& shared);
+    TPlayNSolvePage(TPlayNSolveView& view, TWindowServices& window, TSharedState& shared);
 
     // Grid-shape menu ("S3X3", "S2X3", ...) and the New button's game.
     void SuDoKuGridsPopupMenuClick(std::string_view itemName);
@@ -108,6 +110,7 @@ private:
     std::string Text(int tag, const char* english) const;
 
     TPlayNSolveView& View;
+    TWindowServices& Window;
     TSharedState& Shared;
 
     TPlayState Game{Shared.SuDoKuState};

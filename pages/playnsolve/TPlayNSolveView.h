@@ -1,5 +1,6 @@
-// What the Play & Solve page needs from the window: captions, enabling, the board, the menus,
-// the display set, the dialogs, and time. The Qt layer implements it; tests fake it.
+// What the Play & Solve page needs from its controls: captions, enabling, the board, the menus
+// and the display set (dialogs, texts and time come through TWindowServices). The Qt layer
+// implements it; tests fake it.
 #pragma once
 
 #include "TGameClock.h"
@@ -61,22 +62,6 @@ public:
 
     // A shape chosen for the Enter & Design page, which shares the menus: a new design.
     virtual void StartNewDesign(int boxCols, int boxRows) = 0;
-
-    // Dialogs: text entry (empty unless confirmed) and yes/no; the write-error box.
-    virtual std::string EditDlg(const std::string& prompt, const std::string& okCaption,
-                                const std::string& cancelCaption, const std::string& text) = 0;
-    virtual bool MsgDlg(const std::string& text, const std::string& yesCaption,
-                        const std::string& noCaption) = 0;
-    virtual void ShowWriteError(const std::string& message) = 0;
-
-    // Translated text by tag, with its English default.
-    virtual std::string Translate(int tag, const std::string& english) const = 0;
-
-    // The message loop and time: handle pending events, block for a while, the moment now
-    // (days since 30 December 1899).
-    virtual void ProcessMessages() = 0;
-    virtual void Delay(int milliseconds) = 0;
-    virtual double Now() const = 0;
 };
 
 } // namespace sudoku

@@ -60,7 +60,7 @@ void LoadProfile(const std::string& file) {
     fs::remove(target, ec);
     FakePlayNSolveView view;
     TSharedState shared = FakeSharedState(copy, copy, "root");
-    TPlayNSolvePage page(view, shared);
+    TPlayNSolvePage page(view, view, shared);
     std::vector<TSectionCopy> copies;
     for (std::size_t i = 0; i < names.size() && i < MaxSections; ++i) {
         const std::string& name = names[i];

@@ -1,9 +1,11 @@
-// A window stand-in for the Play & Solve page: it records what the page shows, answers the
-// dialogs from prepared queues and keeps a clock that only moves when a test moves it.
+// A window stand-in for the Play & Solve page, its controls and services: it records what the
+// page shows, answers the dialogs from prepared queues and keeps a clock that only moves when
+// a test moves it.
 #pragma once
 
 #include "TPlayNSolveView.h"
 #include "TSharedState.h"
+#include "TWindowServices.h"
 
 #include <deque>
 #include <functional>
@@ -27,7 +29,7 @@ inline TSharedState FakeSharedState(std::string library, std::string settings, s
     return shared;
 }
 
-class FakePlayNSolveView : public TPlayNSolveView {
+class FakePlayNSolveView : public TPlayNSolveView, public TWindowServices {
 public:
     bool PlayShowing = true, DesignShowing = false;
 

@@ -40,7 +40,7 @@ protected:
         return FakeSharedState(Library(), Settings(), "Default User");
     }
     std::unique_ptr<TPlayNSolvePage> MakePage(FakePlayNSolveView& view, TSharedState& shared) {
-        auto page = std::make_unique<TPlayNSolvePage>(view, shared);
+        auto page = std::make_unique<TPlayNSolvePage>(view, view, shared);
         page->SetRandom(Random);
         return page;
     }

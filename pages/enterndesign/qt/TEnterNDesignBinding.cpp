@@ -2,7 +2,6 @@
 #include "TEnterNDesignBinding.h"
 
 #include "LanguageTable.h"
-#include "SuDoKuDateTime.h"
 #include "TBaseBtn.h"
 #include "TCellInput.h"
 #include "TFormBuilder.h"
@@ -13,15 +12,12 @@
 #include "TPieGauge.h"
 #include "TPuzzleMenus.h"
 #include "TScreenLayout.h"
-#include "TShellClock.h"
 #include "TSolutionsPopupMenu.h"
 #include "TSuDoKuGridPopupMenu.h"
 #include "TSuDoKuGridWidget.h"
 #include "TSuDoKuGridsPopupMenu.h"
 #include "TransLtr.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -52,10 +48,10 @@ TranslatedText ModeButtonTexts(int tag) {
 
 TEnterNDesignBinding::TEnterNDesignBinding(TMainForm& form, TPuzzleMenus& menus)
     : Form(form), Menus(menus), PageSheet(new TEnterNDesignSheet(form.Pages, form.ScreenLayout)),
-      GridWidget(PageSheet->EnterNDesignSuDoKuGrid) {
+      GridWidget(PageSheet->EnterNDesignSuDoKuGrid), Services(form) {
     GridWidget->setFocusPolicy(Qt::StrongFocus);
     Sets.FillDisplaySetList(Form.AppDir);
-    DesignPage = std::make_unique<TEnterNDesignPage>(*this, Form.Shared);
+    DesignPage = std::make_unique<TEnterNDesignPage>(*this, Services, Form.Shared);
     Connect();
     Run([this] { SetShape(3, 3); });
 }
@@ -90,7 +86,7 @@ void TEnterNDesignBinding::Connect() {
     // An emptied solutions menu leaves nothing to choose: "Complete" acts at once again.
     connect(&Menus.Solutions(), &TSolutionsPopupMenu::SolutionsChanged, this, [this](int count) {
         if (count == 0)
-            SetCompleteCaption(Translate(660, "Complete"));
+            SetCompleteCaption(Services.Translate(660, "Complete"));
     });
 
     connect(GridWidget, &TSuDoKuGridWidget::CellSelected, this, [this, &page](int col, int row) {
@@ -392,39 +388,6 @@ void TEnterNDesignBinding::PlayNSolve(const std::string& fileName, const std::st
     Form.Request(
         TMainForm::pgPlayNSolve,
         TPageRequest{.Kind = TPageRequest::Open, .FileName = Q(fileName), .Section = Q(section)});
-}
-
-// ---- Dialogs and time ----------------------------------------------------------------------
-
-std::string TEnterNDesignBinding::EditDlg(const std::string& prompt, const std::string& okCaption,
-                                          const std::string& cancelCaption,
-                                          const std::string& text) {
-    return Form.EditDlg(Q(prompt), Q(okCaption), Q(cancelCaption), Q(text)).toStdString();
-}
-
-bool TEnterNDesignBinding::MsgDlg(const std::string& text, const std::string& yesCaption,
-                                  const std::string& noCaption) {
-    return Form.MsgDlg(Q(text), Q(yesCaption), Q(noCaption));
-}
-
-void TEnterNDesignBinding::ShowWriteError(const std::string& message) {
-    Form.MsgDlg(Q(message), Form.TranslateText(20, QStringLiteral("Ok")), QString());
-}
-
-std::string TEnterNDesignBinding::Translate(int tag, const std::string& english) const {
-    return Form.TranslateText(tag, Q(english)).toStdString();
-}
-
-void TEnterNDesignBinding::ProcessMessages() {
-    QCoreApplication::processEvents();
-}
-
-double TEnterNDesignBinding::Now() const {
-    const QDateTime now = Form.Clock().Now();
-    const QDate date = now.date();
-    const QTime time = now.time();
-    return EncodeDateTime(TDateTimeParts{date.year(), date.month(), date.day(), time.hour(),
-                                         time.minute(), time.second(), time.msec()});
 }
 
 // ---- Strip and alternatives picture ---------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "TEnterNDesignPage.h"
 #include "TEnterNDesignSheet.h"
 #include "TEnterNDesignView.h"
+#include "TFormServices.h"
 #include "TShellPage.h"
 
 #include <QObject>
@@ -70,14 +71,6 @@ public:
     void RefreshGrid() override;
     void RepaintGrid() override;
     void PlayNSolve(const std::string& fileName, const std::string& section) override;
-    std::string EditDlg(const std::string& prompt, const std::string& okCaption,
-                        const std::string& cancelCaption, const std::string& text) override;
-    bool MsgDlg(const std::string& text, const std::string& yesCaption,
-                const std::string& noCaption) override;
-    void ShowWriteError(const std::string& message) override;
-    std::string Translate(int tag, const std::string& english) const override;
-    void ProcessMessages() override;
-    double Now() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,6 +88,7 @@ private:
     TPuzzleMenus& Menus;
     TEnterNDesignSheet* PageSheet; // owned by the notebook
     TSuDoKuGridWidget* GridWidget;
+    TFormServices Services;
     TDisplaySets Sets;
     std::unique_ptr<TEnterNDesignPage> DesignPage;
     bool Popup = false;

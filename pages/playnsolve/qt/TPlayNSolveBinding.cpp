@@ -2,7 +2,6 @@
 #include "TPlayNSolveBinding.h"
 
 #include "Levels.h"
-#include "SuDoKuDateTime.h"
 #include "TBaseBtn.h"
 #include "TCellInput.h"
 #include "TFormBuilder.h"
@@ -14,14 +13,11 @@
 #include "TPieGauge.h"
 #include "TPuzzleMenus.h"
 #include "TScreenLayout.h"
-#include "TShellClock.h"
 #include "TSolutionsPopupMenu.h"
 #include "TSuDoKuGridPopupMenu.h"
 #include "TSuDoKuGridWidget.h"
 #include "TSuDoKuGridsPopupMenu.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -40,11 +36,11 @@ QString Q(const std::string& text) {
 
 TPlayNSolveBinding::TPlayNSolveBinding(TMainForm& form, TPuzzleMenus& menus)
     : Form(form), Menus(menus), PageSheet(new TPlayNSolveSheet(form.Pages, form.ScreenLayout)),
-      GridWidget(PageSheet->PlayNSolveSuDoKuGrid) {
+      GridWidget(PageSheet->PlayNSolveSuDoKuGrid), Services(form) {
     GridWidget->setFocusPolicy(Qt::StrongFocus);
     Sets.FillDisplaySetList(Form.AppDir);
 
-    GamePage = std::make_unique<TPlayNSolvePage>(*this, Form.Shared);
+    GamePage = std::make_unique<TPlayNSolvePage>(*this, Services, Form.Shared);
     // The grid menu and the solutions menu serve the design page too: what the page hands on
     // goes there through the window.
     GamePage->Design.Key = [this](int virtualKey) {
@@ -267,15 +263,16 @@ void TPlayNSolveBinding::Request(const TPageRequest& request) {
                 GamePage->PlayNSolveReplay();
         });
     else if (request.Kind == TPageRequest::ShowLevel)
-        SetLevelCaption(Translate(570, "Level") + " " + OptionsLevelText(request.Number));
+        SetLevelCaption(Services.Translate(570, "Level") + " " + OptionsLevelText(request.Number));
 }
 
 // ---- Options and display set ---------------------------------------------------------------
 
 std::string TPlayNSolveBinding::OptionsLevelText(int level) const {
     // The level list of the Options page holds these names in the language in force.
-    return level >= 0 && level < LevelCount ? Translate(861 + level, std::string(LevelName(level)))
-                                            : std::string();
+    return level >= 0 && level < LevelCount
+               ? Services.Translate(861 + level, std::string(LevelName(level)))
+               : std::string();
 }
 
 int TPlayNSolveBinding::DisplaySetIndex() const {
@@ -426,42 +423,6 @@ void TPlayNSolveBinding::StartNewDesign(int boxCols, int boxRows) {
     Form.Request(
         TMainForm::pgEnterNDesign,
         TPageRequest{.Kind = TPageRequest::NewDesign, .BoxCols = boxCols, .BoxRows = boxRows});
-}
-
-// ---- Dialogs and time ----------------------------------------------------------------------
-
-std::string TPlayNSolveBinding::EditDlg(const std::string& prompt, const std::string& okCaption,
-                                        const std::string& cancelCaption, const std::string& text) {
-    return Form.EditDlg(Q(prompt), Q(okCaption), Q(cancelCaption), Q(text)).toStdString();
-}
-
-bool TPlayNSolveBinding::MsgDlg(const std::string& text, const std::string& yesCaption,
-                                const std::string& noCaption) {
-    return Form.MsgDlg(Q(text), Q(yesCaption), Q(noCaption));
-}
-
-void TPlayNSolveBinding::ShowWriteError(const std::string& message) {
-    Form.MsgDlg(Q(message), Form.TranslateText(20, QStringLiteral("Ok")), QString());
-}
-
-std::string TPlayNSolveBinding::Translate(int tag, const std::string& english) const {
-    return Form.TranslateText(tag, Q(english)).toStdString();
-}
-
-void TPlayNSolveBinding::ProcessMessages() {
-    QCoreApplication::processEvents();
-}
-
-void TPlayNSolveBinding::Delay(int milliseconds) {
-    Form.Clock().Delay(milliseconds);
-}
-
-double TPlayNSolveBinding::Now() const {
-    const QDateTime now = Form.Clock().Now();
-    const QDate date = now.date();
-    const QTime time = now.time();
-    return EncodeDateTime(TDateTimeParts{date.year(), date.month(), date.day(), time.hour(),
-                                         time.minute(), time.second(), time.msec()});
 }
 
 // ---- Strip and alternatives picture ---------------------------------------------------------

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "TDisplaySets.h"
+#include "TFormServices.h"
 #include "TPlayNSolvePage.h"
 #include "TPlayNSolveSheet.h"
 #include "TPlayNSolveView.h"
@@ -79,15 +80,6 @@ public:
     int SelectedRow() const override;
     void RepaintGrid() override;
     void StartNewDesign(int boxCols, int boxRows) override;
-    std::string EditDlg(const std::string& prompt, const std::string& okCaption,
-                        const std::string& cancelCaption, const std::string& text) override;
-    bool MsgDlg(const std::string& text, const std::string& yesCaption,
-                const std::string& noCaption) override;
-    void ShowWriteError(const std::string& message) override;
-    std::string Translate(int tag, const std::string& english) const override;
-    void ProcessMessages() override;
-    void Delay(int milliseconds) override;
-    double Now() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,6 +98,7 @@ private:
     TPuzzleMenus& Menus;
     TPlayNSolveSheet* PageSheet; // owned by the notebook
     TSuDoKuGridWidget* GridWidget;
+    TFormServices Services;
     TDisplaySets Sets;
     std::unique_ptr<TPlayNSolvePage> GamePage;
     bool Popup = false;

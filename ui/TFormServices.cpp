@@ -1,0 +1,49 @@
+// The plain pages' questions, texts and time, answered by the main form.
+#include "TFormServices.h"
+
+#include "TMainForm.h"
+#include "TShellClock.h"
+
+#include <QCoreApplication>
+
+namespace sudoku {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+std::string TFormServices::EditDlg(const std::string& prompt, const std::string& okCaption,
+                                   const std::string& cancelCaption, const std::string& text) {
+    return Form.EditDlg(Q(prompt), Q(okCaption), Q(cancelCaption), Q(text)).toStdString();
+}
+
+bool TFormServices::MsgDlg(const std::string& text, const std::string& yesCaption,
+                           const std::string& noCaption) {
+    return Form.MsgDlg(Q(text), Q(yesCaption), Q(noCaption));
+}
+
+void TFormServices::ShowWriteError(const std::string& message) {
+    Form.ShowWriteError(Q(message));
+}
+
+std::string TFormServices::Translate(int tag, const std::string& english) const {
+    return Form.TranslateText(tag, Q(english)).toStdString();
+}
+
+void TFormServices::ProcessMessages() {
+    QCoreApplication::processEvents();
+}
+
+void TFormServices::Delay(int milliseconds) {
+    Form.Clock().Delay(milliseconds);
+}
+
+double TFormServices::Now() const {
+    return Form.Clock().NowDays();
+}
+
+} // namespace sudoku
