@@ -3,12 +3,11 @@
 #include "TEnterNDesignPage.h"
 
 #include "Levels.h"
+#include "RecordSaving.h"
 #include "SolveOptions.h"
-#include "SuDoKuText.h"
 #include "TCellInput.h"
 #include "TSuDoKuData.h"
 #include "TSuDoKuGenerator.h"
-#include "TWriteError.h"
 
 #include <algorithm>
 
@@ -162,36 +161,6 @@ void TEnterNDesignPage::EnterNDesignLoad(const std::string& fileName, const std:
     EnterNDesignValidatePuzzle();
 }
 
-bool TEnterNDesignPage::WriteRecord(const std::string& fileName, const std::string& section) {
-    try {
-        return WriteSuDoKuFileData(fileName, section, EnterNDesignRecord);
-    } catch (const TWriteError& error) {
-        Window.ShowWriteError(error.what());
-        return false;
-    }
-}
-
-std::optional<std::string> TEnterNDesignPage::AskSection(const std::string& fileName,
-                                                         const std::string& section) {
-    const std::string shown = DisplayNameOf(EnterNDesignRecord.Name);
-    const std::string answer = TrimBlanks(
-        Window.EditDlg(Text(30, "Save SuDoku as...") + "\n\n" + Text(31, "Please enter a name"),
-                       Text(20, "Ok"), Text(21, "Cancel"), shown));
-    if (answer.empty() || UnsafeDisplayName(answer))
-        return std::nullopt;
-    if (answer == shown)
-        return section;
-    const auto at = section.find('@');
-    const std::string prefix =
-        at == std::string::npos ? Shared.UserName + "@" : section.substr(0, at + 1);
-    const std::string renamed = prefix + answer;
-    if (SectionExistsInFile(fileName, renamed) &&
-        !Window.MsgDlg("\"" + answer + Text(32, "\" already exists, overwrite existing SuDoKu?"),
-                       Text(22, "Yes"), Text(23, "No")))
-        return std::nullopt;
-    return renamed;
-}
-
 void TEnterNDesignPage::EnterNDesignSave(const std::string& fileName, std::string section,
                                          bool interactive) {
     if (Has(sfSaving))
@@ -199,10 +168,6 @@ void TEnterNDesignPage::EnterNDesignSave(const std::string& fileName, std::strin
     State() |= sfSaving;
     UpdateStatus();
     TSuDoKuFileData& rec = EnterNDesignRecord;
-    if (rec.Name.empty())
-        rec.Name = DefaultRecordName(Shared.UserName, rec.Tc);
-    if (section.empty())
-        section = rec.Name;
     const TSuDoKuGrid& grid = Design.Grid();
     rec.Nc = grid.BoxCols;
     rec.Nr = grid.BoxRows;
@@ -210,16 +175,7 @@ void TEnterNDesignPage::EnterNDesignSave(const std::string& fileName, std::strin
     rec.M2 = grid.StringsToHex(Design.GivenStrings);
     rec.M3.clear();
     rec.M4.clear();
-
-    if (!interactive) {
-        WriteRecord(fileName, section);
-    } else if (const auto target = AskSection(fileName, section)) {
-        const std::string oldName = rec.Name;
-        if (*target != section)
-            rec.Name = *target;
-        if (!WriteRecord(fileName, *target))
-            rec.Name = oldName;
-    }
+    SaveRecord(Window, fileName, section, Shared.UserName, rec, interactive);
     Clear(State(), sfSaving);
     UpdateStatus();
 }

@@ -15,7 +15,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,9 +92,6 @@ private:
     void HideGauge();
     void ThrottledProcessMessages();
     void Carve();
-    // The section an interactive save writes to, or nothing when the user declines.
-    std::optional<std::string> AskSection(const std::string& fileName, const std::string& section);
-    bool WriteRecord(const std::string& fileName, const std::string& section);
     std::string Text(int tag, const char* english) const;
 
     TEnterNDesignView& View;

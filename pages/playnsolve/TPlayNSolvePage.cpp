@@ -1,11 +1,10 @@
 // Handlers of the Play & Solve page. Each changes the play state, then refreshes the status.
 #include "TPlayNSolvePage.h"
 
+#include "RecordSaving.h"
 #include "SuDoKuDateTime.h"
-#include "SuDoKuText.h"
 #include "TCellInput.h"
 #include "TStatusUpdate.h"
-#include "TWriteError.h"
 
 #include <algorithm>
 #include <charconv>
@@ -448,55 +447,14 @@ void TPlayNSolvePage::FillRecordFromBoard() {
     PlayNSolveRecord.S = Game.PlayNSolveStatus;
 }
 
-bool TPlayNSolvePage::WriteRecord(const std::string& fileName, const std::string& section) {
-    try {
-        return WriteSuDoKuFileData(fileName, section, PlayNSolveRecord);
-    } catch (const TWriteError& error) {
-        Window.ShowWriteError(error.what());
-        return false;
-    }
-}
-
 void TPlayNSolvePage::PlayNSolveSave(const std::string& fileName, std::string recordName,
                                      bool interactive) {
     if (HasFlag(Game.SuDoKuState, sfSaving))
         return;
     Game.SuDoKuState |= sfSaving;
     UpdateStatus();
-    if (PlayNSolveRecord.Name.empty())
-        PlayNSolveRecord.Name = DefaultRecordName(Shared.UserName, PlayNSolveRecord.Tc);
-    if (recordName.empty())
-        recordName = PlayNSolveRecord.Name;
     FillRecordFromBoard();
-
-    if (!interactive) {
-        WriteRecord(fileName, recordName);
-    } else {
-        const std::string shown = DisplayNameOf(PlayNSolveRecord.Name);
-        const std::string answer = TrimBlanks(
-            Window.EditDlg(Text(30, "Save SuDoku as...") + "\n\n" + Text(31, "Please enter a name"),
-                           Text(20, "Ok"), Text(21, "Cancel"), shown));
-        if (answer.empty() || UnsafeDisplayName(answer)) {
-            // nothing is written
-        } else if (answer == shown) {
-            WriteRecord(fileName, recordName);
-        } else {
-            const auto at = recordName.find('@');
-            const std::string prefix =
-                at == std::string::npos ? Shared.UserName + "@" : recordName.substr(0, at + 1);
-            const std::string newName = prefix + answer;
-            const bool exists = SectionExistsInFile(fileName, newName);
-            if (!exists ||
-                Window.MsgDlg("\"" + answer +
-                                  Text(32, "\" already exists, overwrite existing SuDoKu?"),
-                              Text(22, "Yes"), Text(23, "No"))) {
-                const std::string oldName = PlayNSolveRecord.Name;
-                PlayNSolveRecord.Name = newName;
-                if (!WriteRecord(fileName, newName))
-                    PlayNSolveRecord.Name = oldName;
-            }
-        }
-    }
+    SaveRecord(Window, fileName, recordName, Shared.UserName, PlayNSolveRecord, interactive);
     Game.SuDoKuState &= static_cast<TSuDoKuState>(~sfSaving);
     UpdateStatus();
 }

@@ -106,7 +106,6 @@ private:
     bool SolutionUsable() const;
     void ThrottledProcessMessages();
     void FillRecordFromBoard();
-    bool WriteRecord(const std::string& fileName, const std::string& section);
     std::string Text(int tag, const char* english) const;
 
     TPlayNSolveView& View;
