@@ -3,15 +3,12 @@
 
 #include "LanguageTable.h"
 #include "TBaseBtn.h"
-#include "TCellInput.h"
 #include "TFormBuilder.h"
-#include "TGridOptions.h"
 #include "TGridPrinter.h"
 #include "TMainForm.h"
 #include "TPageRequest.h"
 #include "TPieGauge.h"
 #include "TPuzzleMenus.h"
-#include "TScreenLayout.h"
 #include "TSolutionsPopupMenu.h"
 #include "TSuDoKuGridPopupMenu.h"
 #include "TSuDoKuGridWidget.h"
@@ -20,8 +17,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QStackedWidget>
 
 namespace sudoku {
@@ -48,10 +43,18 @@ TranslatedText ModeButtonTexts(int tag) {
 
 TEnterNDesignBinding::TEnterNDesignBinding(TMainForm& form, TPuzzleMenus& menus)
     : Form(form), Menus(menus), PageSheet(new TEnterNDesignSheet(form.Pages, form.ScreenLayout)),
-      GridWidget(PageSheet->EnterNDesignSuDoKuGrid), Services(form) {
+      GridWidget(PageSheet->EnterNDesignSuDoKuGrid), Services(form),
+      Panel(form, *GridWidget, *PageSheet->EnterNDesignDisplaySetImg,
+            *PageSheet->EnterNDesignAlternativesLbl, *PageSheet->EnterNDesignAlternativesImg,
+            *PageSheet->EnterNDesignFileNameLbl) {
     GridWidget->setFocusPolicy(Qt::StrongFocus);
-    Sets.FillDisplaySetList(Form.AppDir);
     DesignPage = std::make_unique<TEnterNDesignPage>(*this, Services, Form.Shared);
+    Panel.GridSize = [this] { return DesignPage->Board().GridSize(); };
+    Panel.StripClicked = [this](const TPuzzleGridPanel::TStripClick& click) {
+        Run([this, click] {
+            DesignPage->DisplaySetImgMouseUp(click.X, click.Width, click.Factor, click.Shift);
+        });
+    };
     Connect();
     Run([this] { SetShape(3, 3); });
 }
@@ -103,7 +106,7 @@ void TEnterNDesignBinding::Connect() {
                 if (!Popup)
                     return;
                 // The menu is shared: its values are those of this grid while it opens here.
-                Menus.Grid().ApplyDisplaySet(Sets, DesignPage->Board().GridSize());
+                Menus.Grid().ApplyDisplaySet(Panel.Sets(), DesignPage->Board().GridSize());
                 Menus.Grid().popup(globalPos);
             });
     connect(GridWidget, &TSuDoKuGridWidget::GridKeyReleased, this,
@@ -117,26 +120,9 @@ void TEnterNDesignBinding::Connect() {
 }
 
 int TEnterNDesignBinding::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
-    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
-    if (qtKey >= Qt::Key_1 && qtKey <= Qt::Key_9)
-        return keypad ? vk::Numpad1 + (qtKey - Qt::Key_1) : '1' + (qtKey - Qt::Key_1);
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return 'A' + (qtKey - Qt::Key_A);
-    switch (qtKey) {
-    case Qt::Key_Delete:
-        return vk::Delete;
-    case Qt::Key_Backspace:
-        return vk::Back;
-    case Qt::Key_Space:
-        return vk::Space;
-    case Qt::Key_Clear:
-        return vk::Clear;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter)
         return TEnterNDesignPage::ReturnKey;
-    default:
-        return 0;
-    }
+    return TPuzzleGridPanel::VirtualKey(qtKey, modifiers);
 }
 
 // ---- Entries -------------------------------------------------------------------------------
@@ -157,18 +143,11 @@ void TEnterNDesignBinding::SyncGrid() {
     // The drawing reads only the flags of a game and of rendering, none of which a design sets.
     draw.SuDoKuState = Form.Shared.SuDoKuState & sfRendering;
     draw.HighlightValue = page.HighlightValue();
-    GridWidget->SetDrawState(draw);
-    GridWidget->SetCells(board.Cells);
     // While carving, the grid shows no ruler and the remaining givens on the contrast colour.
-    TGridLook look = WithOptions(GridWidget->Look(), Form.Shared.Options, Form.ScreenLayout);
-    look.ShowRuler = look.ShowRuler && !page.Carving();
-    look.ContrastPuzzle = look.ContrastPuzzle || page.Carving();
-    look.DisplaySet = Sets.DisplaySet();
-    look.PictureSet = Sets.PictureSetSelected() && draw.GridSize() < 10;
-    look.IconList16x16 = Sets.IconList16x16();
-    look.IconList32x32 = Sets.IconList32x32();
-    if (!(look == GridWidget->Look()))
-        GridWidget->SetLook(look);
+    Panel.ShowBoard(draw, board.Cells, [&page](TGridLook& look) {
+        look.ShowRuler = look.ShowRuler && !page.Carving();
+        look.ContrastPuzzle = look.ContrastPuzzle || page.Carving();
+    });
 }
 
 // ---- The window's moments -------------------------------------------------------------------
@@ -196,7 +175,7 @@ void TEnterNDesignBinding::TimerTick() {
 }
 
 void TEnterNDesignBinding::OptionsChanged() {
-    Run([this] { RefreshDisplaySet(); });
+    Run([this] { Panel.ApplyDisplaySet(); });
 }
 
 void TEnterNDesignBinding::Retranslate() {
@@ -239,23 +218,8 @@ void TEnterNDesignBinding::Request(const TPageRequest& request) {
 
 // ---- Display set ------------------------------------------------------------------------------
 
-int TEnterNDesignBinding::DisplaySetIndex() const {
-    return Sets.SelectedIndex();
-}
-
 std::string TEnterNDesignBinding::DisplaySetSymbols() const {
-    return Sets.DisplaySet().toStdString();
-}
-
-bool TEnterNDesignBinding::HasSmallPicture(int value) const {
-    const auto& icons = Sets.IconList16x16();
-    return value >= 0 && value < icons.size() && !icons[value].isNull();
-}
-
-void TEnterNDesignBinding::RefreshDisplaySet() {
-    const int n = DesignPage->Board().GridSize();
-    Sets.Apply(Sets.IndexOf(Q(Form.Shared.Options.DisplaySet)), n);
-    PageSheet->EnterNDesignDisplaySetImg->update();
+    return Panel.Sets().DisplaySet().toStdString();
 }
 
 // ---- Controls ------------------------------------------------------------------------------
@@ -326,13 +290,7 @@ void TEnterNDesignBinding::SetCompleteCaption(const std::string& caption) {
 }
 
 void TEnterNDesignBinding::SetFileNameCaption(const std::string& caption) {
-    QLabel* label = PageSheet->EnterNDesignFileNameLbl;
-    const QString text = Q(caption);
-    label->setText(text);
-    label->setToolTip(text);
-    // A default name holds the date and time: drawn smaller rather than cut off.
-    label->setFont(
-        TFormBuilder::ShrinkToFit(TScreenLayout::PlacedFont(label), text, label->width(), 5));
+    Panel.ShowFileName(caption);
 }
 
 void TEnterNDesignBinding::ShowClock(const TClockFace& design) {
@@ -343,11 +301,7 @@ void TEnterNDesignBinding::ShowClock(const TClockFace& design) {
 }
 
 void TEnterNDesignBinding::ShowAlternatives(const TAlternativesDisplay& display) {
-    TEnterNDesignSheet& s = *PageSheet;
-    s.EnterNDesignAlternativesLbl->setText(Q(display.Caption));
-    AlternativePictures = display.PictureValues;
-    s.EnterNDesignAlternativesImg->setVisible(display.PictureVisible);
-    s.EnterNDesignAlternativesImg->update();
+    Panel.ShowAlternatives(display);
 }
 
 void TEnterNDesignBinding::SetSolutionsMenu(int count) {
@@ -360,7 +314,7 @@ int TEnterNDesignBinding::SolutionsMenuCount() const {
 
 void TEnterNDesignBinding::SetShape(int boxCols, int boxRows) {
     GridWidget->SetGridSize(boxCols, boxRows);
-    RefreshDisplaySet();
+    Panel.ApplyDisplaySet();
 }
 
 void TEnterNDesignBinding::SelectCell(int col, int row) {
@@ -393,49 +347,7 @@ void TEnterNDesignBinding::PlayNSolve(const std::string& fileName, const std::st
 // ---- Strip and alternatives picture ---------------------------------------------------------
 
 bool TEnterNDesignBinding::eventFilter(QObject* watched, QEvent* event) {
-    TEnterNDesignSheet& s = *PageSheet;
-    if (watched == s.EnterNDesignDisplaySetImg) {
-        if (event->type() == QEvent::Paint) {
-            PaintStrip();
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const int x = static_cast<int>(mouse->position().x());
-            const bool shift = mouse->modifiers().testFlag(Qt::ShiftModifier);
-            const double factor = TScreenLayout::Factor(Form.ScreenLayout);
-            const int width = s.EnterNDesignDisplaySetImg->width();
-            Run([this, x, shift, factor, width] {
-                DesignPage->DisplaySetImgMouseUp(x, width, factor, shift);
-            });
-            return true;
-        }
-    } else if (watched == s.EnterNDesignAlternativesImg && event->type() == QEvent::Paint) {
-        PaintAlternatives();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void TEnterNDesignBinding::PaintStrip() {
-    QWidget* strip = PageSheet->EnterNDesignDisplaySetImg;
-    QPainter painter(strip);
-    const int n = DesignPage->Board().GridSize();
-    const int step =
-        TCellInput::StripStep(strip->width(), n, TScreenLayout::Factor(Form.ScreenLayout));
-    Sets.DrawDisplaySetImg(painter, strip->width(), strip->height(), n, TFormBuilder::WindowColor(),
-                           Form.font(), step);
-}
-
-void TEnterNDesignBinding::PaintAlternatives() {
-    QWidget* picture = PageSheet->EnterNDesignAlternativesImg;
-    QPainter painter(picture);
-    painter.fillRect(picture->rect(), TFormBuilder::WindowColor());
-    const auto& icons = Sets.IconList16x16();
-    int drawn = 0;
-    for (int v : AlternativePictures)
-        if (v < icons.size() && !icons[v].isNull())
-            painter.drawPixmap(9 * drawn++, 2, icons[v]);
+    return Panel.HandleEvent(watched, event) || QObject::eventFilter(watched, event);
 }
 
 } // namespace sudoku

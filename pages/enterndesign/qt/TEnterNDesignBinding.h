@@ -3,18 +3,17 @@
 // captions, enabling, gauge and board reach the controls.
 #pragma once
 
-#include "TDisplaySets.h"
 #include "TEnterNDesignPage.h"
 #include "TEnterNDesignSheet.h"
 #include "TEnterNDesignView.h"
 #include "TFormServices.h"
+#include "TPuzzleGridPanel.h"
 #include "TShellPage.h"
 
 #include <QObject>
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace sudoku {
 
@@ -50,9 +49,9 @@ public:
     static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
 
     // TEnterNDesignView
-    int DisplaySetIndex() const override;
+    int DisplaySetIndex() const override { return Panel.Sets().SelectedIndex(); }
     std::string DisplaySetSymbols() const override;
-    bool HasSmallPicture(int value) const override;
+    bool HasSmallPicture(int value) const override { return Panel.HasSmallPicture(value); }
     void SetEnabled(TDesignControl control, bool enabled) override;
     void SetModeButton(int tag) override;
     void SetStatusCaption(const std::string& caption) override;
@@ -80,19 +79,15 @@ private:
     void Run(const std::function<void()>& handler);
     void SyncGrid();
     void Connect();
-    void RefreshDisplaySet();
-    void PaintStrip();
-    void PaintAlternatives();
 
     TMainForm& Form;
     TPuzzleMenus& Menus;
     TEnterNDesignSheet* PageSheet; // owned by the notebook
     TSuDoKuGridWidget* GridWidget;
     TFormServices Services;
-    TDisplaySets Sets;
+    TPuzzleGridPanel Panel;
     std::unique_ptr<TEnterNDesignPage> DesignPage;
     bool Popup = false;
-    std::vector<int> AlternativePictures;
 };
 
 } // namespace sudoku

@@ -4,15 +4,12 @@
 #include "Levels.h"
 #include "TBaseBtn.h"
 #include "TCellInput.h"
-#include "TFormBuilder.h"
-#include "TGridOptions.h"
 #include "TGridPrinter.h"
 #include "TLoginName.h"
 #include "TMainForm.h"
 #include "TPageRequest.h"
 #include "TPieGauge.h"
 #include "TPuzzleMenus.h"
-#include "TScreenLayout.h"
 #include "TSolutionsPopupMenu.h"
 #include "TSuDoKuGridPopupMenu.h"
 #include "TSuDoKuGridWidget.h"
@@ -20,8 +17,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QStackedWidget>
 
 namespace sudoku {
@@ -36,11 +31,25 @@ QString Q(const std::string& text) {
 
 TPlayNSolveBinding::TPlayNSolveBinding(TMainForm& form, TPuzzleMenus& menus)
     : Form(form), Menus(menus), PageSheet(new TPlayNSolveSheet(form.Pages, form.ScreenLayout)),
-      GridWidget(PageSheet->PlayNSolveSuDoKuGrid), Services(form) {
+      GridWidget(PageSheet->PlayNSolveSuDoKuGrid), Services(form),
+      Panel(form, *GridWidget, *PageSheet->PlayNSolveDisplaySetImg,
+            *PageSheet->PlayNSolveAlternativesLbl, *PageSheet->PlayNSolveAlternativesImg,
+            *PageSheet->PlayNSolveFileNameLbl) {
     GridWidget->setFocusPolicy(Qt::StrongFocus);
-    Sets.FillDisplaySetList(Form.AppDir);
 
     GamePage = std::make_unique<TPlayNSolvePage>(*this, Services, Form.Shared);
+    Panel.GridSize = [this] { return GamePage->State().GridSize(); };
+    // While a game is in play, the strip shows how many of each symbol are still to be placed.
+    Panel.SymbolsToPlace = [this] {
+        const TPlayState& state = GamePage->State();
+        return HasFlag(state.SuDoKuState, sfPlaying) ? state.SymbolsToPlace() : std::vector<int>{};
+    };
+    Panel.StripClicked = [this](const TPuzzleGridPanel::TStripClick& click) {
+        Run([this, click] {
+            GamePage->DisplaySetImgMouseUp(click.X, click.Width, click.Factor, click.Shift,
+                                           click.Ctrl);
+        });
+    };
     // The grid menu and the solutions menu serve the design page too: what the page hands on
     // goes there through the window.
     GamePage->Design.Key = [this](int virtualKey) {
@@ -147,25 +156,9 @@ int TPlayNSolveBinding::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
     // Alt and the logo key belong to shortcuts: no such key enters a value.
     if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
         return 0;
-    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
-    if (qtKey >= Qt::Key_1 && qtKey <= Qt::Key_9)
-        return keypad ? vk::Numpad1 + (qtKey - Qt::Key_1) : '1' + (qtKey - Qt::Key_1);
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return 'A' + (qtKey - Qt::Key_A);
-    switch (qtKey) {
-    case Qt::Key_Delete:
-        return vk::Delete;
-    case Qt::Key_Backspace:
-        return vk::Back;
-    case Qt::Key_Space:
-        return vk::Space;
-    case Qt::Key_Clear:
-        return vk::Clear;
-    case Qt::Key_Pause:
+    if (qtKey == Qt::Key_Pause)
         return vk::Pause;
-    default:
-        return 0;
-    }
+    return TPuzzleGridPanel::VirtualKey(qtKey, modifiers);
 }
 
 // ---- Entries -------------------------------------------------------------------------------
@@ -198,21 +191,7 @@ void TPlayNSolveBinding::SyncGrid() {
     draw.GivenStrings = state.GivenStrings;
     draw.SuDoKuState = state.SuDoKuState;
     draw.HighlightValue = state.HighlightValue;
-    // A new shape comes with the draw state.
-    GridWidget->SetDrawState(draw);
-    GridWidget->SetCells(state.Cells);
-    TGridLook look = WithOptions(GridWidget->Look(), Form.Shared.Options, Form.ScreenLayout);
-    look.DisplaySet = Sets.DisplaySet();
-    look.PictureSet = Sets.PictureSetSelected() && draw.GridSize() < 10;
-    look.IconList16x16 = Sets.IconList16x16();
-    look.IconList32x32 = Sets.IconList32x32();
-    // Point sizes of symbols and notes follow the screen layout.
-    look.ValueFontSize = Form.ScaleValue(12);
-    look.LargeGridValueFontSize = Form.ScaleValue(10);
-    look.NoteFontSize = Form.ScaleValue(6);
-    look.LargeGridNoteFontSize = Form.ScaleValue(4);
-    if (!(look == GridWidget->Look()))
-        GridWidget->SetLook(look);
+    Panel.ShowBoard(draw, state.Cells);
 }
 
 void TPlayNSolveBinding::PlayNSolvePrintBtnClick() {
@@ -275,17 +254,8 @@ std::string TPlayNSolveBinding::OptionsLevelText(int level) const {
                : std::string();
 }
 
-int TPlayNSolveBinding::DisplaySetIndex() const {
-    return Sets.SelectedIndex();
-}
-
 std::string TPlayNSolveBinding::DisplaySetSymbols() const {
-    return Sets.DisplaySet().toStdString();
-}
-
-bool TPlayNSolveBinding::HasSmallPicture(int value) const {
-    const auto& icons = Sets.IconList16x16();
-    return value >= 0 && value < icons.size() && !icons[value].isNull();
+    return Panel.Sets().DisplaySet().toStdString();
 }
 
 bool TPlayNSolveBinding::PlayNSolveShowing() const {
@@ -355,14 +325,7 @@ void TPlayNSolveBinding::SetSolutionCaption(const std::string& caption) {
 }
 
 void TPlayNSolveBinding::SetFileNameCaption(const std::string& caption) {
-    QLabel* label = PageSheet->PlayNSolveFileNameLbl;
-    const QString text = Q(caption);
-    label->setText(text);
-    label->setToolTip(text);
-    // A long name (a default name holds the date and time) is drawn smaller rather than cut
-    // off; the size the screen layout gives the label is the largest.
-    label->setFont(
-        TFormBuilder::ShrinkToFit(TScreenLayout::PlacedFont(label), text, label->width(), 5));
+    Panel.ShowFileName(caption);
 }
 
 void TPlayNSolveBinding::SetLevelCaption(const std::string& caption) {
@@ -379,11 +342,7 @@ void TPlayNSolveBinding::ShowClock(const TClockFace& play) {
 }
 
 void TPlayNSolveBinding::ShowAlternatives(const TAlternativesDisplay& display) {
-    TPlayNSolveSheet& s = *PageSheet;
-    s.PlayNSolveAlternativesLbl->setText(Q(display.Caption));
-    AlternativePictures = display.PictureValues;
-    s.PlayNSolveAlternativesImg->setVisible(display.PictureVisible);
-    s.PlayNSolveAlternativesImg->update();
+    Panel.ShowAlternatives(display);
 }
 
 void TPlayNSolveBinding::SetSolutionsMenu(int count) {
@@ -396,10 +355,8 @@ void TPlayNSolveBinding::SetGridSize(int) {
 }
 
 void TPlayNSolveBinding::RefreshDisplaySet() {
-    const int n = GamePage->State().GridSize();
-    Sets.Apply(Sets.IndexOf(QString::fromStdString(Form.Shared.Options.DisplaySet)), n);
-    GridMenu().ApplyDisplaySet(Sets, n);
-    PageSheet->PlayNSolveDisplaySetImg->update();
+    Panel.ApplyDisplaySet();
+    GridMenu().ApplyDisplaySet(Panel.Sets(), GamePage->State().GridSize());
 }
 
 void TPlayNSolveBinding::SelectCell(int col, int row) {
@@ -428,59 +385,12 @@ void TPlayNSolveBinding::StartNewDesign(int boxCols, int boxRows) {
 // ---- Strip and alternatives picture ---------------------------------------------------------
 
 bool TPlayNSolveBinding::eventFilter(QObject* watched, QEvent* event) {
-    TPlayNSolveSheet& s = *PageSheet;
     if (watched == &Form) {
         if (event->type() == QEvent::WindowStateChange && Form.isMinimized())
             Refresh([this] { GamePage->WindowMinimised(); });
         return false;
     }
-    if (watched == s.PlayNSolveDisplaySetImg) {
-        if (event->type() == QEvent::Paint) {
-            PaintStrip();
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const int x = static_cast<int>(mouse->position().x());
-            const Qt::KeyboardModifiers mods = mouse->modifiers();
-            const double factor = TScreenLayout::Factor(Form.ScreenLayout);
-            const int width = s.PlayNSolveDisplaySetImg->width();
-            Run([this, x, mods, factor, width] {
-                GamePage->DisplaySetImgMouseUp(x, width, factor, mods.testFlag(Qt::ShiftModifier),
-                                               mods.testFlag(Qt::ControlModifier));
-            });
-            return true;
-        }
-    } else if (watched == s.PlayNSolveAlternativesImg && event->type() == QEvent::Paint) {
-        PaintAlternatives();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void TPlayNSolveBinding::PaintStrip() {
-    QWidget* strip = PageSheet->PlayNSolveDisplaySetImg;
-    QPainter painter(strip);
-    const int n = GamePage->State().GridSize();
-    // The clicks on the strip are read back with the same step.
-    const int step =
-        TCellInput::StripStep(strip->width(), n, TScreenLayout::Factor(Form.ScreenLayout));
-    // While a game is in play, how many of each symbol are still to be placed.
-    const TPlayState& state = GamePage->State();
-    Sets.DrawDisplaySetImg(
-        painter, strip->width(), strip->height(), n, TFormBuilder::WindowColor(), Form.font(), step,
-        HasFlag(state.SuDoKuState, sfPlaying) ? state.SymbolsToPlace() : std::vector<int>{});
-}
-
-void TPlayNSolveBinding::PaintAlternatives() {
-    QWidget* picture = PageSheet->PlayNSolveAlternativesImg;
-    QPainter painter(picture);
-    painter.fillRect(picture->rect(), TFormBuilder::WindowColor());
-    const auto& icons = Sets.IconList16x16();
-    int drawn = 0;
-    for (int v : AlternativePictures)
-        if (v < icons.size() && !icons[v].isNull())
-            painter.drawPixmap(9 * drawn++, 2, icons[v]);
+    return Panel.HandleEvent(watched, event) || QObject::eventFilter(watched, event);
 }
 
 } // namespace sudoku

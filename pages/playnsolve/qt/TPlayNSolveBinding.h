@@ -3,11 +3,11 @@
 // enabling, clock and board reach the controls.
 #pragma once
 
-#include "TDisplaySets.h"
 #include "TFormServices.h"
 #include "TPlayNSolvePage.h"
 #include "TPlayNSolveSheet.h"
 #include "TPlayNSolveView.h"
+#include "TPuzzleGridPanel.h"
 #include "TShellPage.h"
 
 #include <QObject>
@@ -15,7 +15,6 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace sudoku {
 
@@ -59,9 +58,9 @@ public:
 
     // TPlayNSolveView
     std::string OptionsLevelText(int level) const override;
-    int DisplaySetIndex() const override;
+    int DisplaySetIndex() const override { return Panel.Sets().SelectedIndex(); }
     std::string DisplaySetSymbols() const override;
-    bool HasSmallPicture(int value) const override;
+    bool HasSmallPicture(int value) const override { return Panel.HasSmallPicture(value); }
     bool PlayNSolveShowing() const override;
     bool EnterNDesignShowing() const override;
     void SetEnabled(TPlayControl control, bool enabled) override;
@@ -91,18 +90,15 @@ private:
     void Refresh(const std::function<void()>& handler);
     void SyncGrid();
     void Connect();
-    void PaintStrip();
-    void PaintAlternatives();
 
     TMainForm& Form;
     TPuzzleMenus& Menus;
     TPlayNSolveSheet* PageSheet; // owned by the notebook
     TSuDoKuGridWidget* GridWidget;
     TFormServices Services;
-    TDisplaySets Sets;
+    TPuzzleGridPanel Panel;
     std::unique_ptr<TPlayNSolvePage> GamePage;
     bool Popup = false;
-    std::vector<int> AlternativePictures;
 };
 
 } // namespace sudoku
