@@ -362,6 +362,14 @@ void TMainForm::TranslateComponents(QWidget* control) {
     TComponentTranslator::TranslateComponents(control, TransLtr::MainSection);
 }
 
+void TMainForm::RetagButton(TBaseBtn* button, int tag, const QString& caption,
+                            const QString& hint) {
+    TFormBuilder::SetTag(button, tag);
+    TFormBuilder::SetButtonCaption(button, caption);
+    button->setToolTip(hint);
+    TranslateComponents(button);
+}
+
 void TMainForm::ChangeUser(const std::string& userName) {
     // The old user's settings and game are saved under the old name.
     SaveOptions();

@@ -110,6 +110,9 @@ public:
     QString TranslateText(int number, const QString& fallback) const;
     // Translates one control by its tag again, after its tag changed (or a whole window).
     void TranslateComponents(QWidget* control);
+    // A button whose tag changes at run time: the new tag, and its caption and hint in the
+    // language in force, or the English ones given where the language file has no row for it.
+    void RetagButton(TBaseBtn* button, int tag, const QString& caption, const QString& hint);
 
     // Title buttons, the maker's button and quitting.
     void HelpBtnClick();

@@ -15,6 +15,8 @@ namespace sudoku {
 namespace {
 
 constexpr auto MessageInterval = std::chrono::milliseconds(40);
+constexpr int PauseButtonTag = 530;
+constexpr int PauseButtonPausedTag = 531; // its caption offers to resume
 
 } // namespace
 
@@ -77,8 +79,7 @@ void TPlayNSolvePage::SetTimeCaption(const std::string& caption) {
 }
 
 void TPlayNSolvePage::SetPauseButton(bool paused) {
-    // Without a translation for the paused caption the button keeps "Pause".
-    View.SetPauseCaption(paused ? Text(531, "Pause") : Text(530, "Pause"));
+    View.SetPauseButton(paused ? PauseButtonPausedTag : PauseButtonTag);
 }
 
 bool TPlayNSolvePage::SolutionUsable() const {

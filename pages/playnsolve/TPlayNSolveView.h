@@ -40,9 +40,10 @@ public:
     virtual bool PlayNSolveShowing() const = 0;
     virtual bool EnterNDesignShowing() const = 0;
 
-    // Controls of the page.
+    // Controls of the page. The Pause button takes the caption and hint of its tag: 530 while
+    // the game runs, 531 while it is paused.
     virtual void SetEnabled(TPlayControl control, bool enabled) = 0;
-    virtual void SetPauseCaption(const std::string& caption) = 0;
+    virtual void SetPauseButton(int tag) = 0;
     virtual void SetSolutionCaption(const std::string& caption) = 0;
     virtual void SetFileNameCaption(const std::string& caption) = 0;
     virtual void SetLevelCaption(const std::string& caption) = 0;

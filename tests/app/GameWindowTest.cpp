@@ -175,6 +175,8 @@ TEST_F(GameWindow, PauseCoversTheGameAndRefusesKeys) {
     Tick(30);
     Click(Sheet().PlayNSolvePauseBtn);
     EXPECT_EQ(Sheet().PlayNSolveTimeLbl->text(), "Pausing");
+    // Without a language file the paused button keeps the form's caption.
+    EXPECT_EQ(Sheet().PlayNSolvePauseBtn->Caption(), "Pause");
     EXPECT_FALSE(Grid().isEnabled());
     EXPECT_FALSE(Sheet().PlayNSolveUndoBtn->isEnabled());
     Type(c, r, Qt::Key_5);

@@ -10,6 +10,7 @@
 #include "TAboutBox.h"
 #include "TAppPaths.h"
 #include "TBaseBtn.h"
+#include "TEnterNDesignBinding.h"
 #include "TFormBuilder.h"
 #include "TLoginName.h"
 #include "TMsgDlgBox.h"
@@ -248,6 +249,53 @@ TEST_F(OptionsPageTest, LevelSetsItsAidsAndLimitButTheRulerBoxKeepsTheUsersChoic
     Restart();
     EXPECT_EQ(Record().SolveOptions, 0x22);
     EXPECT_FALSE(Sheet().OptionsShowRulerChkBox->isChecked());
+}
+
+TEST_F(OptionsPageTest, PausedGameAndDesignModeComeBackInTheNewLanguage) {
+    // A paused game's Pause button offers to resume, the mode button in Design Mode offers the
+    // puzzle mode: left for a change of language, they come back in the new one.
+    const struct {
+        const char* Language;
+        int Tag;
+        std::function<TBaseBtn*(OptionsPageTest&)> Enter;
+        std::function<void(TMainForm&)> Return;
+    } cases[] = {
+        {"Nederlands", 531,
+         [](OptionsPageTest& t) {
+             t.Form->PlayNSolveBtnClick();
+             TPlayNSolveBinding& play = PlayNSolvePage(*t.Form);
+             play.ShapeMenu().Item(QStringLiteral("S3X3"))->trigger();
+             Click(play.Sheet().PlayNSolvePauseBtn);
+             return play.Sheet().PlayNSolvePauseBtn;
+         },
+         &TMainForm::PlayNSolveBtnClick},
+        {"Deutsch", 646,
+         [](OptionsPageTest& t) {
+             t.Form->EnterNDesignBtnClick();
+             TEnterNDesignSheet& sheet = EnterNDesignPage(*t.Form).Sheet();
+             Click(sheet.EnterNDesignNewBtn);
+             PlayNSolvePage(*t.Form).ShapeMenu().Item(QStringLiteral("S3X3"))->trigger();
+             QApplication::processEvents(); // the new design is queued
+             Click(sheet.EnterNDesignModeBtn);
+             return sheet.EnterNDesignModeBtn;
+         },
+         &TMainForm::EnterNDesignBtnClick},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Language);
+        TBaseBtn* button = c.Enter(*this);
+        ASSERT_EQ(TFormBuilder::Tag(button), c.Tag);
+        Form->OptionsBtnClick();
+        ChooseLanguage(QString::fromLatin1(c.Language));
+        ASSERT_EQ(Sheet().OptionsLanguageList->currentText(), c.Language);
+        c.Return(*Form);
+        ASSERT_EQ(TFormBuilder::Tag(button), c.Tag);
+        LanguageTable table;
+        ASSERT_TRUE(
+            table.Open(TransLtr::LanguageFileName(), TransLtr::MainSection, TransLtr::LngID()));
+        EXPECT_EQ(button->Caption().toStdString(), table.Lookup(c.Tag)->Caption);
+        EXPECT_EQ(button->toolTip().toStdString(), table.Lookup(c.Tag)->Hint);
+    }
 }
 
 TEST_F(OptionsPageTest, DefaultOptionsKeepLanguageAndScreenSizeAndTickTheLauncher) {

@@ -38,7 +38,8 @@ public:
     std::string SolutionCaption, FileName, LevelCaption;
     TClockFace PlayFace;
     TAlternativesDisplay Alternatives;
-    int SolutionsMenu = -1, GridSize = 0, Col = 1, Row = 1, NewDesigns = 0, DelayedMs = 0;
+    int PauseTag = 530, SolutionsMenu = -1, GridSize = 0, Col = 1, Row = 1, NewDesigns = 0,
+        DelayedMs = 0;
     bool PopupAllowed = false;
     std::vector<std::string> Errors;
 
@@ -61,7 +62,7 @@ public:
     bool EnterNDesignShowing() const override { return DesignShowing; }
 
     void SetEnabled(TPlayControl control, bool enabled) override { Enabled[control] = enabled; }
-    void SetPauseCaption(const std::string&) override {}
+    void SetPauseButton(int tag) override { PauseTag = tag; }
     void SetSolutionCaption(const std::string& c) override { SolutionCaption = c; }
     void SetFileNameCaption(const std::string& c) override { FileName = c; }
     void SetLevelCaption(const std::string& c) override { LevelCaption = c; }

@@ -378,12 +378,14 @@ TEST_F(PlayNSolveGame, GameSurvivesPausePageChangesAndClosingTheProgram) {
     Tick(3);
     Page->PlayNSolvePauseBtnClick();
     EXPECT_EQ(View.PlayFace.Caption, "Pausing");
+    EXPECT_EQ(View.PauseTag, 531);
     EXPECT_EQ(State().PlayNSolveStatus, psPaused);
     EXPECT_FALSE(View.Enabled[TPlayControl::Grid]);
     EXPECT_EQ(Tick(20), "Pausing");
     EXPECT_FALSE(View.PlayFace.GaugeVisible);
     Page->PlayNSolvePauseBtnClick();
     EXPECT_EQ(View.PlayFace.Caption, "Time 03:00");
+    EXPECT_EQ(View.PauseTag, 530);
     EXPECT_EQ(Tick(1), "Time 04:00");
     EXPECT_EQ(Page->Record().Sp, 1);
 

@@ -1,7 +1,6 @@
 // Wiring of the Enter & Design page logic to its sheet and to the window.
 #include "TEnterNDesignBinding.h"
 
-#include "LanguageTable.h"
 #include "TBaseBtn.h"
 #include "TFormBuilder.h"
 #include "TGridPrinter.h"
@@ -13,7 +12,6 @@
 #include "TSuDoKuGridPopupMenu.h"
 #include "TSuDoKuGridWidget.h"
 #include "TSuDoKuGridsPopupMenu.h"
-#include "TransLtr.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -25,18 +23,6 @@ namespace {
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// Caption and hint of the mode button under its tag, from the language in force. The form
-// holds the texts of tag 645; those of 646 come from the language file only, so without one
-// the button offers the puzzle mode in English.
-TranslatedText ModeButtonTexts(int tag) {
-    LanguageTable table;
-    if (table.Open(TransLtr::LanguageFileName(), TransLtr::MainSection, TransLtr::LngID()))
-        if (auto texts = table.Lookup(tag))
-            return *texts;
-    return tag == 646 ? TranslatedText{"Puzzle Mode", "Switch to puzzle mode"}
-                      : TranslatedText{"Design Mode", "Switch to design mode"};
 }
 
 } // namespace
@@ -270,11 +256,14 @@ void TEnterNDesignBinding::SetEnabled(TDesignControl control, bool enabled) {
 }
 
 void TEnterNDesignBinding::SetModeButton(int tag) {
-    TBaseBtn* button = PageSheet->EnterNDesignModeBtn;
-    TFormBuilder::SetTag(button, tag);
-    const TranslatedText texts = ModeButtonTexts(tag);
-    TFormBuilder::SetButtonCaption(button, Q(texts.Caption));
-    button->setToolTip(Q(texts.Hint));
+    // The form's texts offer the design mode; without a language file the button offers the
+    // puzzle mode in English.
+    const bool offersPuzzleMode = tag == 646;
+    Form.RetagButton(PageSheet->EnterNDesignModeBtn, tag,
+                     offersPuzzleMode ? QStringLiteral("Puzzle Mode")
+                                      : QStringLiteral("Design Mode"),
+                     offersPuzzleMode ? QStringLiteral("Switch to puzzle mode")
+                                      : QStringLiteral("Switch to design mode"));
 }
 
 void TEnterNDesignBinding::SetStatusCaption(const std::string& caption) {

@@ -34,7 +34,9 @@ TPlayNSolveBinding::TPlayNSolveBinding(TMainForm& form, TPuzzleMenus& menus)
       GridWidget(PageSheet->PlayNSolveSuDoKuGrid), Services(form),
       Panel(form, *GridWidget, *PageSheet->PlayNSolveDisplaySetImg,
             *PageSheet->PlayNSolveAlternativesLbl, *PageSheet->PlayNSolveAlternativesImg,
-            *PageSheet->PlayNSolveFileNameLbl) {
+            *PageSheet->PlayNSolveFileNameLbl),
+      PauseCaption(PageSheet->PlayNSolvePauseBtn->Caption()),
+      PauseHint(PageSheet->PlayNSolvePauseBtn->toolTip()) {
     GridWidget->setFocusPolicy(Qt::StrongFocus);
 
     GamePage = std::make_unique<TPlayNSolvePage>(*this, Services, Form.Shared);
@@ -316,8 +318,10 @@ void TPlayNSolveBinding::SetEnabled(TPlayControl control, bool enabled) {
         widget->setEnabled(enabled);
 }
 
-void TPlayNSolveBinding::SetPauseCaption(const std::string& caption) {
-    PageSheet->PlayNSolvePauseBtn->SetCaption(Q(caption));
+void TPlayNSolveBinding::SetPauseButton(int tag) {
+    // The paused texts come from the language file only; without them the button keeps the
+    // form's texts.
+    Form.RetagButton(PageSheet->PlayNSolvePauseBtn, tag, PauseCaption, PauseHint);
 }
 
 void TPlayNSolveBinding::SetSolutionCaption(const std::string& caption) {

@@ -64,7 +64,7 @@ public:
     bool PlayNSolveShowing() const override;
     bool EnterNDesignShowing() const override;
     void SetEnabled(TPlayControl control, bool enabled) override;
-    void SetPauseCaption(const std::string& caption) override;
+    void SetPauseButton(int tag) override;
     void SetSolutionCaption(const std::string& caption) override;
     void SetFileNameCaption(const std::string& caption) override;
     void SetLevelCaption(const std::string& caption) override;
@@ -97,6 +97,9 @@ private:
     TSuDoKuGridWidget* GridWidget;
     TFormServices Services;
     TPuzzleGridPanel Panel;
+    // The form's English texts of the Pause button.
+    const QString PauseCaption;
+    const QString PauseHint;
     std::unique_ptr<TPlayNSolvePage> GamePage;
     bool Popup = false;
 };
