@@ -3,9 +3,6 @@
 // Generate and Puzzle, keys in both modes, the shape menu, saving, playing the design, the
 // design across page changes and a restart, and the window while the engine works. With
 // SUDOKU_SCREENSHOT_DIR set, the page is also photographed.
-#include "AtelierPages.h"
-#include "MainFormTestSupport.h"
-#include "TAppPaths.h"
 #include "TBaseBtn.h"
 #include "TEnterNDesignBinding.h"
 #include "TFormBuilder.h"
@@ -17,26 +14,22 @@
 #include "TSuDoKuGridPopupMenu.h"
 #include "TSuDoKuGridWidget.h"
 #include "TSuDoKuGridsPopupMenu.h"
+#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 namespace sudoku {
 namespace {
-
-namespace fs = std::filesystem;
 
 // A puzzle that the limited solver gives up on, with its one solution.
 constexpr const char* Hard =
@@ -51,29 +44,14 @@ constexpr const char* EasterMonsterSolution =
 constexpr const char* TwoSolutions =
     "81.75.64994.68.175675491283154237896369845721287169534521974368438526917796318452";
 
-class DesignWindow : public ::testing::Test {
+class DesignWindow : public test::AtelierWindowTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(Temp.isValid());
-        Dir = Temp.path().toStdString();
-        TAppPaths::SetFolders(Dir.string() + "/", Dir.string() + "/");
+        AtelierWindowTest::SetUp();
         Open();
     }
-    void TearDown() override {
-        Form.reset();
-        TAppPaths::Reset();
-        QDir::setCurrent(WorkingDir);
-    }
-
     void Open() {
-        Form = std::make_unique<TMainForm>(&MakeAtelierPages, 0);
-        auto answerer = std::make_unique<test::TQueuedAnswerer>();
-        Answers = answerer.get();
-        Form->SetDialogAnswerer(std::move(answerer));
-        Form->SetShellClock(std::make_unique<test::TInstantClock>());
-        Form->Timer->stop(); // ticks come from the test
-        Form->show();
-        QApplication::processEvents();
+        OpenWindow(std::make_unique<test::TInstantClock>());
         Page().SetRandom(Random);
         Form->EnterNDesignBtnClick();
     }
@@ -87,10 +65,6 @@ protected:
     TSuDoKuState State() const { return Form->Shared.SuDoKuState; }
     QString Validity() { return Sheet().EnterNDesignValidateLbl->text(); }
 
-    static void Click(QWidget* widget) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-        QApplication::processEvents();
-    }
     void NewDesign(const char* shape = "S3X3") {
         Click(Sheet().EnterNDesignNewBtn);
         TSuDoKuGridsPopupMenu& menu = PlayNSolvePage(*Form).ShapeMenu();
@@ -141,25 +115,11 @@ protected:
         return Board().Grid().ValuesFull(Board().SolutionValues) &&
                Board().Grid().UnitsOK(Board().SolutionValues);
     }
-    void Screenshot(const char* name, bool settle = true) {
-        const QByteArray dir = qgetenv("SUDOKU_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            return;
-        if (settle)
-            QApplication::processEvents();
-        Form->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name)));
-    }
-    std::string Library() const { return (Dir / "sudoku.dat").string(); }
     std::string Section(const std::string& name) const {
         return Form->Shared.UserName + "@" + name;
     }
 
-    const QString WorkingDir = QDir::currentPath();
-    QTemporaryDir Temp;
-    fs::path Dir;
-    test::TQueuedAnswerer* Answers = nullptr; // owned by the window
     TDefaultRandom Random{7};
-    std::unique_ptr<TMainForm> Form;
 };
 
 TEST_F(DesignWindow, TypedGivensAreCompletedAndCheckedByTheirCount) {

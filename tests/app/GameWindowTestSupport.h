@@ -1,28 +1,22 @@
-// The window as the program composes it, driven headless by the whole-game tests: a clock
-// that stands still unless the test moves it, queued dialog answers, and helpers that click,
-// type and tick.
+// The window as the program composes it, driven headless by the whole-game tests on the Play &
+// Solve page: a clock that stands still unless the test moves it, and helpers that start a
+// game, type and tick.
 #pragma once
 
-#include "AtelierPages.h"
-#include "MainFormTestSupport.h"
-#include "TAppPaths.h"
 #include "TBaseBtn.h"
 #include "TOptionsBinding.h"
 #include "TPlayNSolveBinding.h"
 #include "TPlayNSolveSheet.h"
 #include "TSuDoKuGridWidget.h"
 #include "TSuDoKuGridsPopupMenu.h"
+#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -30,51 +24,13 @@
 
 namespace sudoku::test {
 
-namespace fs = std::filesystem;
-
-// Time stands still unless the test moves it; waits return at once, after running what the
-// test wants to happen while the window waits.
-class SteppedClock : public TShellClock {
-public:
-    QDateTime* Moment;
-    int* Waited;
-    std::function<void()>* DuringWait;
-    SteppedClock(QDateTime& moment, int& waited, std::function<void()>& duringWait)
-        : Moment(&moment), Waited(&waited), DuringWait(&duringWait) {}
-    QDateTime Now() const override { return *Moment; }
-    void Delay(int ms) override {
-        *Waited += ms;
-        if (*DuringWait)
-            (*DuringWait)();
-    }
-};
-
-class GameWindow : public ::testing::Test {
+class GameWindow : public AtelierWindowTest {
 protected:
-    // The window makes its folder the working folder: give that back before the folder goes,
-    // so later tests (and the programs they start) do not run in a deleted folder.
     void SetUp() override {
-        ASSERT_TRUE(Temp.isValid());
-        Dir = Temp.path().toStdString();
-        TAppPaths::SetFolders(Dir.string() + "/", Dir.string() + "/");
+        AtelierWindowTest::SetUp();
         Open();
     }
-    void TearDown() override {
-        Form.reset();
-        TAppPaths::Reset();
-        QDir::setCurrent(WorkingDir);
-    }
-
-    void Open() {
-        Form = std::make_unique<TMainForm>(&MakeAtelierPages, 0);
-        auto answerer = std::make_unique<test::TQueuedAnswerer>();
-        Answers = answerer.get();
-        Form->SetDialogAnswerer(std::move(answerer));
-        Form->SetShellClock(std::make_unique<SteppedClock>(Moment, Waited, DuringWait));
-        Form->Timer->stop(); // ticks come from the test
-        Form->show();
-        QApplication::processEvents();
-    }
+    void Open() { OpenWindow(std::make_unique<SteppedClock>(Moment, Waited, DuringWait)); }
 
     TPlayNSolveBinding& Binding() { return PlayNSolvePage(*Form); }
     TPlayNSolvePage& Page() { return Binding().Page(); }
@@ -83,10 +39,6 @@ protected:
     TOptionsSheet& Options() { return OptionsPage(*Form).Sheet(); }
     TSuDoKuGridWidget& Grid() { return Binding().Grid(); }
 
-    void Click(QWidget* widget) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-        QApplication::processEvents();
-    }
     void NewGame(const QString& shape) {
         Click(Sheet().PlayNSolveNewBtn);
         Binding().ShapeMenu().Item(shape)->trigger();
@@ -132,22 +84,9 @@ protected:
         return value <= 9 ? static_cast<Qt::Key>(Qt::Key_0 + value)
                           : static_cast<Qt::Key>(Qt::Key_Q + value - 10);
     }
-    void Screenshot(const char* name) {
-        const QByteArray dir = qgetenv("SUDOKU_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            return;
-        QApplication::processEvents();
-        Form->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name)));
-    }
-
-    const QString WorkingDir = QDir::currentPath();
-    QTemporaryDir Temp;
-    fs::path Dir;
-    test::TQueuedAnswerer* Answers = nullptr; // owned by the window
     QDateTime Moment{QDate(2026, 12, 5), QTime(17, 45, 15)};
     int Waited = 0;
     std::function<void()> DuringWait;
-    std::unique_ptr<TMainForm> Form;
 };
 
 } // namespace sudoku::test

@@ -3,9 +3,6 @@
 // import, export, backup and restore through the file dialogs the tests answer.
 // With SUDOKU_SCREENSHOT_DIR set, the page and the import report are photographed.
 #include "../platform/TestFolder.h"
-#include "AtelierPages.h"
-#include "MainFormTestSupport.h"
-#include "TAppPaths.h"
 #include "TBaseBtn.h"
 #include "TEnterNDesignBinding.h"
 #include "TMsgDlgBox.h"
@@ -13,16 +10,14 @@
 #include "TPlayNSolveBinding.h"
 #include "TSuDoKuFileData.h"
 #include "TSuDoKuGridWidget.h"
+#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <csignal>
 #include <filesystem>
@@ -76,30 +71,15 @@ private:
     void (*Handler)(int) = nullptr;
 };
 
-class LibraryWindow : public ::testing::Test {
+class LibraryWindow : public test::AtelierWindowTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(Temp.isValid());
-        Dir = Temp.path().toStdString();
-        TAppPaths::SetFolders(Dir.string() + "/", Dir.string() + "/");
-        Form = std::make_unique<TMainForm>(MakeAtelierPages, 0);
-        auto answerer = std::make_unique<test::TQueuedAnswerer>();
-        Answers = answerer.get();
-        Form->SetDialogAnswerer(std::move(answerer));
-        Form->SetShellClock(std::make_unique<test::TInstantClock>());
-        Form->Timer->stop();
-        Form->show();
-        QApplication::processEvents();
+        AtelierWindowTest::SetUp();
+        OpenWindow(std::make_unique<test::TInstantClock>());
         User = Form->Shared.UserName;
-    }
-    void TearDown() override {
-        Form.reset();
-        TAppPaths::Reset();
-        QDir::setCurrent(WorkingDir);
     }
 
     TMySuDoKusSheet& Sheet() { return MySuDoKusPage(*Form).Sheet(); }
-    std::string Library() const { return (Dir / "sudoku.dat").string(); }
     std::string Mine(const std::string& name) const { return User + "@" + name; }
     void Store(const std::string& section, TSuDoKuFileData rec = {}) {
         rec.Name = section;
@@ -118,27 +98,11 @@ protected:
         Sheet().MySuDoKusList->setCurrentItem(found.front());
         QApplication::processEvents();
     }
-    void Click(QWidget* widget) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-        QApplication::processEvents();
-    }
     void ChooseFile(const fs::path& file, int filter = 0) {
         Answers->Files.push_back({QString::fromStdString(file.string()), filter});
     }
-    void Screenshot(QWidget& widget, const char* name) {
-        const QByteArray dir = qgetenv("SUDOKU_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            return;
-        QApplication::processEvents();
-        widget.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name)));
-    }
 
-    const QString WorkingDir = QDir::currentPath();
-    QTemporaryDir Temp;
-    fs::path Dir;
     std::string User;
-    test::TQueuedAnswerer* Answers = nullptr; // owned by the window
-    std::unique_ptr<TMainForm> Form;
 };
 
 TEST_F(LibraryWindow, ListsOnlyTheUsersEntriesSortedWithTheirDetails) {

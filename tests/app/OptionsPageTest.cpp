@@ -3,12 +3,9 @@
 // settings across a restart and per login name; foreign sections kept byte for byte; the
 // desktop launcher; every language on every text and caption fitting at every screen size.
 // With SUDOKU_SCREENSHOT_DIR set, the page is photographed in each language.
-#include "AtelierPages.h"
 #include "LanguageCache.h"
 #include "LanguageTable.h"
-#include "MainFormTestSupport.h"
 #include "TAboutBox.h"
-#include "TAppPaths.h"
 #include "TBaseBtn.h"
 #include "TEnterNDesignBinding.h"
 #include "TFormBuilder.h"
@@ -19,6 +16,7 @@
 #include "TSuDoKuGridWidget.h"
 #include "TSuDoKuGridsPopupMenu.h"
 #include "TransLtr.h"
+#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -30,10 +28,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QStackedWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
-#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
@@ -49,32 +45,26 @@ std::string Contents(const std::string& fileName) {
     return out.str();
 }
 
-class OptionsPageTest : public ::testing::Test {
+class OptionsPageTest : public test::AtelierWindowTest {
 public: // the cases of a table reach into the fixture
-    // The shipped language file beside the program; settings and the desktop in a folder of
-    // the test's own.
+    // The shipped language file beside the program; settings and the desktop in the test's
+    // folder.
+    OptionsPageTest() { ShippedLanguage = true; }
+    using AtelierWindowTest::Answers;
+    using AtelierWindowTest::Form;
     void SetUp() override {
-        ASSERT_TRUE(Data.isValid());
-        TAppPaths::SetFolders(TAppPaths::AppDir(), Data.path().toStdString());
+        AtelierWindowTest::SetUp();
         Home = qgetenv("HOME");
-        qputenv("HOME", Data.path().toUtf8());
+        qputenv("HOME", Temp.path().toUtf8());
         Open();
     }
     void TearDown() override {
-        Form.reset();
+        AtelierWindowTest::TearDown();
         qputenv("HOME", Home);
-        TAppPaths::Reset();
-        QDir::setCurrent(WorkingDir);
     }
 
     void Open() {
-        Form = std::make_unique<TMainForm>(&MakeAtelierPages, 0);
-        auto answerer = std::make_unique<test::TQueuedAnswerer>();
-        Answers = answerer.get();
-        Form->SetDialogAnswerer(std::move(answerer));
-        Form->SetShellClock(std::make_unique<test::TInstantClock>());
-        Form->Timer->stop();
-        Form->show();
+        OpenWindow(std::make_unique<test::TInstantClock>());
         Form->OptionsBtnClick();
         QApplication::processEvents();
     }
@@ -92,24 +82,16 @@ public: // the cases of a table reach into the fixture
         return *Form->findChild<TSuDoKuGridWidget*>(QStringLiteral("EnterNDesignSuDoKuGrid"));
     }
     std::string File() { return Form->Shared.SettingsFile; }
-    static void Click(QWidget* widget) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-        QApplication::processEvents();
-    }
     void ChooseLanguage(const QString& name) {
         QComboBox* list = Sheet().OptionsLanguageList;
         list->setCurrentIndex(list->findText(name));
         QApplication::processEvents(); // the change is queued
     }
     std::string Launcher() const {
-        return Data.filePath("Desktop/sudoku-atelier.desktop").toStdString();
+        return Temp.filePath("Desktop/sudoku-atelier.desktop").toStdString();
     }
 
-    const QString WorkingDir = QDir::currentPath();
-    QTemporaryDir Data;
     QByteArray Home;
-    test::TQueuedAnswerer* Answers = nullptr; // owned by the window
-    std::unique_ptr<TMainForm> Form;
 };
 
 TEST_F(OptionsPageTest, EachControlChangesTheRecordAndBothGrids) {
@@ -331,8 +313,8 @@ TEST_F(OptionsPageTest, LauncherBoxMakesAndRemovesTheLauncherAndShowsWhetherItIs
     Sheet().OptionsShowProgramShortcutOnDesktopChkBox->setChecked(false);
     EXPECT_FALSE(std::filesystem::exists(Launcher()));
     // A launcher that cannot be made leaves the box clear.
-    std::filesystem::remove_all(Data.filePath("Desktop").toStdString());
-    std::ofstream(Data.filePath("Desktop").toStdString()) << "a file, not a folder";
+    std::filesystem::remove_all(Temp.filePath("Desktop").toStdString());
+    std::ofstream(Temp.filePath("Desktop").toStdString()) << "a file, not a folder";
     Sheet().OptionsShowProgramShortcutOnDesktopChkBox->setChecked(true);
     EXPECT_FALSE(Sheet().OptionsShowProgramShortcutOnDesktopChkBox->isChecked());
 }
@@ -386,7 +368,7 @@ TEST_F(OptionsPageTest, OtherUsersSectionsAndUnknownKeysSurviveASaveByteForByte)
                                user +
                                ".Options]\r\nLevel=3\r\nFutureKey=x=y\r\n"
                                "[Somebody else's]\r\nKey=value with = and ;\r\n";
-    { std::ofstream(Data.filePath("sudokus.ini").toStdString(), std::ios::binary) << before; }
+    { std::ofstream(Temp.filePath("sudokus.ini").toStdString(), std::ios::binary) << before; }
     Open();
     EXPECT_EQ(Record().Level, 3);
     Form->SaveOptions();

@@ -2,10 +2,7 @@
 // to a PDF file through the printer path (print dialog) or the no-printer path (save dialog),
 // and poppler's tools read it back. With SUDOKU_SCREENSHOT_DIR set, the printed pages and a
 // clipboard picture are also written there.
-#include "AtelierPages.h"
-#include "MainFormTestSupport.h"
 #include "PdfFacts.h"
-#include "TAppPaths.h"
 #include "TBaseBtn.h"
 #include "TEnterNDesignBinding.h"
 #include "TGridPrinter.h"
@@ -14,6 +11,7 @@
 #include "TSuDoKuGrid.h"
 #include "TSuDoKuGridWidget.h"
 #include "TSuDoKuGridsPopupMenu.h"
+#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -27,24 +25,15 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 
 namespace sudoku {
 namespace {
-
-class TSteppedClock : public TShellClock {
-public:
-    explicit TSteppedClock(const QDateTime& moment) : Moment(moment) {}
-    QDateTime Now() const override { return Moment; }
-    void Delay(int) override {}
-    const QDateTime& Moment;
-};
 
 // Bounding box of the pixels that are not white inside area.
 QRect InkBox(const QImage& image, const QRect& area) {
@@ -64,39 +53,22 @@ int CountColour(const QImage& image, QRgb colour) {
     return count;
 }
 
-class PrintWindow : public ::testing::Test {
+class PrintWindow : public test::AtelierWindowTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(Temp.isValid());
-        const std::string dir = Temp.path().toStdString() + "/";
-        TAppPaths::SetFolders(dir, dir);
-        Form = std::make_unique<TMainForm>(&MakeAtelierPages, 0);
-        auto answerer = std::make_unique<test::TQueuedAnswerer>();
-        Answers = answerer.get();
-        Form->SetDialogAnswerer(std::move(answerer));
-        Form->SetShellClock(std::make_unique<TSteppedClock>(Moment));
+        AtelierWindowTest::SetUp();
+        OpenWindow(std::make_unique<test::SteppedClock>(Moment, Waited, DuringWait));
         Form->GridPrinter().PrintersInstalled = [this] { return Printers; };
-        Form->Timer->stop(); // ticks come from the test
-        Form->show();
         OptionsPage(*Form).Sheet().OptionsTimeLimitedChkBox->setChecked(false);
         Click(Binding().Sheet().PlayNSolveNewBtn);
         Binding().ShapeMenu().Item(QStringLiteral("S3X3"))->trigger();
         Binding().ShapeMenu().close();
         QApplication::processEvents();
     }
-    void TearDown() override {
-        Form.reset();
-        TAppPaths::Reset();
-        QDir::setCurrent(WorkingDir);
-    }
 
     TPlayNSolveBinding& Binding() { return PlayNSolvePage(*Form); }
     TSuDoKuGridWidget& Grid() { return Binding().Grid(); }
     QString File(const QString& name) const { return Temp.filePath(name); }
-    static void Click(QWidget* widget) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-        QApplication::processEvents();
-    }
     // The dialogs answer with file (empty: cancel): the save dialog's name, or "Print to File
     // (PDF)" in the print dialog with the paper and resolution given. Both note the flags.
     void AnswerWith(const QString& file, QPageSize::PageSizeId paper = QPageSize::A4,
@@ -140,13 +112,11 @@ protected:
             image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QLatin1String(name)));
     }
 
-    const QString WorkingDir = QDir::currentPath();
-    QTemporaryDir Temp;
-    test::TQueuedAnswerer* Answers = nullptr; // owned by the window
     QDateTime Moment{QDate(2026, 12, 5), QTime(17, 45, 15)};
+    int Waited = 0;
+    std::function<void()> DuringWait;
     bool Printers = false;
     std::pair<TSuDoKuState, TSuDoKuState> Seen; // shared and drawn flags in the last dialog
-    std::unique_ptr<TMainForm> Form;
 };
 
 TEST_F(PrintWindow, OnePageWithNameFooterAndTheGridCentredAtItsScreenSize) {
