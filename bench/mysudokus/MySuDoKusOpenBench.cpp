@@ -43,14 +43,3 @@ BENCHMARK(BM_OpenMySuDoKus)
     ->UseRealTime();
 
 } // namespace
-
-// The window needs an application object; it runs headless.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

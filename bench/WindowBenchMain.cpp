@@ -1,4 +1,5 @@
-// Entry point of the presentation benchmarks: a headless application, then every benchmark.
+// Entry point of the benchmarks that need an application object: a headless one, then every
+// benchmark.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
