@@ -2,6 +2,7 @@
 // details, rename and delete with their questions, opening entries on the other pages, and
 // import, export, backup and restore through the file dialogs the tests answer.
 // With SUDOKU_SCREENSHOT_DIR set, the page and the import report are photographed.
+#include "../library/ClassicPuzzle.h"
 #include "../platform/TestFolder.h"
 #include "TBaseBtn.h"
 #include "TEnterNDesignBinding.h"
@@ -28,20 +29,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
-
-constexpr const char* Classic =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-constexpr const char* ClassicSolution =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-
-std::string Hex(std::string_view line) {
-    std::string hex;
-    for (const char c : line) {
-        hex += '0';
-        hex += c == '.' ? '0' : c;
-    }
-    return hex;
-}
+using test::Classic;
+using test::ClassicSolution;
+using test::Hex;
 
 std::string Contents(const fs::path& file) {
     return test::TTestFolder::Contents(file.string());

@@ -2,6 +2,7 @@
 // export writes for them.
 #include "PuzzleLineFile.h"
 #include "../platform/TestFolder.h"
+#include "ClassicPuzzle.h"
 #include "Levels.h"
 #include "TSuDoKuFileData.h"
 
@@ -10,12 +11,11 @@
 namespace sudoku {
 namespace {
 
+using test::Classic;
+using test::ClassicSolution;
+using test::Hex;
 using test::TTestFolder;
 
-constexpr const char* Classic =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-constexpr const char* ClassicSolution =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 constexpr const char* Small = "21..5.5..3.44.1..6..3...14..3.35..61"; // 36 cells: 2 x 3 boxes
 constexpr const char* SmallSolution = "216453562314431526623145145632354261";
 // 17 givens that the limited solver gives up on.
@@ -23,15 +23,6 @@ constexpr const char* Hard =
     "..............3.85..1.2.......5.7.....4...1...9.......5......73..2.1........4...9";
 constexpr const char* HardSolution =
     "987654321246173985351928746128537694634892157795461832519286473472319568863745219";
-
-std::string Hex(std::string_view line) {
-    std::string hex;
-    for (const char c : line) {
-        hex += '0';
-        hex += c == '.' ? '0' : c;
-    }
-    return hex;
-}
 
 TEST(PuzzleLineFile, ImportKeepsUniqueLinesAndCountsTheRest) {
     TTestFolder dir;
