@@ -1,8 +1,7 @@
 // The Enter & Design page as plain logic: a design is a complete grid and the choice of its
 // givens. New, Generate, Puzzle, Complete, Check Puzzle, the two modes, keys and double clicks
-// on the grid, saving, playing the design, and the design kept across page changes. It talks
-// to the window only through TEnterNDesignView and TWindowServices and meets the other pages
-// in TSharedState.
+// on the grid, saving, playing the design, and the design kept across page changes. It reaches
+// the window through TEnterNDesignView and TWindowServices, the other pages in TSharedState.
 #pragma once
 
 #include "TDesignBoard.h"

@@ -1,7 +1,6 @@
 // The Play & Solve page as plain logic: new games, saving and loading, pause, restart, undo,
-// hint, errors, solution, cell input, the main timer's tick and the status update. It talks
-// to the window only through TPlayNSolveView and TWindowServices and meets the other pages in
-// TSharedState.
+// hint, errors, solution, cell input, the main timer's tick and the status update. It reaches
+// the window through TPlayNSolveView and TWindowServices, the other pages in TSharedState.
 #pragma once
 
 #include "SolveOptions.h"
