@@ -3,30 +3,33 @@
 catches. The faults are listed in scripts/faults/faults.txt (its head explains the format).
 
     scripts/plant-faults.py [--check] [--layer L[,L]] [--only ID[,ID]] [--fast | --subset]
-                            [--work DIR] [--out FILE] [--jobs N] [--timeout S]
+                            [--no-clean] [--work DIR] [--out FILE] [--jobs N] [--timeout S]
 
-The scratch copy (default build-faults/src, with its build folder build-faults/build kept
-between runs, so rebuilds are incremental) is refreshed from the working tree, tracked and
-untracked files alike, at every start and after every fault. For each fault the tool replaces
-its search text (which must occur exactly once in its file), rebuilds everything but the
-benchmarks, runs ctest with QT_QPA_PLATFORM=offscreen and puts the file back. A fault that
-does not build is "n/a"; one whose search text is missing or not unique is "refused".
+The scratch copy (build-faults/src, its build folder build-faults/build kept between runs, so
+rebuilds are incremental) is brought up to the working tree, tracked and untracked files alike,
+at start and at the end. For each fault the tool replaces its search text (which must occur
+exactly once in its file), rebuilds everything but the benchmarks, runs the whole suite (ctest,
+QT_QPA_PLATFORM=offscreen) and puts the file back. A fault that does not build is "n/a"; one
+whose search text is missing or not unique is "refused". First the suite runs without a fault:
+a test failing there is left out of the count.
 
-  --check      only verify every search text in the working tree; no build
+  --check      only verify the search texts in the working tree; no build
   --layer      faults of these layers only (engine platform library play pages pages-qt ui app
                tools)
   --only       these fault ids only
-  --fast       run the tests of the fault's layer first and stop at the first failing test;
-               a fault they miss still runs the rest of the suite, so the count stays honest,
-               but fewer failing test names are listed
-  --subset     run only the tests of the fault's layer (quicker; the count is then a lower
-               bound and the table says so)
-  --no-clean   skip the run without any fault that first checks the suite passes
+  --fast       build and run the test programs of the fault's layer first, stopping at the
+               first failing test; a fault they miss builds and runs the rest of the suite, so
+               the count is the same as without --fast, but only one failing test is named
+  --subset     build and run only the test programs of the fault's layer (quickest; a fault
+               caught only elsewhere counts as missed, so the count is a lower bound)
+  --no-clean   skip the run without a fault
+  --out FILE   write the result table to FILE too
 """
 import argparse
 import json
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -49,6 +52,11 @@ LAYER_TESTS = {
     "app": ["app_tests", "install_test.sh"],
     "tools": ["sudoku_engine_cli_tests", "install_test.sh", "library_tests"],
 }
+
+
+# What test programs read besides themselves; a staged build makes them too, so that none is
+# left over from an earlier fault.
+SUPPORT_TARGETS = ["sudoku_language_file", "display_sets"]
 
 
 class Fault:
@@ -157,7 +165,8 @@ def run(cmd, log, timeout=None, env=None):
             return -1
 
 
-def build(work, jobs):
+def build(work, jobs, targets=()):
+    """Brings the scratch build up to date: everything but the benchmarks, or the targets."""
     build_dir = work / "build"
     if not (build_dir / "build.ninja").is_file():
         code = run(["cmake", "-S", str(work / "src"), "-B", str(build_dir), "-G", "Ninja",
@@ -165,8 +174,42 @@ def build(work, jobs):
                     "-DSUDOKU_WERROR=OFF"], work / "configure.log")
         if code != 0:
             sys.exit(f"configure failed, see {work / 'configure.log'}")
-    return run(["cmake", "--build", str(build_dir), "-j", str(jobs)], work / "build.log",
-               timeout=3600) == 0
+    chosen = ["--target", *targets] if targets else []
+    return run(["cmake", "--build", str(build_dir), "-j", str(jobs), *chosen],
+               work / "build.log", timeout=3600) == 0
+
+
+def not_built(work):
+    """The result of a failed build: caught when a test program failed to list its tests (it
+    ran and crashed), else not applicable (the fault does not build)."""
+    log = (work / "build.log").read_text(errors="replace")
+    if "Error running test executable" in log:
+        return "caught", ["(test discovery)"]
+    return "n/a", []
+
+
+def test_fault(fault, args, work, tests, ignored, timeout, cap):
+    """Builds and tests the scratch copy with the fault in place; returns the result, the names
+    of the failing tests and whether the run was cut short."""
+    own = LAYER_TESTS[fault.layer]
+    programs = [p for p in own if not p.endswith(".sh")]  # the others need the whole build
+    staged = args.fast or (args.subset and len(programs) == len(own))
+    if not build(work, args.jobs, programs + SUPPORT_TARGETS if staged else ()):
+        return (*not_built(work), False)
+    first = [n for n, _, exe in tests if exe in (programs if staged else own)]
+    rest = [n for n, _, exe in tests if n not in first]
+    if args.subset:
+        failed, _, cut = run_ctest(work, first, args.jobs, timeout, False, "fault", cap)
+    elif args.fast:
+        failed, _, cut = run_ctest(work, first, args.jobs, timeout, True, "fault", cap)
+        if not [name for name in failed if name not in ignored]:
+            if not build(work, args.jobs):
+                return (*not_built(work), False)
+            failed, _, cut = run_ctest(work, rest, args.jobs, timeout, True, "fault", cap)
+    else:
+        failed, _, cut = run_ctest(work, first + rest, args.jobs, timeout, False, "fault", cap)
+    failed = [name for name in failed if name not in ignored]
+    return ("caught" if failed else "MISSED"), failed, cut
 
 
 def list_tests(work):
@@ -182,34 +225,55 @@ def list_tests(work):
     return tests
 
 
-def run_ctest(work, numbers, jobs, timeout, stop_early, label):
-    """Runs the given tests; returns the names of those that failed (timeouts included) and
-    the time the slowest one took."""
+def run_ctest(work, numbers, jobs, timeout, stop_early, label, cap=0.0):
+    """Runs the given tests; returns the names of those that failed (timeouts and crashes
+    included), the time the slowest test took, and whether the run was cut short: once a test
+    has failed, the run may go on for `cap` seconds in all (0: no limit), so that a fault which
+    hangs test after test does not hold the whole campaign for an hour."""
     if not numbers:
-        return [], 0.0
+        return [], 0.0, False
     pick = work / f"tests-{label}.txt"
-    pick.write_text(",,," + ",".join(str(n) for n in numbers) + "\n")
+    # Start, end and stride 0: only the tests named after them (",,," would run them all).
+    pick.write_text("0,0,0," + ",".join(str(n) for n in numbers) + "\n")
     cmd = ["ctest", "--test-dir", str(work / "build"), "-j", str(jobs), "--timeout",
            str(timeout), "-I", str(pick)]
     if stop_early:
         cmd.append("--stop-on-failure")
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    log = work / f"ctest-{label}.log"
-    run(cmd, log, env=env)
     failed = []
     slowest = 0.0
-    in_list = False
-    for line in log.read_text(errors="replace").splitlines():
-        took = re.search(r"Test +#\d+: .* ([0-9.]+) sec$", line)
-        if took:
-            slowest = max(slowest, float(took.group(1)))
-        if line.startswith("The following tests FAILED"):
-            in_list = True
-        elif in_list:
-            match = re.match(r"\s*\d+ - (\S+)", line)
-            if match:
-                failed.append(match.group(1))
-    return failed, slowest
+    cut = False
+    begun = time.monotonic()
+    with open(work / f"ctest-{label}.log", "w") as log:
+        process = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                                   text=True, errors="replace", env=env, start_new_session=True)
+        try:
+            for line in process.stdout:
+                log.write(line)
+                # "Test #12: Name[ # parameter] ......   Passed    0.05 sec"; the word before
+                # the time is the verdict (Passed, ***Failed, ***Timeout, SegFault, ...).
+                done = re.search(r"Test +#\d+: (\S+) .*?(\S+)\s+([0-9.]+) sec$", line)
+                if done:
+                    slowest = max(slowest, float(done.group(3)))
+                    if not done.group(2).endswith(("Passed", "***Skipped")):
+                        failed.append(done.group(1))
+                if failed and cap and time.monotonic() - begun > cap:
+                    cut = True
+                    break
+        finally:
+            if process.poll() is None:
+                os.killpg(process.pid, signal.SIGKILL)  # ctest and the tests it started
+            process.wait()
+    return failed, slowest, cut
+
+
+def describe_sources():
+    """The commit of the working tree, and whether it has changes not committed."""
+    commit = subprocess.run(["git", "log", "-1", "--format=%h %cs"], cwd=ROOT,
+                            capture_output=True, text=True).stdout.strip()
+    changed = subprocess.run(["git", "status", "--porcelain", "--untracked-files=no"], cwd=ROOT,
+                             capture_output=True, text=True).stdout.strip()
+    return f"commit {commit}" + (" with changes not committed" if changed else "")
 
 
 def main():
@@ -225,8 +289,8 @@ def main():
     parser.add_argument("--out", default="")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--timeout", type=int, default=0,
-                        help="seconds per test (default: three times the slowest clean test, "
-                        "at least 60; 300 with --no-clean)")
+                        help="seconds per test (default: five times the slowest test of the run "
+                        "without a fault, at least 30; 300 with --no-clean)")
     parser.add_argument("--faults", default=str(FAULTS))
     args = parser.parse_args()
 
@@ -257,6 +321,7 @@ def main():
     src = work / "src"
     src.mkdir(parents=True, exist_ok=True)
     started = time.monotonic()
+    sources = describe_sources()
     print(f"scratch copy {src}", flush=True)
     sync_tree(src)
     if not build(work, args.jobs):
@@ -265,21 +330,26 @@ def main():
     all_numbers = [n for n, _, _ in tests]
     ignored = set()
     timeout = args.timeout or 300
+    cap = 600.0
     if not args.no_clean:
         begun = time.monotonic()
-        clean_failed, slowest = run_ctest(work, all_numbers, args.jobs, timeout, False, "clean")
+        clean_failed, slowest, _ = run_ctest(work, all_numbers, args.jobs, timeout, False,
+                                             "clean")
         ignored = set(clean_failed)
-        timeout = args.timeout or max(60, int(3 * slowest) + 1)
-        print(f"suite without a fault: {len(tests)} tests, {len(clean_failed)} failed "
-              f"{' '.join(clean_failed)}; {time.monotonic() - begun:.0f} s, slowest test "
-              f"{slowest:.0f} s, timeout per test now {timeout} s "
+        timeout = args.timeout or max(30, int(5 * slowest) + 1)
+        cap = max(120.0, 3 * (time.monotonic() - begun))
+        print(f"suite without a fault: {len(tests)} tests, {len(clean_failed)} failed"
+              f"{''.join(' ' + name for name in clean_failed)}; "
+              f"{time.monotonic() - begun:.0f} s, slowest test "
+              f"{slowest:.0f} s, timeout per test now {timeout} s, a run with a failed "
+              f"test is cut short after {cap:.0f} s "
               f"(set up {begun - started:.0f} s)", flush=True)
 
     rows = []
     for index, fault in enumerate(faults, start=1):
         begun = time.monotonic()
         if fault.id in refused:
-            rows.append((fault, "refused", [refused[fault.id]], 0))
+            rows.append((fault, "refused", [refused[fault.id]], False, 0))
             print(f"[{index}/{len(faults)}] {fault.id}: refused, {refused[fault.id]}", flush=True)
             continue
         target = src / fault.file
@@ -287,39 +357,23 @@ def main():
         try:
             text = original.decode("utf-8").replace(fault.search, fault.replace, 1)
             target.write_bytes(text.encode("utf-8"))
-            if not build(work, args.jobs):
-                log = (work / "build.log").read_text(errors="replace")
-                discovery = "Error running test executable" in log
-                result, failed = ("caught", ["(test discovery)"]) if discovery else ("n/a", [])
-            else:
-                own = set(LAYER_TESTS[fault.layer])
-                first = [n for n, _, exe in tests if exe in own]
-                rest = [n for n, _, exe in tests if exe not in own]
-                if args.subset:
-                    failed, _ = run_ctest(work, first, args.jobs, timeout, False, "fault")
-                elif args.fast:
-                    failed, _ = run_ctest(work, first, args.jobs, timeout, True, "fault")
-                    if not [name for name in failed if name not in ignored]:
-                        failed, _ = run_ctest(work, rest, args.jobs, timeout, True, "fault")
-                else:
-                    failed, _ = run_ctest(work, all_numbers, args.jobs, timeout, False, "fault")
-                failed = [name for name in failed if name not in ignored]
-                result = "caught" if failed else "MISSED"
+            result, failed, cut = test_fault(fault, args, work, tests, ignored, timeout, cap)
         finally:
             target.write_bytes(original)
         seconds = time.monotonic() - begun
-        rows.append((fault, result, failed, seconds))
+        rows.append((fault, result, failed, cut, seconds))
         print(f"[{index}/{len(faults)}] {fault.id}: {result} ({seconds:.0f} s) "
-              f"{' '.join(failed[:3])}", flush=True)
+              f"{' '.join(failed[:3])}{' [cut short]' if cut else ''}", flush=True)
     sync_tree(src)
 
     applicable = [r for r in rows if r[1] in ("caught", "MISSED")]
     caught = sum(r[1] == "caught" for r in rows)
     mode_name = "subset" if args.subset else "fast" if args.fast else "full"
-    lines = [f"{'fault':34} {'layer':9} {'result':8} failed tests (first three, count)"]
-    for fault, result, failed, _ in rows:
+    lines = [f"{'fault':34} {'layer':9} {'result':8} {'time':>5}  failed tests (the first three)"]
+    for fault, result, failed, cut, seconds in rows:
         names = " ".join(failed[:3]) + (f" (+{len(failed) - 3})" if len(failed) > 3 else "")
-        lines.append(f"{fault.id:34} {fault.layer:9} {result:8} {names}".rstrip())
+        names += " [cut short]" if cut else ""
+        lines.append(f"{fault.id:34} {fault.layer:9} {result:8} {seconds:4.0f}s  {names}".rstrip())
     lines.append("")
     for layer in LAYERS:
         mine = [r for r in applicable if r[0].layer == layer]
@@ -330,7 +384,8 @@ def main():
                  f"{sum(r[1] == 'n/a' for r in rows)}; refused {len(refused)}")
     if ignored:
         lines.append(f"failing without a fault, left out of the count: {' '.join(sorted(ignored))}")
-    lines.append(f"time {(time.monotonic() - started) / 60:.0f} min, ctest -j{args.jobs}")
+    lines.append(f"sources: {sources}; {len(tests)} tests; "
+                 f"time {(time.monotonic() - started) / 60:.0f} min, ctest -j{args.jobs}")
     table = "\n".join(lines) + "\n"
     print("\n" + table, end="")
     if args.out:
