@@ -43,7 +43,7 @@ LAYERS = ["engine", "platform", "library", "play", "pages", "pages-qt", "ui", "a
 # runs only them.
 LAYER_TESTS = {
     "engine": ["engine_tests", "engine_generator_tests", "sudoku_engine_cli_tests"],
-    "platform": ["platform_tests"],
+    "platform": ["platform_tests", "ui_tests"],
     "library": ["library_tests"],
     "play": ["play_tests", "pages_tests"],
     "pages": ["pages_tests", "app_tests"],
