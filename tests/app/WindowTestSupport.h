@@ -35,8 +35,9 @@ public:
     QDateTime Now() const override { return *Moment; }
     void Delay(int ms) override {
         *Waited += ms;
-        if (*DuringWait)
-            (*DuringWait)();
+        // A copy runs: the hook may clear or replace itself while it runs.
+        if (const std::function<void()> hook = *DuringWait)
+            hook();
     }
 };
 
