@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace sudoku {
@@ -17,6 +19,13 @@ namespace {
 constexpr auto MessageInterval = std::chrono::milliseconds(40);
 constexpr int PauseButtonTag = 530;
 constexpr int PauseButtonPausedTag = 531; // its caption offers to resume
+
+// One more in a record's counter. A counter read from a file may stand anywhere; at the top it
+// stays there.
+void Count(std::int32_t& counter) {
+    if (counter < std::numeric_limits<std::int32_t>::max())
+        ++counter;
+}
 
 } // namespace
 
@@ -216,7 +225,7 @@ void TPlayNSolvePage::Pause() {
         Game.PlayNSolveStatus = psPaused;
         SetPauseButton(true);
         SetTimeCaption(Text(576, "Pausing"));
-        ++PlayNSolveRecord.Sp;
+        Count(PlayNSolveRecord.Sp);
     }
     View.RepaintGrid();
 }
@@ -254,7 +263,7 @@ void TPlayNSolvePage::PlayNSolveRestartBtnClick() {
     Game.SuDoKuState = sfPlaying;
     Game.ClearHistory();
     Game.PlayNSolveStatus = psInProgress;
-    ++PlayNSolveRecord.Sr;
+    Count(PlayNSolveRecord.Sr);
     UpdateStatus();
 }
 
@@ -317,7 +326,7 @@ void TPlayNSolvePage::PlayNSolveHintBtnClick() {
                 Replaying = false;
                 Game.SetCellText(col, row, before);
                 if (Game.ChangeCell(col, row, value))
-                    ++PlayNSolveRecord.Sh;
+                    Count(PlayNSolveRecord.Sh);
             }
     }
     Game.SuDoKuState &= static_cast<TSuDoKuState>(~sfHinting);
@@ -330,7 +339,7 @@ void TPlayNSolvePage::PlayNSolveErrorsBtnClick() {
     // The marks stay until the board changes, a pause, or the game ends or starts again.
     Game.SuDoKuState |= sfShowErrors;
     View.RepaintGrid();
-    ++PlayNSolveRecord.Se;
+    Count(PlayNSolveRecord.Se);
     UpdateStatus();
 }
 
@@ -495,7 +504,7 @@ void TPlayNSolvePage::SuDoKuGridKeyUp(int virtualKey, bool ctrl) {
         } else if (action.Kind != TKeyKind::None) {
             const std::string& text = Game.CellText(col, row);
             if (Game.ChangeCell(col, row, TCellInput::ApplyAction(text, action, ctrl)))
-                ++PlayNSolveRecord.Sn;
+                Count(PlayNSolveRecord.Sn);
         }
     }
     View.RepaintGrid();
@@ -622,7 +631,7 @@ void TPlayNSolvePage::UpdateStatus() {
         if (given.empty() || given != Game.Cells[index]) {
             const std::string& alternatives = Game.AlternativeStrings[index];
             if (!alternatives.empty())
-                ++PlayNSolveRecord.Sa;
+                Count(PlayNSolveRecord.Sa);
             std::vector<bool> pictures(10, false);
             for (int v = 1; v <= 9; ++v)
                 pictures[static_cast<std::size_t>(v)] = View.HasSmallPicture(v);

@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -474,6 +476,30 @@ TEST_F(PlayNSolveGame, MissingLastGameOrUnknownShapeLeavesAnEmptyPage) {
         EXPECT_EQ(State().SuDoKuState, 0) << cols << " x " << rows;
         EXPECT_EQ(N(), 9);
     }
+}
+
+// A stored game's counters may stand at the top of their range: playing on keeps them there.
+TEST_F(PlayNSolveGame, CountersAtTheTopOfTheirRangeStayThere) {
+    constexpr std::int32_t Top = std::numeric_limits<std::int32_t>::max();
+    NewGame();
+    const std::string section = "Default User@Stored";
+    Page->PlayNSolveSave(Library(), section, false);
+    TSuDoKuFileData rec;
+    ASSERT_TRUE(ReadSuDoKuFileData(Library(), section, rec));
+    for (std::int32_t* counter : {&rec.Sn, &rec.Sp, &rec.Sh, &rec.Se, &rec.Sr, &rec.Sa})
+        *counter = Top;
+    Load(rec);
+    ASSERT_EQ(State().SuDoKuState, sfPlaying);
+    const TCell cell = OpenCells().front();
+    Key(cell, Wrong(cell)); // an entry, and the alternatives of the cell shown
+    Page->PlayNSolveErrorsBtnClick();
+    Page->PlayNSolveHintBtnClick();
+    Page->PlayNSolvePauseBtnClick();
+    Page->PlayNSolvePauseBtnClick();
+    Page->PlayNSolveRestartBtnClick();
+    const TSuDoKuFileData& after = Page->Record();
+    for (std::int32_t counter : {after.Sn, after.Sp, after.Sh, after.Se, after.Sr, after.Sa})
+        EXPECT_EQ(counter, Top);
 }
 
 TEST_F(PlayNSolveGame, SaveAsksForANameAndGuardsExistingRecords) {
