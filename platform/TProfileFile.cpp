@@ -11,8 +11,11 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -91,19 +94,22 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
+// The characters of a temporary file's unique part, and its length.
+constexpr std::string_view TempLetters =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr std::size_t TempUniqueLength = 6;
+
 // Creates a new file of a unique name beside `target` (its name + ".tmp." + six random
 // characters) the way mkstemp does, but with the umask's mode. Nothing already there under such
 // a name, file, folder or link, is opened or followed. Returns the descriptor or -1.
 int CreateTempBeside(const std::string& target, std::string& temp) {
-    static constexpr char Letters[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     thread_local std::mt19937_64 random{std::random_device{}() ^
                                         static_cast<std::uint64_t>(::getpid())};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof Letters - 2);
+    std::uniform_int_distribution<std::size_t> pick(0, TempLetters.size() - 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp = target + ".tmp.";
-        for (int i = 0; i < 6; ++i) {
-            temp += Letters[pick(random)];
+        for (std::size_t i = 0; i < TempUniqueLength; ++i) {
+            temp += TempLetters[pick(random)];
         }
         const int fd =
             ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
@@ -123,6 +129,35 @@ void SyncFolderOf(const std::string& fileName) {
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
+    }
+}
+
+// Removes the temporary files of `target` that writers killed in the middle of a write left:
+// entries of exactly CreateTempBeside's names that are plain files of this user with no other
+// name, untouched for a minute (a writer at work keeps its file fresh). Links and folders of
+// such names stay, and nothing is followed.
+void RemoveStaleTempsOf(const std::string& target) {
+    const std::filesystem::path path(target);
+    const std::string prefix = path.filename().string() + ".tmp.";
+    const std::string folder = path.parent_path().string();
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()),
+                                                  &::closedir);
+    if (!dir) {
+        return;
+    }
+    const std::time_t staleBefore = std::time(nullptr) - 60;
+    const int fd = ::dirfd(dir.get());
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name(entry->d_name);
+        if (name.size() != prefix.size() + TempUniqueLength || !name.starts_with(prefix) ||
+            name.find_first_not_of(TempLetters, prefix.size()) != std::string_view::npos) {
+            continue;
+        }
+        struct stat st {};
+        if (::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            st.st_uid == ::geteuid() && st.st_nlink == 1 && st.st_mtime < staleBefore) {
+            ::unlinkat(fd, entry->d_name, 0);
+        }
     }
 }
 
@@ -496,6 +531,7 @@ void TProfileFile::Save(const std::string& fileName) const {
         throw TWriteError(fileName);
     }
     SyncFolderOf(target);
+    RemoveStaleTempsOf(target);
 }
 
 std::string TProfileFile::ReadFileString(const std::string& fileName, std::string_view section,

@@ -18,6 +18,7 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace sudoku {
 namespace {
@@ -208,6 +209,66 @@ TEST(ProfileFileStorage, LeftoverTemporaryNameDoesNotBlockSaving) {
         before[name] = "[Keep]\r\nk=new\r\n";
         EXPECT_EQ(Snapshot(dir.Path()), before) << "only the file changed, no temporary file left";
     }
+}
+
+// Writers killed in the middle of a write leave their temporary files. A save removes those of
+// its own file that are plain files of this user untouched for a minute, and nothing else.
+TEST(ProfileFileStorage, SaveRemovesStaleTemporaryFilesOfItsFileOnly) {
+    enum class TKind { File, Link, Folder, HardLink, OthersFile };
+    struct TLeftover {
+        const char* Name;
+        TKind Kind;
+        bool Stale;
+        bool Removed;
+    };
+    const TLeftover leftovers[] = {
+        {"sudokus.ini.tmp.a1B2c3", TKind::File, true, true},
+        {"sudokus.ini.tmp.Zz9Yy8", TKind::File, false, false}, // a writer may be at work
+        {"other.ini.tmp.a1B2c3", TKind::File, true, false},
+        {"sudokus.ini.tmp.a1B2c", TKind::File, true, false},
+        {"sudokus.ini.tmp.a1B2c3d", TKind::File, true, false},
+        {"sudokus.ini.tmp.a1-2c3", TKind::File, true, false},
+        {"sudokus.ini.tmp.link01", TKind::Link, true, false},
+        {"sudokus.ini.tmp.fold01", TKind::Folder, true, false},
+        {"sudokus.ini.tmp.hard01", TKind::HardLink, true, false},
+        {"sudokus.ini.tmp.other1", TKind::OthersFile, true, false},
+    };
+    TTestFolder dir;
+    const std::string name = dir.File("sudokus.ini");
+    const std::string kept = dir.File("kept.txt");
+    TTestFolder::Put(name, OldText);
+    TTestFolder::Put(kept, "kept");
+    const auto staleTime = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+    std::vector<const TLeftover*> made;
+    for (const TLeftover& leftover : leftovers) {
+        const std::string path = dir.File(leftover.Name);
+        if (leftover.Kind == TKind::Link) {
+            fs::create_symlink(kept, path);
+        } else if (leftover.Kind == TKind::Folder) {
+            fs::create_directory(path);
+        } else if (leftover.Kind == TKind::HardLink) {
+            fs::create_hard_link(kept, path);
+        } else {
+            TTestFolder::Put(path, "partial");
+        }
+        // Only root can give a file away; elsewhere that case is left out.
+        if (leftover.Kind == TKind::OthersFile && ::chown(path.c_str(), 65534, 65534) != 0) {
+            fs::remove(path);
+            continue;
+        }
+        if (leftover.Stale) {
+            fs::last_write_time(path, staleTime);
+        }
+        made.push_back(&leftover);
+    }
+
+    TProfileFile::WriteFileString(name, "Keep", "k", "new");
+    for (const TLeftover* leftover : made) {
+        SCOPED_TRACE(leftover->Name);
+        EXPECT_EQ(!fs::exists(fs::symlink_status(dir.File(leftover->Name))), leftover->Removed);
+    }
+    EXPECT_EQ(TTestFolder::Contents(kept), "kept");
+    EXPECT_EQ(TTestFolder::Contents(name), "[Keep]\r\nk=new\r\n");
 }
 
 // The new text reaches the disk before it replaces the old file, and the replacement itself
