@@ -59,10 +59,19 @@ TMainForm::TMainForm(const TPageMaker& makePages, std::uint8_t shellFlags, QWidg
 }
 
 TMainForm::~TMainForm() {
+    // Nothing of the window runs once its parts start to go: not its key preview, drag filter,
+    // activation handler or timer, nor the notebook's page change.
     qApp->removeEventFilter(this);
-    // The pages go before the notebook that still holds their sheets.
-    Pages->disconnect();
+    Background->removeEventFilter(this);
+    CaptionLbl->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
     Timer->stop();
+    Pages->disconnect();
+    // The pages go first, with their event filters and connections, while the window, its
+    // seams (dialogs, clock, printer) and every control they watch still stand.
+    for (auto page = NotebookPages.rbegin(); page != NotebookPages.rend(); ++page) {
+        page->reset();
+    }
 }
 
 void TMainForm::SetDialogAnswerer(std::unique_ptr<TDialogAnswerer> answerer) {

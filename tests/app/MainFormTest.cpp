@@ -24,6 +24,8 @@
 #include <QTimer>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace sudoku::test {
 namespace {
@@ -94,6 +96,49 @@ TEST_F(MainFormTest, PageButtonsShowTheirPages) {
         EXPECT_EQ(Form->ActivePageName(), QString::fromLatin1(c.Page)) << c.Button;
         EXPECT_EQ(Form->Pages->currentIndex(), c.Index) << c.Button;
     }
+}
+
+// A page may still call on the window while it goes: the pages go first, while the window's
+// seams and the sheets the pages watch stand.
+TEST_F(MainFormTest, PagesGoFirstWhileTheWindowAndItsSeamsStand) {
+    class TClockThatSaysGone : public TInstantClock {
+    public:
+        explicit TClockThatSaysGone(bool& gone) : Gone(gone) {}
+        ~TClockThatSaysGone() override { Gone = true; }
+
+    private:
+        bool& Gone;
+    };
+    class TLastLookPage : public TShellPage {
+    public:
+        TLastLookPage(const TMainForm& form, const bool& clockGone, std::vector<std::string>& seen)
+            : Form(form), PageSheet(new QWidget(form.Pages)), ClockGone(clockGone), Seen(seen) {}
+        ~TLastLookPage() override {
+            Seen.push_back(
+                std::string(Form.Pages->indexOf(PageSheet) >= 0 ? "in the notebook" : "no sheet") +
+                (ClockGone ? ", no clock" : ", clock"));
+        }
+        QWidget& Sheet() override { return *PageSheet; }
+
+    private:
+        const TMainForm& Form;
+        QWidget* PageSheet;
+        const bool& ClockGone;
+        std::vector<std::string>& Seen;
+    };
+    bool clockGone = false;
+    std::vector<std::string> seen;
+    Form = std::make_unique<TMainForm>(
+        [&](TMainForm& form) {
+            TMainForm::TPages pages;
+            for (auto& page : pages)
+                page = std::make_unique<TLastLookPage>(form, clockGone, seen);
+            return pages;
+        },
+        0);
+    Form->SetShellClock(std::make_unique<TClockThatSaysGone>(clockGone));
+    Form.reset();
+    EXPECT_EQ(seen, std::vector<std::string>(TMainForm::PageCount, "in the notebook, clock"));
 }
 
 TEST_F(MainFormTest, BusyRuleIgnoresPageAndTitleButtonsAndQuitting) {
