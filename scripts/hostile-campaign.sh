@@ -2,7 +2,7 @@
 # Hostile-input campaign, not run in CI. Seeded hostile library, settings, language and picture
 # files (scripts/hostile-files.py) go through the loaders of a Debug build with AddressSanitizer
 # and UBSan (tests/hostile); then processes write one file at once, and writers are killed in
-# the middle of writes. Last, the real program (build-test, a plain build) starts headless on
+# the middle of writes. Last, the real program of the same sanitized build starts headless on
 # hostile program folders. Prints what was tried and how many runs crashed, hung or drew a
 # sanitizer report; the files behind each finding are kept in build-hostile/findings/.
 #
@@ -21,8 +21,8 @@ mkdir -p "$findings"
 
 cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSUDOKU_SANITIZE=ON -DSUDOKU_HOSTILE=ON \
     -DSUDOKU_BENCH=OFF >/dev/null || exit 1
-cmake --build $build --target hostile_load sudoku-engine sudoku_language_file display_sets \
-    -j2 >/dev/null || exit 1
+cmake --build $build --target hostile_load sudoku-atelier sudoku-engine sudoku_language_file \
+    display_sets -j2 >/dev/null || exit 1
 python3 scripts/hostile-files.py "$seed" "$count" $bin "$work/files" || exit 1
 
 export QT_QPA_PLATFORM=offscreen
@@ -79,13 +79,14 @@ grep -E 'runtime error:|AddressSanitizer' "$work/err" && reports=$((reports + 1)
 grep -E 'runtime error:|AddressSanitizer' "$work/err" && reports=$((reports + 1))
 
 # The whole program on hostile program folders: its settings and last game, library, language
-# file and a picture set chosen in the settings, one page shot per run.
-if [[ -x build-test/bin/sudoku-atelier && $program_runs -gt 0 ]]; then
+# file and a picture set chosen in the settings, one page shot per run. Leaks count as findings
+# here too, so the sanitizer's exit status stands apart from a crash.
+if ((program_runs > 0)); then
     app=$work/app
     mkdir -p "$app/Display Sets/Hostile"
-    cp build-test/bin/sudoku-atelier "$app/"
-    cp -r build-test/bin/help "$app/"
-    program_crashes=0 program_hangs=0
+    cp $bin/sudoku-atelier "$app/"
+    cp -r $bin/help "$app/"
+    program_crashes=0 program_hangs=0 program_reports=0
     for ((i = 0; i < program_runs; i++)); do
         pick() { local all=("$work/files/$1"/*); echo "${all[$(((i * 7919 + $2) % ${#all[@]}))]}"; }
         { printf '[root.Options]\r\nDisplaySet=Hostile\r\n'; cat "$(pick profile 1)"; } >"$app/sudokus.ini"
@@ -95,18 +96,22 @@ if [[ -x build-test/bin/sudoku-atelier && $program_runs -gt 0 ]]; then
             cp "$(pick picture $d)" "$app/Display Sets/Hostile/0$d.ico"
             cp "$(pick picture $((d + 10)))" "$app/Display Sets/Hostile/0${d}s.ico"
         done
-        (cd "$app" && timeout 60 ./sudoku-atelier --screenshot "$work/shot.png" --page $((i % 4)) \
-            >/dev/null 2>"$work/err")
+        (cd "$app" && ASAN_OPTIONS=detect_leaks=1:exitcode=99 timeout 60 ./sudoku-atelier \
+            --screenshot "$work/shot.png" --page $((i % 4)) >/dev/null 2>"$work/err")
         rc=$?
-        if ((rc == 124)); then
+        if grep -qE 'ERROR: AddressSanitizer|runtime error:|ERROR: LeakSanitizer' "$work/err"; then
+            program_reports=$((program_reports + 1))
+        elif ((rc == 124)); then
             program_hangs=$((program_hangs + 1))
-        elif ((rc > 128)); then
+        elif ((rc > 128 || rc == 99)); then
             program_crashes=$((program_crashes + 1))
         fi
-        if ((rc == 124 || rc > 128)); then
+        if ((rc == 124 || rc > 128 || rc == 99)); then
             echo "program run $i: exit $rc"
             cp -r "$app" "$findings/program-$i"
+            cp "$work/err" "$findings/program-$i.log"
         fi
     done
-    echo "program: $program_runs runs, $program_crashes crashes, $program_hangs hangs"
+    echo "program: $program_runs runs, $program_crashes crashes, $program_hangs hangs," \
+        "$program_reports sanitizer reports"
 fi
