@@ -1,6 +1,6 @@
 // The stored-puzzle record: every field through a file and back, the exact stored text,
-// lenient reading of hand-edited sections, origins, rewriting, erasing, renaming and the
-// failure of a write.
+// lenient reading of hand-edited sections, rewriting, erasing, renaming, copying sections
+// between files, and the failure of a write.
 #include "../platform/TestFolder.h"
 #include "SuDoKuText.h"
 #include "TSectionCopy.h"
@@ -27,9 +27,10 @@ void PrintTo(const TSuDoKuFileData& rec, std::ostream* os) {
 namespace {
 
 using test::TTestFolder;
+using Names = std::vector<std::string>;
 
-// A record as it is stored: times compare by their hex text (whole seconds), since a time
-// read back is rebuilt from days, hours, minutes and seconds and may differ in its last bits.
+// A record as it is stored: times compare by their hex text (whole seconds), since a time read
+// back is rebuilt from days, hours, minutes and seconds and may differ in its last bits.
 std::vector<TProfileFile::TEntry> Stored(const TSuDoKuFileData& rec) {
     auto entries = SuDoKuFileDataEntries(rec);
     entries.push_back({"origin bits", std::to_string(rec.O)});
@@ -49,19 +50,16 @@ TSuDoKuFileData FullRecord(int boxCols, int boxRows, int seed, std::string name 
                 (col + row) % 3 == 0 ? "1,2," + std::to_string(value) + "," : std::to_string(value);
         }
     }
-    if (name.empty()) {
-        name = "Default User@Game " + std::to_string(seed);
-    }
     // clang-format off
-    return {.Name = name, .Tc = EncodeDateTime({2026, 12, 5, 17, 45, 15}),
-            .L = static_cast<std::uint8_t>(seed % 4), .O = orSelfDesigned | orImported,
-            .Nc = boxCols, .Nr = boxRows, .M1 = grid.ValuesToHex(solution),
-            .M2 = grid.StringsToHex(cells), .M3 = grid.ValuesToHex(solution),
-            .M4 = grid.StringsToNotes(cells), .Tpts = EncodeDateTime({2026, 12, 6, 8, 0, 1}),
-            .Tptl = EncodeDateTime({2026, 12, 6, 9, 10, 11}),
-            .Tpt = (1 * 3600 + 30 * 60 + 15) / 86400.0, .Tptm = 1.0 / 32, .Sn = 101 + seed,
-            .Sp = 2, .Sh = 3, .Se = 4, .Sr = 5, .Sa = -6, .U = "1,1=2,4,|3,2=|", .R = "4,4=7|",
-            .S = 2};
+    return {.Name = name.empty() ? "Default User@Game " + std::to_string(seed) : name,
+            .Tc = EncodeDateTime({2026, 12, 5, 17, 45, 15}), .L = std::uint8_t(seed % 4),
+            .O = orSelfDesigned | orImported, .Nc = boxCols, .Nr = boxRows,
+            .M1 = grid.ValuesToHex(solution), .M2 = grid.StringsToHex(cells),
+            .M3 = grid.ValuesToHex(solution), .M4 = grid.StringsToNotes(cells),
+            .Tpts = EncodeDateTime({2026, 12, 6, 8, 0, 1}),
+            .Tptl = EncodeDateTime({2026, 12, 6, 9, 10, 11}), .Tpt = 5415 / 86400.0,
+            .Tptm = 1.0 / 32, .Sn = 101 + seed, .Sp = 2, .Sh = 3, .Se = 4, .Sr = 5, .Sa = -6,
+            .U = "1,1=2,4,|3,2=|", .R = "4,4=7|", .S = 2};
     // clang-format on
 }
 
@@ -81,8 +79,6 @@ TEST(RecordStore, EveryFieldRoundTripsForEveryGridSize) {
     int seed = 0;
     for (const auto& [cols, rows] : shapes) {
         TSuDoKuFileData rec = FullRecord(cols, rows, ++seed);
-        const std::size_t n = static_cast<std::size_t>(cols * rows);
-        EXPECT_EQ(rec.M1.size(), 2 * n * n);
         for (int i = 0; cols == 4 && i < 2000; ++i) {
             rec.U += std::to_string(i % 16 + 1) + "," + std::to_string(i % 13 + 1) + "=1,2,3,|";
         }
@@ -94,16 +90,18 @@ TEST(RecordStore, EveryFieldRoundTripsForEveryGridSize) {
     EXPECT_EQ(ReadSectionNamesOfFile(file).size(), std::size(shapes));
 }
 
+// The keys in their order; both origins are written as generated only, undone moves have a
+// key of their own only when there are any.
 TEST(RecordStore, StoredSectionHasTheKeysInTheirOrder) {
     TTestFolder dir;
     const std::string file = dir.File("sudoku.dat");
     const TDateTime created = EncodeDateTime({2026, 12, 5, 17, 45, 15});
     // clang-format off
-    const TSuDoKuFileData rec{.Name = DefaultRecordName("Default User", created), .Tc = created,
-                              .L = 1, .O = orGenerated, .M1 = "M1", .M2 = "M2", .M3 = "M3",
-                              .M4 = "||", .Tpts = created, .Tptl = created + 1.0 / 24,
-                              .Tpt = (1 * 3600 + 30 * 60 + 15) / 86400.0, .Tptm = 1.0 / 24,
-                              .Sn = 12, .Sh = 1, .U = "3,2=|", .R = {}, .S = 1};
+    TSuDoKuFileData rec{.Name = DefaultRecordName("Default User", created), .Tc = created,
+                        .L = 1, .O = orGenerated | orSelfDesigned, .M1 = "M1", .M2 = "M2",
+                        .M3 = "M3", .M4 = "||", .Tpts = created, .Tptl = created + 1.0 / 24,
+                        .Tpt = (1 * 3600 + 30 * 60 + 15) / 86400.0, .Tptm = 1.0 / 24,
+                        .Sn = 12, .Sh = 1, .U = "3,2=|", .R = {}, .S = 1};
     // clang-format on
     WriteSuDoKuFileData(file, rec.Name, rec);
     EXPECT_EQ(TTestFolder::Contents(file),
@@ -113,89 +111,54 @@ TEST(RecordStore, StoredSectionHasTheKeysInTheirOrder) {
               "M1=M1\r\nM2=M2\r\nM3=M3\r\nM4=||\r\n"
               "Tpts=00B519112D0F\r\nTptl=00B519122D0F\r\nTpt=000000011E0F\r\nTptm=000000010000\r\n"
               "Sn=12\r\nSp=0\r\nSh=1\r\nSe=0\r\nSr=0\r\nSa=0\r\nU=3,2=|\r\nS=1\r\n");
-    // Undone moves have a key of their own, only when there are any.
-    TSuDoKuFileData redo = rec;
-    redo.R = "1,1=4|";
-    WriteSuDoKuFileData(file, rec.Name, redo);
+    rec.R = "1,1=4|";
+    WriteSuDoKuFileData(file, rec.Name, rec);
     EXPECT_NE(TTestFolder::Contents(file).find("U=3,2=|\r\nR=1,1=4|\r\nS=1\r\n"),
               std::string::npos);
 }
 
-// Each case: the lines of a section and what they change in a default record.
+// Each case: the lines of a section and what they change in a default record; a missing
+// section reads as false and the defaults.
 TEST(RecordStore, ReadsHandEditedSectionsLeniently) {
-    struct Case {
-        const char* Keys;
-        void (*Expect)(TSuDoKuFileData& rec);
-    };
-    const Case cases[] = {
+    using TChange = void (*)(TSuDoKuFileData & rec);
+    // clang-format off
+    const std::pair<const char*, TChange> cases[] = {
         {"Name=U@x\r\n", [](TSuDoKuFileData& r) { r.Name = "U@x"; }},
         {"L=$2\r\n", [](TSuDoKuFileData& r) { r.L = 2; }},
-        {"L=0x2\r\n", [](TSuDoKuFileData& r) { r.L = 2; }},
         {"l=3\r\nNC=$4\r\nnr=0X2\r\n", [](TSuDoKuFileData& r) { r.L = 3, r.Nc = 4, r.Nr = 2; }},
-        {"Nc=four\r\nSn=\r\nS=x\r\n", [](TSuDoKuFileData&) {}},
-        {"O=self\r\n", [](TSuDoKuFileData&) {}},
+        {"Nc=four\r\nSn=\r\nS=x\r\nO=self\r\nI=yes\r\n", [](TSuDoKuFileData&) {}},
         {"O=Self\r\n", [](TSuDoKuFileData& r) { r.O = orSelfDesigned; }},
         {"O=Marlbrook\r\nI=2\r\n", [](TSuDoKuFileData& r) { r.O = orGenerated | orImported; }},
-        {"I=yes\r\n", [](TSuDoKuFileData&) {}},
         {"Tc=00B519112D0\r\nTpt=000000011E0F\r\n", // a time of the wrong length reads as 0
          [](TSuDoKuFileData& r) { r.Tpt = 5415 / 86400.0; }},
     };
+    // clang-format on
     TTestFolder dir;
     const std::string file = dir.File("sudoku.dat");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.Keys);
-        TTestFolder::Put(file, std::string("[User@P]\r\n") + c.Keys);
+    for (const auto& [keys, change] : cases) {
+        SCOPED_TRACE(keys);
+        TTestFolder::Put(file, std::string("[User@P]\r\n") + keys);
         TSuDoKuFileData rec = FullRecord(3, 3, 1); // must be reset by the read
         ASSERT_TRUE(ReadSuDoKuFileData(file, "user@p", rec));
         TSuDoKuFileData expected;
-        c.Expect(expected);
+        change(expected);
         EXPECT_EQ(Stored(rec), Stored(expected));
     }
-}
-
-TEST(RecordStore, MissingFileOrSectionGivesFalseAndDefaults) {
-    TTestFolder dir;
-    const std::string file = dir.File("sudoku.dat");
     TSuDoKuFileData rec = FullRecord(3, 3, 1);
-    EXPECT_FALSE(ReadSuDoKuFileData(file, "User@P", rec));
+    EXPECT_FALSE(ReadSuDoKuFileData(file, "User@Q", rec));
     EXPECT_EQ(rec, TSuDoKuFileData{});
-    EXPECT_FALSE(SectionExistsInFile(file, "User@P"));
-    EXPECT_FALSE(EraseSectionInFile(file, "User@P"));
-    EXPECT_FALSE(std::filesystem::exists(file));
-
-    TTestFolder::Put(file, "[Other@P]\r\nName=Other@P\r\n");
-    rec = FullRecord(3, 3, 1);
-    EXPECT_FALSE(ReadSuDoKuFileData(file, "User@P", rec));
-    EXPECT_EQ(rec, TSuDoKuFileData{});
+    EXPECT_FALSE(EraseSectionInFile(dir.File("none.dat"), "User@P"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("none.dat")));
     EXPECT_FALSE(SectionExistsInFile(dir.Path(), "User@P")); // a folder reads as nothing
 }
 
-TEST(RecordStore, BothOriginsAreWrittenAsGeneratedOnly) {
-    TTestFolder dir;
-    const std::string file = dir.File("sudoku.dat");
-    for (int o = 0; o < 8; ++o) {
-        TSuDoKuFileData rec, back;
-        rec.O = static_cast<TOrigin>(o);
-        WriteSuDoKuFileData(file, "U@x", rec);
-        ReadSuDoKuFileData(file, "U@x", back);
-        EXPECT_EQ(back.O, (o & orGenerated) != 0 ? (o & ~orSelfDesigned) : o) << o;
-    }
-}
-
-TEST(RecordStore, RewritingOrErasingTouchesOnlyItsSection) {
+TEST(RecordStore, RewritingErasingAndRenamingTouchOnlyTheirSection) {
     TTestFolder dir;
     const std::string file = dir.File("sudoku.dat");
     TTestFolder::Put(file, "[U@a]\r\nName=U@a\r\nO=Marlbrook\r\nExtra=1\r\n[U@b]\r\nName=U@b\r\n");
-    TSuDoKuFileData plain;
-    plain.Name = "U@A";
-    WriteSuDoKuFileData(file, "U@A", plain);
-    EXPECT_EQ(ReadSectionNamesOfFile(file), (std::vector<std::string>{"U@b", "U@A"}));
-    TProfileFile f;
-    ASSERT_TRUE(f.Load(file));
-    EXPECT_FALSE(f.ReadValue("U@a", "O").has_value());
-    EXPECT_FALSE(f.ReadValue("U@a", "Extra").has_value());
-
-    const auto recs = WriteAll(file, {FullRecord(3, 3, 1), FullRecord(3, 3, 2)});
+    const auto recs = WriteAll(file, {FullRecord(3, 3, 1, "U@A"), FullRecord(3, 3, 2)});
+    EXPECT_EQ(ReadSectionNamesOfFile(file), (Names{"U@b", "U@A", recs[1].Name}));
+    EXPECT_EQ(TProfileFile::ReadFileString(file, "U@a", "Extra", "gone"), "gone");
     EXPECT_TRUE(SectionExistsInFile(file, ChangeCase(recs[0].Name, 2)));
     EXPECT_TRUE(EraseSectionInFile(file, recs[0].Name));
     EXPECT_FALSE(SectionExistsInFile(file, recs[0].Name));
@@ -203,29 +166,69 @@ TEST(RecordStore, RewritingOrErasingTouchesOnlyItsSection) {
     TSuDoKuFileData back;
     ASSERT_TRUE(ReadSuDoKuFileData(file, recs[1].Name, back));
     EXPECT_EQ(Stored(back), Stored(recs[1]));
-}
 
-TEST(RecordStore, RenameMovesTheRecordAndKeepsOthers) {
-    const char* targets[] = {"User@New", "User@OLD" /* letter case only */,
-                             "User@Other" /* overwrites an existing entry */};
-    for (const std::string to : targets) {
+    // A new name, the same in other letter case, the name of an entry it replaces.
+    for (const std::string to : {"User@New", "User@OLD", "User@Other"}) {
         SCOPED_TRACE(to);
-        TTestFolder dir;
-        const std::string file = dir.File("sudoku.dat");
-        auto recs =
-            WriteAll(file, {FullRecord(3, 3, 1, "User@Old"), FullRecord(3, 3, 2, "User@Other"),
-                            FullRecord(3, 3, 3, "Somebody@Old")});
-        RenameSuDoKu(file, "User@Old", to, recs[0]);
-        EXPECT_EQ(recs[0].Name, to);
-        TSuDoKuFileData back;
-        ASSERT_TRUE(ReadSuDoKuFileData(file, to, back));
-        EXPECT_EQ(Stored(back), Stored(recs[0]));
-        const auto names = ReadSectionNamesOfFile(file);
+        const std::string three = dir.File(to + ".dat");
+        auto renamed =
+            WriteAll(three, {FullRecord(3, 3, 1, "User@Old"), FullRecord(3, 3, 2, "User@Other"),
+                             FullRecord(3, 3, 3, "Somebody@Old")});
+        RenameSuDoKu(three, "User@Old", to, renamed[0]);
+        EXPECT_EQ(renamed[0].Name, to);
+        ASSERT_TRUE(ReadSuDoKuFileData(three, to, back));
+        EXPECT_EQ(Stored(back), Stored(renamed[0]));
+        const auto names = ReadSectionNamesOfFile(three);
         EXPECT_EQ(std::count(names.begin(), names.end(), to), 1);
         EXPECT_EQ(names.size(), to == "User@Other" ? 2u : 3u);
-        ASSERT_TRUE(ReadSuDoKuFileData(file, "Somebody@Old", back));
-        EXPECT_EQ(Stored(back), Stored(recs[2]));
+        ASSERT_TRUE(ReadSuDoKuFileData(three, "Somebody@Old", back));
+        EXPECT_EQ(Stored(back), Stored(renamed[2]));
     }
+}
+
+// Export copies the user's own sections in library order; importing them twice gives imported
+// entries once, marked as imported; a missing source or section leaves the target alone.
+TEST(RecordStore, SectionsCopyBetweenFilesAsExportAndImportUseThem) {
+    TTestFolder dir;
+    const std::string library = dir.File("sudoku.dat");
+    const std::string exported = dir.File("sudokus.rsf");
+    std::vector<TSuDoKuFileData> recs{FullRecord(3, 3, 1, "Default User@Zeta"),
+                                      FullRecord(3, 3, 2, "Other@Mine"),
+                                      FullRecord(3, 3, 3, "Default User@Alpha")};
+    for (TSuDoKuFileData& rec : recs) {
+        rec.O = orGenerated;
+    }
+    WriteAll(library, recs);
+    std::vector<TSectionCopy> exportAll;
+    for (const std::string& s : UserSectionsOfFile(library, "Default User")) {
+        exportAll.push_back({s, s, {}});
+    }
+    CopySections(library, exported, exportAll);
+    EXPECT_EQ(ReadSectionNamesOfFile(exported), (Names{"Default User@Zeta", "Default User@Alpha"}));
+    for (int round = 0; round < 2; ++round) {
+        std::vector<TSectionCopy> import;
+        for (const std::string& s : ReadSectionNamesOfFile(exported)) {
+            const std::string target = ImportedSectionName(s, "Default User");
+            import.push_back({s, target, { {"name", target}, { "I", "1" } }});
+        }
+        CopySections(exported, library, import);
+    }
+    EXPECT_EQ(ReadSectionNamesOfFile(library),
+              (Names{"Default User@Zeta", "Other@Mine", "Default User@Alpha",
+                     "Default User@Imports Zeta", "Default User@Imports Alpha"}));
+    TSuDoKuFileData rec;
+    ASSERT_TRUE(ReadSuDoKuFileData(library, "Default User@Imports Alpha", rec));
+    TSuDoKuFileData expected = recs[2];
+    expected.Name = "Default User@Imports Alpha";
+    expected.O |= orImported;
+    EXPECT_EQ(Stored(rec), Stored(expected));
+    EXPECT_EQ(ImportedSectionName("NoPrefix", "U"), "U@Imports NoPrefix");
+
+    const std::string target = dir.File("sudoku.bak");
+    CopySections(dir.File("missing.dat"), target, {{"U@a", "U@a", {}}});
+    EXPECT_FALSE(std::filesystem::exists(target));
+    CopySections(library, target, {{"U@missing", "U@missing", {}}, {"Other@Mine", "U@a", {}}});
+    EXPECT_EQ(ReadSectionNamesOfFile(target), Names{"U@a"});
 }
 
 // Every writing routine of the library reports a failed write with the file's name and leaves
@@ -235,11 +238,9 @@ TEST(RecordStore, FailedWritesReportTheFileAndChangeNothing) {
     const std::string file = dir.File("sudoku.dat");
     TSuDoKuFileData rec = FullRecord(3, 3, 1);
     WriteSuDoKuFileData(file, rec.Name, rec);
-    TSuDoKuData settings;
-    WriteSuDoKuData(file, "Default User", settings, 44, settings.SolveOptions);
+    WriteSuDoKuData(file, "Default User", {}, 44, 0);
     TTestFolder::Put(dir.File("other.dat"), "[U@b]\r\nName=U@b\r\n");
     const std::string before = TTestFolder::Contents(file);
-
     const std::string oldName = rec.Name;
     const std::pair<const char*, std::function<void()>> writes[] = {
         {"record", [&] { WriteSuDoKuFileData(file, rec.Name, FullRecord(3, 3, 2)); }},
@@ -263,30 +264,23 @@ TEST(RecordStore, FailedWritesReportTheFileAndChangeNothing) {
         EXPECT_EQ(TTestFolder::Contents(file), before);
     }
     EXPECT_EQ(rec.Name, oldName) << "a failed rename keeps the record's name";
-    {
-        const test::TFileSizeLimit noNewText(0);
-        EXPECT_FALSE(EraseSectionInFile(file, oldName));
-    }
+    const test::TFileSizeLimit noNewText(0);
+    EXPECT_FALSE(EraseSectionInFile(file, oldName));
     EXPECT_EQ(TTestFolder::Contents(file), before);
 }
 
 TEST(RecordStore, SectionOwnershipAndDisplayNames) {
-    struct Case {
-        const char* Section;
-        bool Belongs;
-        const char* Display;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char*, bool, const char*> cases[] = {
         {"Default User@December 5 2026", true, "December 5 2026"},
         {"Default User@a@b", true, "a@b"}, {"Default User@", true, ""},
         {"default user@x", false, "x"}, {"Default Users@x", false, "x"},
         {"Default User", false, "Default User"},
         {"Default User.Options", false, "Default User.Options"}};
     // clang-format on
-    for (const Case& c : cases) {
-        EXPECT_EQ(BelongsToUser(c.Section, "Default User"), c.Belongs) << c.Section;
-        EXPECT_EQ(DisplayNameOf(c.Section), c.Display) << c.Section;
+    for (const auto& [section, belongs, display] : cases) {
+        EXPECT_EQ(BelongsToUser(section, "Default User"), belongs) << section;
+        EXPECT_EQ(DisplayNameOf(section), display) << section;
     }
 }
 

@@ -1,40 +1,35 @@
-// The login name and the choice of program and data folders.
+// The login name, the choice of program, data and share folders, the special folders from the
+// XDG folders, and the desktop launcher: made once, removed, valid for the desktop-entry
+// validator, copied from the installed entry when there is one.
 #include "TAppPaths.h"
+#include "TDesktopLauncher.h"
 #include "TLoginName.h"
+#include "TSpecialFolders.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace sudoku {
 namespace {
 
+namespace fs = std::filesystem;
+using test::TTestFolder;
+
 TEST(LoginName, TakesTheFirstNameAvailableElseDefaultUser) {
-    struct Case {
-        const char* Account;
-        const char* Login;
-        const char* Env;
-        const char* Expected;
-    };
-    const Case cases[] = {{"alice", "bob", "carol", "alice"},
-                          {"", "bob", "carol", "bob"},
-                          {"", "", "carol", "carol"},
-                          {"", "", "", "Default User"}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(TLoginName::Choose(c.Account, c.Login, c.Env), c.Expected);
-    }
-    EXPECT_FALSE(TLoginName::Current().empty());
+    EXPECT_EQ(TLoginName::Choose("alice", "bob", "carol"), "alice");
+    EXPECT_EQ(TLoginName::Choose("", "bob", "carol"), "bob");
+    EXPECT_EQ(TLoginName::Choose("", "", "carol"), "carol");
+    EXPECT_EQ(TLoginName::Choose("", "", ""), "Default User");
 }
 
 TEST(AppPaths, DataGoesBesideTheProgramOnlyWhenThatFolderIsWritable) {
-    struct Case {
+    const struct {
         bool Writable;
-        const char* Xdg;
-        const char* Home;
-        const char* Expected;
-    };
-    const Case cases[] = {
+        const char *Xdg, *Home, *Expected;
+    } cases[] = {
         {true, "/xdg", "/home/u", "/opt/app/"},
         {false, "/xdg", "/home/u", "/xdg/sudoku-atelier/"},
         {false, "/xdg/", "/home/u", "/xdg/sudoku-atelier/"},
@@ -42,57 +37,123 @@ TEST(AppPaths, DataGoesBesideTheProgramOnlyWhenThatFolderIsWritable) {
         {false, nullptr, "/home/u", "/home/u/.local/share/sudoku-atelier/"},
         {false, "", "", "/opt/app/"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(TAppPaths::ChooseDataDir("/opt/app", c.Writable, c.Xdg, c.Home), c.Expected);
     }
 }
 
-TEST(AppPaths, FoldersCanBeFixedAndResourcesPreferTheDataFolder) {
-    test::TTestFolder app;
-    test::TTestFolder data;
+TEST(AppPaths, ResourcesPreferTheDataFolder) {
+    TTestFolder app;
+    TTestFolder data;
     TAppPaths::SetFolders(app.Path(), data.Path());
-    EXPECT_EQ(TAppPaths::AppDir(), app.Path() + "/");
-    EXPECT_EQ(TAppPaths::DataDir(), data.Path() + "/");
     EXPECT_EQ(TAppPaths::FindResource("SuDoku.lng"), app.Path() + "/SuDoku.lng");
-    test::TTestFolder::Put(data.File("SuDoku.lng"), "x");
+    TTestFolder::Put(data.File("SuDoku.lng"), "x");
     EXPECT_EQ(TAppPaths::FindResource("SuDoku.lng"), data.Path() + "/SuDoku.lng");
-
     TAppPaths::SetFolders(app.Path()); // data folder decided from a writable program folder
     EXPECT_EQ(TAppPaths::DataDir(), app.Path() + "/");
     TAppPaths::Reset();
-    EXPECT_TRUE(std::filesystem::is_directory(TAppPaths::AppDir()));
-    EXPECT_EQ(TAppPaths::AppDir().back(), '/');
+    EXPECT_TRUE(fs::is_directory(TAppPaths::AppDir()));
 }
 
+// Installed, installed without a desktop entry, a build folder beside another copy's entry.
 TEST(AppPaths, AnInstalledProgramFindsItsShareFolderAndDesktopEntryBesideItsBinFolder) {
-    struct Case {
-        const char* Name;
-        bool Share;
-        bool Entry;
-    };
-    const Case cases[] = {{"installed", true, true},
-                          {"installed without a desktop entry", true, false},
-                          {"build folder", false, false},
-                          {"build folder beside another copy's entry", false, true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.Name);
-        test::TTestFolder root;
-        const std::string bin = root.File("usr/bin");
-        std::filesystem::create_directories(bin);
-        std::filesystem::create_directories(root.File("usr/share/applications"));
-        if (c.Share) {
-            std::filesystem::create_directories(root.File("usr/share/sudoku-atelier"));
-        }
-        const std::string entry =
+    for (const auto& [share, entry] : {std::pair{true, true}, {true, false}, {false, true}}) {
+        TTestFolder root;
+        fs::create_directories(root.File("usr/bin"));
+        fs::create_directories(root.File(share ? "usr/share/sudoku-atelier" : "usr/share"));
+        const std::string desktop =
             root.File("usr/share/applications/" + std::string(TAppPaths::AppId()) + ".desktop");
-        if (c.Entry) {
-            test::TTestFolder::Put(entry, "[Desktop Entry]\n");
+        if (entry) {
+            fs::create_directories(root.File("usr/share/applications"));
+            TTestFolder::Put(desktop, "[Desktop Entry]\n");
         }
-        EXPECT_EQ(TAppPaths::InstalledShareDir(bin),
-                  c.Share ? root.File("usr/share/sudoku-atelier/") : "");
-        EXPECT_EQ(TAppPaths::InstalledDesktopEntry(bin), c.Share && c.Entry ? entry : "");
+        EXPECT_EQ(TAppPaths::InstalledShareDir(root.File("usr/bin")),
+                  share ? root.File("usr/share/sudoku-atelier/") : "");
+        EXPECT_EQ(TAppPaths::InstalledDesktopEntry(root.File("usr/bin")),
+                  share && entry ? desktop : "");
     }
-    EXPECT_EQ(TAppPaths::InstalledDesktopEntry(), ""); // the tests run from the build folder
+}
+
+TEST(SpecialFolders, IndexesMapToTheXdgFolders) {
+    TSpecialFolders::TEnvironment env;
+    env.Home = "/home/ann";
+    env.DataHome = "/data/ann";
+    env.ConfigHome = "relative/is/ignored";
+    env.UserDirs = "# written by xdg-user-dirs-update\n"
+                   "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n"
+                   "  XDG_PICTURES_DIR=\"/srv/pictures\"\n"
+                   "XDG_TEMPLATES_DIR=\"templates\"\n"; // relative: not a folder
+    // Index 22, the desktop of all users, is the user's own.
+    const std::string none(TSpecialFolders::NoSuchFolder);
+    // clang-format off
+    const std::pair<int, std::string> cases[] = {
+        {2, "/home/ann/.config/"}, {3, "/home/ann/.cache/"}, {5, "/home/ann/Bureau/"},
+        {22, "/home/ann/Bureau/"}, {9, "/data/ann/"}, {11, "/srv/pictures/"}, {13, "/home/ann/"},
+        {15, "/data/ann/applications/"}, {19, "/home/ann/.config/autostart/"}, {20, "/home/ann/"},
+        {21, "/etc/xdg/"}, {23, "/usr/local/share/applications/"}, {0, none}, {30, none},
+        {-1, none}};
+    // clang-format on
+    for (const auto& [index, folder] : cases) {
+        EXPECT_EQ(TSpecialFolders::GetSpecialFolder(index, env), folder) << index;
+    }
+    // Without the user-dirs file the desktop is ~/Desktop; without a home there is none.
+    env.UserDirs.clear();
+    EXPECT_EQ(TSpecialFolders::GetSpecialFolder(22, env), "/home/ann/Desktop/");
+    env.Home.clear();
+    EXPECT_EQ(TSpecialFolders::GetSpecialFolder(22, env), TSpecialFolders::NoSuchFolder);
+}
+
+class DesktopLauncherTest : public ::testing::Test {
+protected:
+    TDesktopLauncher Launcher(std::string installedEntry = {}) const {
+        return TDesktopLauncher({"Sudoku Atelier", "Play Sudoku",
+                                 folder_.Path() + "/my games/sudoku $atelier 100%", "/opt/icon.png",
+                                 std::move(installedEntry), "sudoku-atelier.desktop"},
+                                folder_.Path() + "/Desktop");
+    }
+    TTestFolder folder_;
+};
+
+TEST_F(DesktopLauncherTest, TickingTwiceLeavesOneValidExecutableLauncherAndClearingRemovesIt) {
+    const TDesktopLauncher launcher = Launcher();
+    EXPECT_FALSE(launcher.Exists());
+    ASSERT_TRUE(launcher.Create()); // the desktop folder is made when missing
+    ASSERT_TRUE(launcher.Exists());
+    const std::string path = launcher.Path();
+    EXPECT_EQ(fs::path(path).parent_path(), fs::path(folder_.Path() + "/Desktop"));
+    EXPECT_NE(fs::status(path).permissions() & fs::perms::owner_exec, fs::perms::none);
+    const std::string text = TTestFolder::Contents(path);
+    // Quoted, "$" escaped for the shell and its backslash for the entry, "%" doubled.
+    EXPECT_NE(text.find("Exec=\"" + folder_.Path() + "/my games/sudoku \\\\$atelier 100%%\"\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Path=" + folder_.Path() + "/my games\n"), std::string::npos);
+    if (std::system("command -v desktop-file-validate >/dev/null") == 0) {
+        EXPECT_EQ(std::system(("desktop-file-validate '" + path + "'").c_str()), 0) << text;
+    }
+
+    // A second tick keeps the one launcher as it is.
+    TTestFolder::Put(path, text + "X-Mine=kept\n");
+    EXPECT_TRUE(launcher.Create());
+    EXPECT_EQ(TTestFolder::Contents(path), text + "X-Mine=kept\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path() + "/Desktop"),
+                            fs::directory_iterator()),
+              1);
+
+    EXPECT_TRUE(launcher.Remove());
+    EXPECT_FALSE(launcher.Exists());
+    EXPECT_TRUE(launcher.Remove()); // nothing left to remove
+}
+
+TEST_F(DesktopLauncherTest, AnInstalledProgramCopiesItsInstalledEntry) {
+    const std::string entry = folder_.Write(
+        "entry.desktop", std::string("[Desktop Entry]\nType=Application\nExec=/usr/games/x\n"));
+    // Without a readable installed entry no launcher is made.
+    EXPECT_FALSE(Launcher(folder_.File("missing.desktop")).Create());
+    const TDesktopLauncher launcher = Launcher(entry);
+    EXPECT_FALSE(launcher.Exists());
+    ASSERT_TRUE(launcher.Create());
+    EXPECT_EQ(TTestFolder::Contents(launcher.Path()), TTestFolder::Contents(entry));
 }
 
 } // namespace
