@@ -1,9 +1,7 @@
-// The skinned question and text-entry boxes, the one-open-at-a-time rule, and the about and
-// splash windows.
-#include "TAboutBox.h"
+// The skinned question and text-entry boxes: their texts and buttons, the headless answer, and
+// the one-open-at-a-time rule.
 #include "TBaseBtn.h"
 #include "TEditDlgBox.h"
-#include "TIntroForm.h"
 #include "TModalDialogAnswerer.h"
 #include "TMsgDlgBox.h"
 
@@ -13,7 +11,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -67,20 +64,6 @@ TEST(DialogBoxes, HeadlessRunWritesTheTextAndNeverWaits) {
     EXPECT_TRUE(name.isEmpty());
 }
 
-TEST(DialogBoxes, HaveTheirSizesAndMessageHeights) {
-    TMsgDlgBox question;
-    TEditDlgBox entry;
-    EXPECT_EQ(question.size(), QSize(400, 150));
-    EXPECT_EQ(entry.size(), QSize(400, 150));
-    EXPECT_EQ(question.MsgLbl->geometry(), QRect(20, 10, 360, 90));
-    EXPECT_EQ(entry.MsgLbl->geometry(), QRect(20, 10, 360, 55));
-    EXPECT_EQ(entry.Edit->geometry(), QRect(20, 70, 360, 22));
-    EXPECT_EQ(question.OkBtn->geometry(), QRect(140, 100, 120, 35));
-    EXPECT_EQ(question.CancelBtn->geometry(), QRect(260, 100, 120, 35));
-    EXPECT_TRUE(question.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(question.MsgLbl->wordWrap());
-}
-
 TEST(DialogBoxes, FirstButtonAcceptsAndEverythingElseCancels) {
     using Way = std::function<void(TEditDlgBox&)>;
     const std::tuple<const char*, Way, int> cases[] = {
@@ -112,57 +95,8 @@ TEST(DialogBoxes, OnlyOneOfAKindIsOpenAndASecondCallReturnsAtOnce) {
     EXPECT_FALSE(
         TMsgDlgBox::MsgDlg(QStringLiteral("second"), QStringLiteral("Yes"), QStringLiteral("No")));
     EXPECT_EQ(question.MsgLbl->text(), QStringLiteral("first"));
-
-    TEditDlgBox entry;
-    entry.show();
-    EXPECT_EQ(TEditDlgBox::OpenBox(), &entry);
-    EXPECT_EQ(TEditDlgBox::EditDlg(QStringLiteral("name?"), QStringLiteral("Ok"),
-                                   QStringLiteral("Cancel"), QStringLiteral("default")),
-              QString());
-    entry.close();
     question.close();
     EXPECT_EQ(TMsgDlgBox::OpenBox(), nullptr);
-    EXPECT_EQ(TEditDlgBox::OpenBox(), nullptr);
-}
-
-TEST(AboutWindow, ClosesOnItsButtonsAndKeysAndAsksForTheHomePage) {
-    const std::pair<const char*, std::function<void(TAboutBox&)>> ways[] = {
-        {"x", [](TAboutBox& a) { QTest::mouseClick(a.HideBtn, Qt::LeftButton); }},
-        {"close", [](TAboutBox& a) { QTest::mouseClick(a.CloseBtn, Qt::LeftButton); }},
-        {"enter", [](TAboutBox& a) { QTest::keyRelease(&a, Qt::Key_Return); }},
-        {"escape", [](TAboutBox& a) { QTest::keyRelease(&a, Qt::Key_Escape); }},
-        {"maker", [](TAboutBox& a) { QTest::mouseClick(a.MarlbrookSBtn, Qt::LeftButton); }}};
-    for (const auto& [name, way] : ways) {
-        TAboutBox about;
-        QSignalSpy home(&about, &TAboutBox::HomePageRequested);
-        about.CloseBtn->show();
-        about.show();
-        QCoreApplication::processEvents();
-        way(about);
-        EXPECT_FALSE(about.isVisible()) << name;
-        EXPECT_EQ(home.count(), std::string(name) == "maker" ? 1 : 0) << name;
-    }
-}
-
-TEST(AboutWindow, KeysWithModifiersDoNotCloseIt) {
-    TAboutBox about;
-    about.show();
-    QTest::keyRelease(&about, Qt::Key_Escape, Qt::ShiftModifier);
-    QTest::keyRelease(&about, Qt::Key_A);
-    EXPECT_TRUE(about.isVisible());
-    EXPECT_FALSE(about.CloseBtn->isVisible());
-    about.close();
-}
-
-TEST(SplashWindow, RecordsWhetherItExists) {
-    EXPECT_FALSE(TIntroForm::Exists());
-    {
-        TIntroForm intro;
-        EXPECT_TRUE(TIntroForm::Exists());
-        EXPECT_EQ(intro.size(), QSize(280, 280));
-        EXPECT_TRUE(intro.windowFlags().testFlag(Qt::FramelessWindowHint));
-    }
-    EXPECT_FALSE(TIntroForm::Exists());
 }
 
 } // namespace

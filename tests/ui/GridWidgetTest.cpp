@@ -1,5 +1,5 @@
-// The grid widget: cell sizes and hit-testing, incremental redraws that match a full render,
-// selection by mouse and keys, and the signals the pages connect to.
+// The grid widget: incremental redraws that match a full render, selection by mouse and keys,
+// and the signals the pages connect to.
 #include "TSuDoKuGridWidget.h"
 
 #include <QApplication>
@@ -28,54 +28,17 @@ QImage FullRender(const TSuDoKuGridWidget& grid) {
     return image;
 }
 
-TGridLook TestLook() {
-    TGridLook look;
-    look.FontName = QStringLiteral("DejaVu Sans");
-    look.ContrastColor = QColor(0xDD, 0xEE, 0xFF);
-    look.RulerColor = QColor(0xCC, 0xFF, 0xCC);
-    return look;
-}
-
-TEST(GridWidget, CellSizeAndHitTestingFollowGridAndWidgetSize) {
-    struct Case {
-        int BoxCols, BoxRows, Width, Height, CellW, CellH;
-    };
-    const Case cases[] = {
-        {3, 3, 245, 245, 27, 27}, {4, 4, 245, 245, 15, 15}, {2, 3, 306, 306, 51, 51},
-        {4, 2, 392, 245, 49, 30}, {2, 2, 245, 245, 61, 61},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.BoxCols << "x" << c.BoxRows);
-        TSuDoKuGridWidget grid;
-        grid.resize(c.Width, c.Height);
-        grid.SetGridSize(c.BoxCols, c.BoxRows);
-        const int n = c.BoxCols * c.BoxRows;
-        EXPECT_EQ(grid.ColCount(), n);
-        EXPECT_EQ(grid.RowCount(), n);
-        EXPECT_EQ(grid.DefaultColWidth(), c.CellW);
-        EXPECT_EQ(grid.DefaultRowHeight(), c.CellH);
-        for (int col = 0; col < n; ++col)
-            for (int row = 0; row < n; ++row) {
-                const QRect rect = grid.cellRect(col, row);
-                EXPECT_EQ(grid.cellAt(rect.topLeft()), QPoint(col, row));
-                EXPECT_EQ(grid.cellAt(rect.bottomRight()), QPoint(col, row));
-            }
-        // The pixels left over at the right and bottom belong to no cell.
-        EXPECT_EQ(grid.cellAt(QPoint(n * c.CellW, 0)), QPoint(-1, -1));
-        EXPECT_EQ(grid.cellAt(QPoint(0, n * c.CellH)), QPoint(-1, -1));
-        EXPECT_EQ(grid.cellAt(QPoint(-1, 3)), QPoint(-1, -1));
-    }
-}
-
 TEST(GridWidget, IncrementalRedrawsMatchAFullRender) {
     TSuDoKuGridWidget grid;
     grid.resize(270, 270);
-    TGridLook look = TestLook();
+    TGridLook look;
+    look.FontName = QStringLiteral("DejaVu Sans");
     look.ShowRuler = true;
     grid.SetLook(look);
     TGridDrawState state;
     state.SolutionValues[CellIndex(1, 1)] = 4;
     state.GivenStrings[CellIndex(1, 1)] = "4";
+    state.SolutionValues[CellIndex(7, 6)] = 3;
     grid.SetDrawState(state);
 
     // Each step changes something the drawing reads; the buffer must show all of it.
@@ -89,6 +52,11 @@ TEST(GridWidget, IncrementalRedrawsMatchAFullRender) {
             grid.SetDrawState(state);
         },
         [&] { grid.SetCell(2, 2, "4"); },
+        [&] { grid.SetCell(6, 5, "3"); },
+        [&] {
+            state.GivenStrings[CellIndex(7, 6)] = "3"; // the entry becomes a given: bold
+            grid.SetDrawState(state);
+        },
         [&] {
             state.HighlightValue = 0;
             state.SolutionValues[CellIndex(3, 3)] = 9;
@@ -110,6 +78,11 @@ TEST(GridWidget, IncrementalRedrawsMatchAFullRender) {
             grid.SetCells(cells);
         },
         [&] { grid.SetGridSize(2, 3); },
+        [&] {
+            grid.SetGridSize(5, 4); // beyond 16 symbols: refused
+            grid.SetCell(16, 0, "5");
+            grid.SetCell(-1, 0, "5");
+        },
         [&] { grid.resize(300, 240); },
     };
     int step = 0;
@@ -118,6 +91,8 @@ TEST(GridWidget, IncrementalRedrawsMatchAFullRender) {
         EXPECT_EQ(grid.GridBuffer(), FullRender(grid)) << "after step " << step;
         ++step;
     }
+    EXPECT_EQ(grid.ColCount(), 6);
+    EXPECT_EQ(grid.CellText(16, 0), "");
 }
 
 TEST(GridWidget, MouseAndKeysSelectCellsAndReachThePage) {
@@ -162,24 +137,12 @@ TEST(GridWidget, MouseAndKeysSelectCellsAndReachThePage) {
     QApplication::sendEvent(&grid, &repeated);
     EXPECT_EQ(keys.count(), pressed);
 
-    // A disabled grid takes no clicks.
+    // The pixels left over at the right belong to no cell; a disabled grid takes no clicks.
+    QTest::mouseClick(&grid, Qt::LeftButton, Qt::NoModifier, QPoint(9 * 27 + 1, 5));
+    EXPECT_EQ(QPoint(grid.Col(), grid.Row()), QPoint(0, 1));
     grid.setEnabled(false);
     QTest::mouseClick(&grid, Qt::LeftButton, Qt::NoModifier, grid.cellRect(7, 7).center());
     EXPECT_EQ(QPoint(grid.Col(), grid.Row()), QPoint(0, 1));
-}
-
-TEST(GridWidget, SetCellIgnoresUnchangedTextsAndCellsOffTheGrid) {
-    TSuDoKuGridWidget grid;
-    grid.SetCell(2, 2, "5");
-    EXPECT_EQ(grid.Cell(2, 2), QStringLiteral("5"));
-    grid.SetCell(16, 0, "5");
-    grid.SetCell(-1, 0, "5");
-    EXPECT_EQ(grid.CellText(16, 0), "");
-    grid.ClearCells();
-    EXPECT_EQ(grid.Cell(2, 2), QString());
-    // Shapes beyond 16 symbols are refused.
-    grid.SetGridSize(5, 4);
-    EXPECT_EQ(grid.ColCount(), 9);
 }
 
 } // namespace

@@ -1,21 +1,15 @@
-// Helpers shared by the widget tests: files and solid pictures, rendering a widget into an image,
-// pixel counts, and a check that each change of a list makes a shown widget repaint.
+// Helpers shared by the widget tests: files and solid pictures, rendering a widget into an image
+// and pixel counts.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEvent>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include <QTest>
 #include <QWidget>
-
-#include <functional>
-#include <utility>
 
 namespace sudoku::test {
 
@@ -48,35 +42,6 @@ template <typename Pred> int CountPixels(const QImage& image, const QRect& area,
         for (int x = area.left(); x <= area.right(); ++x)
             count += pred(image.pixel(x, y)) ? 1 : 0;
     return count;
-}
-
-using NamedChange = std::pair<const char*, std::function<void()>>;
-
-// Shows the widget in a window and expects a paint event after each change.
-inline void ExpectEachChangeRepaints(QWidget& window, QWidget& widget,
-                                     std::initializer_list<NamedChange> changes) {
-    struct Counter : QObject {
-        int Paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            Paints += event->type() == QEvent::Paint ? 1 : 0;
-            return false;
-        }
-    } counter;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    widget.installEventFilter(&counter);
-    for (const auto& [name, change] : changes) {
-        SCOPED_TRACE(name);
-        QApplication::processEvents();
-        counter.Paints = 0;
-        change();
-        QElapsedTimer timer;
-        timer.start();
-        while (counter.Paints == 0 && timer.elapsed() < 2000)
-            QTest::qWait(5);
-        EXPECT_GT(counter.Paints, 0);
-    }
-    widget.removeEventFilter(&counter);
 }
 
 } // namespace sudoku::test
