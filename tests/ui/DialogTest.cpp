@@ -1,5 +1,4 @@
-// The skinned question and text-entry boxes: their texts and buttons, the headless answer, and
-// the one-open-at-a-time rule.
+// The skinned question and text-entry boxes: their texts and buttons, and the headless answer.
 #include "TBaseBtn.h"
 #include "TEditDlgBox.h"
 #include "TModalDialogAnswerer.h"
@@ -24,12 +23,11 @@ TEST(DialogBoxes, ShowTheirTextsAndHideButtonsWithoutCaption) {
         {"Yes", "No"}, {"Ok", ""}, {"", "Cancel"}, {"", ""}};
     for (const auto& [first, second] : cases) {
         TMsgDlgBox question;
-        question.SetTexts(QStringLiteral("Delete <b>\"x\"</b>?"), QString::fromLatin1(first),
-                          QString::fromLatin1(second));
+        question.SetTexts("Delete <b>\"x\"</b>?", first, second);
         question.show();
-        EXPECT_EQ(question.MsgLbl->text(), QStringLiteral("Delete <b>\"x\"</b>?"));
+        EXPECT_EQ(question.MsgLbl->text(), "Delete <b>\"x\"</b>?");
         EXPECT_EQ(question.MsgLbl->textFormat(), Qt::PlainText); // names are shown as typed
-        EXPECT_EQ(question.OkBtn->Caption(), QString::fromLatin1(first));
+        EXPECT_EQ(question.OkBtn->Caption(), first);
         EXPECT_EQ(question.OkBtn->isVisible(), *first != '\0') << first;
         EXPECT_EQ(question.CancelBtn->isVisible(), *second != '\0') << second;
         question.close();
@@ -51,12 +49,9 @@ TEST(DialogBoxes, HeadlessRunWritesTheTextAndNeverWaits) {
     watchdog.start(10);
     TModalDialogAnswerer answerer(nullptr, [] { return 0; });
     testing::internal::CaptureStderr();
-    const bool written = answerer.MsgDlg(QStringLiteral("Unable to write to /x/sudokus.ini"),
-                                         QStringLiteral("Ok"), QString());
-    const bool quit =
-        answerer.MsgDlg(QStringLiteral("Quit?"), QStringLiteral("Yes"), QStringLiteral("No"));
-    const QString name = answerer.EditDlg(QStringLiteral("Name?"), QStringLiteral("Ok"),
-                                          QStringLiteral("Cancel"), QStringLiteral("mine"));
+    const bool written = answerer.MsgDlg("Unable to write to /x/sudokus.ini", "Ok", QString());
+    const bool quit = answerer.MsgDlg("Quit?", "Yes", "No");
+    const QString name = answerer.EditDlg("Name?", "Ok", "Cancel", "mine");
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Unable to write to /x/sudokus.ini\nQuit?\nName?\n");
     EXPECT_FALSE(boxShown);
@@ -76,27 +71,14 @@ TEST(DialogBoxes, FirstButtonAcceptsAndEverythingElseCancels) {
          QDialog::Accepted}};
     for (const auto& [name, way, result] : cases) {
         TEditDlgBox entry;
-        entry.SetTexts(QStringLiteral("Save SuDoku as..."), QStringLiteral("Ok"),
-                       QStringLiteral("Cancel"));
-        entry.Edit->setText(QStringLiteral("Monday"));
+        entry.SetTexts("Save SuDoku as...", "Ok", "Cancel");
+        entry.Edit->setText("Monday");
         entry.open();
         QCoreApplication::processEvents();
         way(entry);
         EXPECT_FALSE(entry.isVisible()) << name;
         EXPECT_EQ(entry.result(), result) << name;
     }
-}
-
-TEST(DialogBoxes, OnlyOneOfAKindIsOpenAndASecondCallReturnsAtOnce) {
-    TMsgDlgBox question;
-    question.SetTexts(QStringLiteral("first"), QStringLiteral("Yes"), QStringLiteral("No"));
-    question.show();
-    EXPECT_EQ(TMsgDlgBox::OpenBox(), &question);
-    EXPECT_FALSE(
-        TMsgDlgBox::MsgDlg(QStringLiteral("second"), QStringLiteral("Yes"), QStringLiteral("No")));
-    EXPECT_EQ(question.MsgLbl->text(), QStringLiteral("first"));
-    question.close();
-    EXPECT_EQ(TMsgDlgBox::OpenBox(), nullptr);
 }
 
 } // namespace

@@ -32,7 +32,7 @@ TEST(GridWidget, IncrementalRedrawsMatchAFullRender) {
     TSuDoKuGridWidget grid;
     grid.resize(270, 270);
     TGridLook look;
-    look.FontName = QStringLiteral("DejaVu Sans");
+    look.FontName = "DejaVu Sans";
     look.ShowRuler = true;
     grid.SetLook(look);
     TGridDrawState state;
@@ -105,8 +105,7 @@ TEST(GridWidget, MouseAndKeysSelectCellsAndReachThePage) {
     QSignalSpy keys(&grid, &TSuDoKuGridWidget::GridKeyPressed);
 
     QTest::mouseClick(&grid, Qt::LeftButton, Qt::NoModifier, grid.cellRect(5, 2).center());
-    EXPECT_EQ(grid.Col(), 5);
-    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(QPoint(grid.Col(), grid.Row()), QPoint(5, 2));
     ASSERT_EQ(selected.count(), 1);
     EXPECT_EQ(selected.at(0).at(0).toInt(), 5);
     ASSERT_EQ(released.count(), 1);

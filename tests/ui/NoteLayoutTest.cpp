@@ -39,8 +39,8 @@ TEST(NoteLayout, MiniatureBoxOrReadingOrderWithAPlusForTheRest) {
         }
         EXPECT_EQ(shown, c.Shown);
     }
-    // In the box, value v takes place (v - 1) mod 3, (v - 1) div 3.
-    const auto box = TNoteLayout::Arrange({0, 0, 24, 24}, 3, 3, 9, {6}, glyph);
+    // In a box of 4 x 2, value v takes place (v - 1) mod 4, (v - 1) div 4.
+    const auto box = TNoteLayout::Arrange({0, 0, 32, 16}, 4, 2, 8, {7}, glyph);
     ASSERT_EQ(box.size(), 1u);
     EXPECT_EQ(box[0].Ink.center(), QPointF(20, 12));
 }

@@ -17,7 +17,7 @@ QSize Scaled(QSize base, int layout) {
 }
 
 TEST(SkinBuiltIn, EveryPictureIsThereAtEachLayoutAndButtonStatesDiffer) {
-    TSkinPictures pictures(QStringLiteral("/nonexistent/"));
+    TSkinPictures pictures("/nonexistent/");
     const std::pair<TSkinKind, QSize> kinds[] = {{TSkinKind::LargeButton, {120, 35}},
                                                  {TSkinKind::SmallButton, {85, 15}},
                                                  {TSkinKind::TitleButton, {14, 14}}};
@@ -35,18 +35,18 @@ TEST(SkinBuiltIn, EveryPictureIsThereAtEachLayoutAndButtonStatesDiffer) {
     EXPECT_EQ(pictures.Intro().size(), QSize(280, 280));
     EXPECT_EQ(pictures.About().size(), QSize(325, 325));
     // Names are matched without regard to case; the rounded corner lets the window through.
-    const QImage up = pictures.Resource(QStringLiteral("but_up")).toImage();
-    EXPECT_EQ(pictures.Resource(QStringLiteral("BUT_UP")).toImage(), up);
+    const QImage up = pictures.Resource("but_up").toImage();
+    EXPECT_EQ(pictures.Resource("BUT_UP").toImage(), up);
     EXPECT_EQ(qAlpha(up.pixel(60, 17)), 255);
     EXPECT_LT(qAlpha(up.pixel(0, 0)), 128);
-    EXPECT_TRUE(pictures.Resource(QStringLiteral("No_Such_Skin")).isNull());
+    EXPECT_TRUE(pictures.Resource("No_Such_Skin").isNull());
 }
 
 // Dialogs, splash and about take the files of the folder "I" (names matched without regard to
 // case, unreadable ones skipped); the main window only the built-in pictures.
 TEST(SkinFolder, FilesInIOverrideTheDialogPicturesAndUnreadableOnesFallBack) {
     QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("I")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("I"));
     const auto write = [&dir](const char* name, QSize size, QColor colour) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
@@ -58,11 +58,11 @@ TEST(SkinFolder, FilesInIOverrideTheDialogPicturesAndUnreadableOnesFallBack) {
     TSkinPictures pictures(dir.path() + '/');
     const TButtonSkin dialog = pictures.DialogButtonSkin(TSkinKind::LargeButton);
     EXPECT_EQ(dialog.Up.toImage().pixelColor(60, 17), QColor(Qt::magenta));
-    EXPECT_EQ(dialog.Down.toImage(), pictures.Resource(QStringLiteral("But_Down")).toImage());
+    EXPECT_EQ(dialog.Down.toImage(), pictures.Resource("But_Down").toImage());
     EXPECT_EQ(pictures.Intro().size(), QSize(50, 40));
     EXPECT_EQ(pictures.About().size(), QSize(325, 325));
     const TButtonSkin window = pictures.ButtonSkin(TSkinKind::LargeButton, 2);
-    EXPECT_EQ(window.Up.toImage(), pictures.Resource(QStringLiteral("But_Up")).toImage());
+    EXPECT_EQ(window.Up.toImage(), pictures.Resource("But_Up").toImage());
 }
 
 // A skinned button draws its up picture at rest, its down picture shifted by (0.01 W, 0.02 H)
@@ -72,7 +72,7 @@ TEST(SkinApply, SkinnedButtonsRenderTheirStatePictures) {
     const std::pair<int, QPoint> cases[] = {{2, {1, 1}}, {3, {2, 1}}, {4, {2, 1}}};
     for (const auto& [layout, expectedShift] : cases) {
         SCOPED_TRACE(layout);
-        TSkinPictures pictures(QStringLiteral("/nonexistent/"));
+        TSkinPictures pictures("/nonexistent/");
         const TButtonSkin skin = pictures.ButtonSkin(TSkinKind::LargeButton, layout);
         TBaseBtn button;
         button.resize(skin.Up.size());

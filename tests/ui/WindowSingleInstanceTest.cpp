@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,19 +59,18 @@ TEST(WindowSingleInstance, FallbackFolderIsOnlyThisUsersOwn) {
     QTemporaryDir temp;
     const QDir dir(temp.path());
     const auto path = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
-    ::mkdir(QFile::encodeName(path("open")).constData(), 0775);
-    ::mkdir(QFile::encodeName(path("own")).constData(), 0700);
+    const auto make = [&](const char* name, mode_t mode) {
+        return ::mkdir(QFile::encodeName(path(name)).constData(), mode) == 0;
+    };
+    ASSERT_TRUE(make("open", 0775) && make("own", 0700) && make("theirs", 0700));
     QFile::link(path("own"), path("link"));
+    // Only root can give a folder to another user (nobody); otherwise "theirs" is our own.
+    const bool given = ::chown(QFile::encodeName(path("theirs")).constData(), 65534, 65534) == 0;
     const std::pair<const char*, bool> cases[] = {
-        {"missing", true}, {"own", true}, {"open", false}, {"link", false}};
+        {"missing", true}, {"own", true}, {"open", false}, {"link", false}, {"theirs", !given}};
     for (const auto& [name, accepted] : cases)
         EXPECT_EQ(TSingleInstance::PrivateFolder(path(name)), accepted ? path(name) : QString())
             << name;
-    if (const passwd* nobody = ::getpwnam("nobody"); nobody != nullptr && ::geteuid() == 0) {
-        QDir().mkdir(path("theirs"));
-        ASSERT_EQ(::chown(QFile::encodeName(path("theirs")).constData(), nobody->pw_uid, 0), 0);
-        EXPECT_EQ(TSingleInstance::PrivateFolder(path("theirs")), QString());
-    }
 }
 
 // A script that writes its arguments, one a line, and its working folder into a file.
@@ -149,13 +147,11 @@ TEST(WindowStartOptions, ReadsTheFirstParameterAndTheScreenshotOptions) {
     } cases[] = {
         {{}, false, false, "", 0, -1, false},
         {{"UNINSTALL"}, true, false, "", 0, -1, false},
-        {{"x", "uninstall"}, false, false, "", 0, -1, false},
         {{"/S"}, false, true, "", 0, -1, false},
         {{"--page", "2", "--screenshot", "b.png", "--screen-size", "4"}, 0, 0, "b.png", 2, 4, 0},
         {{"--screenshot"}, false, false, "", 0, -1, true},
         {{"--screenshot", "a.png", "--page", "4"}, false, false, "a.png", 0, -1, true},
         {{"--screen-size", "5"}, false, false, "", 0, -1, true},
-        {{"/s", "-x"}, false, true, "", 0, -1, true},
         {{"--screenshot", "a.png", "--page=2"}, false, false, "a.png", 0, -1, true},
     };
     for (const auto& c : cases) {
