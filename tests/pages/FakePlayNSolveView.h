@@ -1,6 +1,5 @@
-// A window stand-in for the Play & Solve page, its controls and services: it records what the
-// page shows, answers the dialogs from prepared queues and keeps a clock that only moves when
-// a test moves it.
+// A window stand-in for the Play & Solve page and its services: it records what the page shows,
+// answers dialogs from prepared queues and keeps a clock that moves only when a test moves it.
 #pragma once
 
 #include "TPlayNSolveView.h"
@@ -11,13 +10,13 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace sudoku {
 
-// The window's shared state as the page tests start from: level Normal, every aid box but
-// Time Limited ticked while only Restart is in force, and a one-hour limit.
+// Level Normal, every aid box but Time Limited ticked, only Restart in force, one-hour limit.
 inline TSharedState FakeSharedState(std::string library, std::string settings, std::string user) {
     TSharedState shared;
     shared.ShownAids = soRuler | soHints | soErrors | soAlternatives;
@@ -31,65 +30,55 @@ inline TSharedState FakeSharedState(std::string library, std::string settings, s
 
 class FakePlayNSolveView : public TPlayNSolveView, public TWindowServices {
 public:
-    bool PlayShowing = true, DesignShowing = false;
-
     // What the page showed.
     std::map<TPlayControl, bool> Enabled;
-    std::string SolutionCaption, FileName, LevelCaption;
+    std::string SolutionCaption, FileName;
     TClockFace PlayFace;
     TAlternativesDisplay Alternatives;
-    int PauseTag = 530, SolutionsMenu = -1, GridSize = 0, Col = 1, Row = 1, NewDesigns = 0,
-        DelayedMs = 0;
+    int PauseTag = 530, SolutionsMenu = -1, GridSize = 0, Col = 1, Row = 1, DelayedMs = 0;
     bool PopupAllowed = false;
     std::vector<std::string> Errors;
 
-    // Dialog answers, consumed front first; the prompts asked are kept.
+    // Dialog answers, consumed front first (none left: cancel); the prompts asked are kept.
     std::deque<std::string> EditAnswers;
     std::deque<bool> MsgAnswers;
-    std::vector<std::string> Prompts, EditDefaults;
+    std::vector<std::string> Prompts;
 
     double Clock = 46361.5; // the moment now, in days
     std::function<void()> OnProcessMessages, OnRepaint;
 
-    std::string OptionsLevelText(int level) const override {
-        static const char* names[] = {"Rookie", "Normal", "Skilled", "Expert"};
-        return level >= 0 && level < 4 ? names[level] : "";
-    }
+    std::string OptionsLevelText(int) const override { return "Normal"; }
     int DisplaySetIndex() const override { return 0; }
     std::string DisplaySetSymbols() const override { return "123456789"; }
     bool HasSmallPicture(int) const override { return false; }
-    bool PlayNSolveShowing() const override { return PlayShowing; }
-    bool EnterNDesignShowing() const override { return DesignShowing; }
+    bool PlayNSolveShowing() const override { return true; }
+    bool EnterNDesignShowing() const override { return false; }
 
     void SetEnabled(TPlayControl control, bool enabled) override { Enabled[control] = enabled; }
     void SetPauseButton(int tag) override { PauseTag = tag; }
     void SetSolutionCaption(const std::string& c) override { SolutionCaption = c; }
     void SetFileNameCaption(const std::string& c) override { FileName = c; }
-    void SetLevelCaption(const std::string& c) override { LevelCaption = c; }
+    void SetLevelCaption(const std::string&) override {}
     void ShowClock(const TClockFace& play) override { PlayFace = play; }
     void ShowAlternatives(const TAlternativesDisplay& d) override { Alternatives = d; }
     void SetSolutionsMenu(int count) override { SolutionsMenu = count; }
     void SetPopupAllowed(bool allowed) override { PopupAllowed = allowed; }
     void SetGridSize(int n) override { GridSize = n; }
     void RefreshDisplaySet() override {}
-    void SelectCell(int col, int row) override {
-        Col = col;
-        Row = row;
-    }
+    void SelectCell(int col, int row) override { std::tie(Col, Row) = std::pair(col, row); }
     int SelectedCol() const override { return Col; }
     int SelectedRow() const override { return Row; }
     void RepaintGrid() override { Call(OnRepaint); }
-    void StartNewDesign(int, int) override { ++NewDesigns; }
+    void StartNewDesign(int, int) override {}
 
     std::string EditDlg(const std::string& prompt, const std::string&, const std::string&,
-                        const std::string& text) override {
+                        const std::string&) override {
         Prompts.push_back(prompt);
-        EditDefaults.push_back(text);
-        return Next(EditAnswers, std::string());
+        return Next(EditAnswers);
     }
     bool MsgDlg(const std::string& text, const std::string&, const std::string&) override {
         Prompts.push_back(text);
-        return Next(MsgAnswers, false);
+        return Next(MsgAnswers);
     }
     void ShowWriteError(const std::string& message) override { Errors.push_back(message); }
     std::string Translate(int, const std::string& english) const override { return english; }
@@ -99,12 +88,12 @@ public:
     double Now() const override { return Clock; }
 
 private:
-    // The front answer, or the cancel answer when the test prepared none.
-    template <typename T> static T Next(std::deque<T>& answers, T cancel) {
-        if (answers.empty())
-            return cancel;
-        T answer = answers.front();
-        answers.pop_front();
+    template <typename T> static T Next(std::deque<T>& answers) {
+        T answer{};
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
         return answer;
     }
     static void Call(const std::function<void()>& hook) {
