@@ -113,9 +113,9 @@ TEST(BaseBtn, DrawnFaceShadowAndCaption) {
     button.SetCaptionXOffset(0.5);
     button.SetCaptionYOffset(0.25);
     ExpectPixels(button, Qt::white, {{{54, 20}, Qt::green}, {{45, 20}, Qt::white}});
-    button.setEnabled(false);
-    const QColor grey = test::RenderWidget(button).pixelColor(54, 20);
-    EXPECT_EQ(grey, button.palette().color(QPalette::Disabled, QPalette::WindowText));
+    button.setEnabled(false); // the caption greys
+    ExpectPixels(button, Qt::white,
+                 {{{54, 20}, button.palette().color(QPalette::Disabled, QPalette::WindowText)}});
 }
 
 } // namespace

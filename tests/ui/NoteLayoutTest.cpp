@@ -41,8 +41,7 @@ TEST(NoteLayout, MiniatureBoxOrReadingOrderWithAPlusForTheRest) {
     }
     // In a box of 4 x 2, value v takes place (v - 1) mod 4, (v - 1) div 4.
     const auto box = TNoteLayout::Arrange({0, 0, 32, 16}, 4, 2, 8, {7}, glyph);
-    ASSERT_EQ(box.size(), 1u);
-    EXPECT_EQ(box[0].Ink.center(), QPointF(20, 12));
+    EXPECT_EQ(box.at(0).Ink.center(), QPointF(20, 12));
 }
 
 } // namespace
