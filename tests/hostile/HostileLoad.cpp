@@ -1,10 +1,7 @@
-// Feeds files to the program's loaders for the hostile-input campaign, and runs concurrent
-// writers and writers killed mid-write. Prints "BEGIN <file>" before each file so that a crash
-// or a sanitizer report can be traced to it; a file that takes over 20 s ends the run by
-// SIGALRM (a hang). Usage:
-//   hostile_load profile|language|source|picture FILE...
-//   hostile_load writers FILE PROCESSES WRITES
-//   hostile_load kills FILE ROUNDS SEED
+// Feeds files to the program's loaders for the hostile-input campaign (usage at the end), and
+// runs concurrent writers and writers killed mid-write. Prints "BEGIN <file>" before each file so
+// that a crash or a sanitizer report can be traced to it; a file that takes over 20 s ends the
+// run by SIGALRM (a hang).
 #include "FakePlayNSolveView.h"
 #include "LanguageList.h"
 #include "LanguageSource.h"
@@ -27,6 +24,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <string>
 #include <sys/wait.h>
@@ -57,7 +55,6 @@ void LoadProfile(const std::string& file) {
     const std::string target = Scratch("target.dat");
     std::error_code ec;
     fs::copy_file(file, copy, fs::copy_options::overwrite_existing, ec);
-    fs::remove(target, ec);
     FakePlayNSolveView view;
     TSharedState shared = FakeSharedState(copy, copy, "root");
     TPlayNSolvePage page(view, view, shared);
@@ -91,10 +88,8 @@ void LoadProfile(const std::string& file) {
         }
     } catch (const TWriteError&) {
     }
-    fs::remove(copy, ec);
-    fs::remove(copy + ".lock", ec);
-    fs::remove(target, ec);
-    fs::remove(target + ".lock", ec);
+    for (const std::string& scratch : {copy, copy + ".lock", target, target + ".lock"})
+        fs::remove(scratch, ec);
 }
 
 // Every table of every language of the file read through, and the language list.
@@ -140,12 +135,8 @@ void LoadPicture(const std::string& file) {
     QDir().mkpath(set);
     QDir().mkpath(app + QStringLiteral("I"));
     for (int d = 0; d < 10; ++d)
-        for (const char* small : {"", "s"}) {
-            const QString name = set + QStringLiteral("0%1%2.ico").arg(d).arg(small);
-            QFile::remove(name);
-            QFile::link(path, name);
-        }
-    QFile::remove(app + QStringLiteral("I/intro.bmp"));
+        for (const char* small : {"", "s"})
+            QFile::link(path, set + QStringLiteral("0%1%2.ico").arg(d).arg(small));
     QFile::link(path, app + QStringLiteral("I/intro.bmp"));
     TDisplaySets sets;
     sets.FillDisplaySetList(app);
@@ -160,8 +151,8 @@ void LoadPicture(const std::string& file) {
 int Writers(const std::string& file, int processes, int writes) {
     std::vector<pid_t> children;
     for (int p = 0; p < processes; ++p) {
-        const pid_t child = ::fork();
-        if (child == 0) {
+        children.push_back(::fork());
+        if (children.back() == 0) {
             int failed = 0;
             for (int i = 0; i < writes; ++i) {
                 try {
@@ -175,7 +166,6 @@ int Writers(const std::string& file, int processes, int writes) {
             }
             ::_exit(failed > 0 ? 3 : 0);
         }
-        children.push_back(child);
     }
     int busy = 0;
     for (const pid_t child : children) {
@@ -185,11 +175,10 @@ int Writers(const std::string& file, int processes, int writes) {
     }
     TProfileFile profile;
     profile.Load(file);
-    const std::size_t found = profile.KeyNames("Writers").size();
-    const std::size_t expected =
-        static_cast<std::size_t>(processes) * static_cast<std::size_t>(writes);
-    std::printf("writers: %zu of %zu keys, %d writers saw a busy lock\n", found, expected, busy);
-    return found == expected ? 0 : 1;
+    const int found = static_cast<int>(profile.KeyNames("Writers").size());
+    std::printf("writers: %d of %d keys, %d writers saw a busy lock\n", found, processes * writes,
+                busy);
+    return found == processes * writes ? 0 : 1;
 }
 
 std::string Body(std::mt19937& random) {
@@ -229,18 +218,16 @@ int Kills(const std::string& file, int rounds, unsigned seed) {
         ::waitpid(child, nullptr, 0);
         TProfileFile profile;
         const bool loaded = profile.Load(file);
-        const std::string body = profile.ReadString("Check", "Body", "?");
-        const bool whole = loaded &&
-                           profile.ReadString("Check", "Sum", "") ==
-                               std::to_string(std::hash<std::string>{}(body)) &&
-                           profile.SectionNames().size() == Fillers + 1;
-        broken += whole ? 0 : 1;
+        const std::string sum =
+            std::to_string(std::hash<std::string>{}(profile.ReadString("Check", "Body", "?")));
+        broken += loaded && profile.ReadString("Check", "Sum", "") == sum &&
+                          profile.SectionNames().size() == Fillers + 1
+                      ? 0
+                      : 1;
     }
     int leftovers = 0;
-    const fs::path folder = fs::path(file).parent_path();
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path().filename().string().rfind(fs::path(file).filename().string() + ".tmp.",
-                                                   0) == 0) {
+    for (const auto& entry : fs::directory_iterator(fs::path(file).parent_path()))
+        if (entry.path().string().starts_with(file + ".tmp.")) {
             ++leftovers;
             fs::remove(entry.path());
         }
@@ -266,12 +253,11 @@ int main(int argc, char* argv[]) {
         return Writers(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
     if (mode == "kills" && argc == 5)
         return Kills(argv[2], std::atoi(argv[3]), static_cast<unsigned>(std::atoi(argv[4])));
-    void (*load)(const std::string&) = mode == "profile"    ? LoadProfile
-                                       : mode == "language" ? LoadLanguage
-                                       : mode == "source"   ? LoadSource
-                                       : mode == "picture"  ? LoadPicture
-                                                            : nullptr;
-    if (load == nullptr) {
+    const std::map<std::string, void (*)(const std::string&)> loads = {{"profile", LoadProfile},
+                                                                       {"language", LoadLanguage},
+                                                                       {"source", LoadSource},
+                                                                       {"picture", LoadPicture}};
+    if (!loads.contains(mode)) {
         std::fprintf(stderr, "hostile_load: unknown mode %s\n", argv[1]);
         return 2;
     }
@@ -279,7 +265,7 @@ int main(int argc, char* argv[]) {
         std::printf("BEGIN %s\n", argv[i]);
         std::fflush(stdout);
         ::alarm(20);
-        load(argv[i]);
+        loads.at(mode)(argv[i]);
     }
     ::alarm(0);
     std::printf("sections played %d, of them with a grid %d; icon reads with a picture %d\n",

@@ -1,14 +1,14 @@
-// The readable language source, its compilation into a table file, and the shipped language
-// file built beside the programs: five languages, each complete against English, and English in
-// step with the built-in texts.
-#include "CompiledLanguages.h"
+// Translation by number and by tag, the list rules and the language choice at start over
+// compiled language files; 8-bit texts of files written elsewhere; and the shipped language
+// file, complete in five languages and in step with the built-in English texts.
+#include "../platform/TestFolder.h"
+#include "LanguageCache.h"
 #include "LanguageCompiler.h"
-#include "LanguageFileWriter.h"
 #include "LanguageList.h"
-#include "LanguageSource.h"
 #include "LanguageTable.h"
 #include "LanguageTexts.h"
 #include "TTabularyObject.h"
+#include "TextCodec.h"
 #include "TransLtr.h"
 
 #include <gtest/gtest.h>
@@ -19,114 +19,142 @@
 namespace sudoku {
 namespace {
 
-constexpr const char* Header = "[Language]\niCountry\t44\nsCountry\tEnglish\nsLanguage\ten\n";
+using Bytes = std::vector<std::uint8_t>;
+using Items = std::vector<std::optional<std::string>>;
 
-TEST(LanguageSourceTest, ReadsSectionsTagsCaptionsHintsAndEscapes) {
-    const std::string text = std::string("\xEF\xBB\xBF# comment\r\n") + Header +
-                             "\n[MainForm]\r\n575\tTime\\s\r\n520\tNew\tGenerate a new SuDoku\n"
-                             "32\t\" already exists\n580\t\tSelect a cell\n"
-                             "71013\t\\sEntries\\s\\s\n99\ta\\tb\\nc\\\\d\\re\n98\t\n"
-                             "[AboutBox]\n10\tClose";
-    LanguageDefinition language;
+// A language file compiled from definitions; a refusal fails the test with its first error.
+Bytes CompileLanguages(const std::vector<LanguageDefinition>& languages) {
+    Bytes bytes;
     std::vector<std::string> errors;
-    ASSERT_TRUE(LanguageSource::Parse(text, "en.txt", language, errors)) << errors.at(0);
-    EXPECT_EQ(std::tie(language.Country, language.DisplayName, language.Code),
-              std::tuple(44, "English", "en"));
-    ASSERT_EQ(language.Sections.size(), 2u);
-    using Entry = std::tuple<int, std::string, std::string>; // tag, caption, hint
-    std::vector<Entry> entries;
-    for (const LanguageEntry& e : language.Section("MainForm")->Entries) {
-        entries.emplace_back(e.Tag, e.Caption, e.Hint);
-    }
-    EXPECT_EQ(entries, (std::vector<Entry>{{575, "Time ", ""},
-                                           {520, "New", "Generate a new SuDoku"},
-                                           {32, "\" already exists", ""},
-                                           {580, "", "Select a cell"},
-                                           {71013, " Entries  ", ""},
-                                           {99, "a\tb\nc\\d\re", ""},
-                                           {98, "", ""}}));
-    EXPECT_EQ(language.Section("AboutBox")->Entries.at(0).Caption, "Close");
-    EXPECT_EQ(language.Section("Missing"), nullptr);
+    EXPECT_TRUE(LanguageCompiler::Compile(languages, bytes, errors)) << errors.at(0);
+    return bytes;
 }
+class TransLtrTest : public ::testing::Test {
+protected:
+    void TearDown() override { TransLtr::SetLngID(TransLtr::English); }
+    std::filesystem::path Compile(const std::vector<LanguageDefinition>& languages) {
+        return folder_.Write("SuDoku.lng", CompileLanguages(languages));
+    }
+    test::TTestFolder folder_;
+};
 
-TEST(LanguageSourceTest, RefusesMistakesWithTheirLine) {
-    const std::string h = Header;
+TEST_F(TransLtrTest, TranslatesByNumberFirstRowWinsOrKeepsTheDefault) {
     // clang-format off
-    const std::pair<std::string, const char*> cases[] = {
-        {"[MainForm]\n1\ta\n", "x.txt:0:"}, // no language header
-        {"[Language]\niCountry\t4x\nsCountry\tE\nsLanguage\te\n", "x.txt:2:"},
-        {h + "sFlag\tred\n", "x.txt:5:"}, {h + "sCountry\tAgain\n", "x.txt:5:"},
-        {"1\ta\n" + h, "x.txt:1:"}, {h + "[Main Form]\n", "x.txt:5:"},
-        {h + "[A]\n1\ta\n[A]\n", "x.txt:7:"}, {h + "[A]\nx1\ta\n", "x.txt:6:"},
-        {h + "[A]\n-1\ta\n", "x.txt:6:"}, {h + "[A]\n99999999999\ta\n", "x.txt:6:"},
-        {h + "[A]\n1\ta\n1\tb\n", "x.txt:7:"}, {h + "[A]\n1\n", "x.txt:6:"},
-        {h + "[A]\n1\ta\tb\tc\n", "x.txt:6:"}, {h + "[A]\n1\ta\\q\n", "x.txt:6:"},
-        {h + "[A]\n1\ta\tb\\\n", "x.txt:6:"}, {h + "[A]\n1\t\xC3\x28\n", "x.txt:0:"},
-        {h + "[A]\n1\t\xC0\xAF\n", "x.txt:0:"}, // overlong UTF-8
+    const auto file = Compile({
+        {44, "English", "en", {{"MainForm", {{720, "Rename", "Rename current SuDoku"},
+                                             {575, "", ""}, {32, "\" exists", ""},
+                                             {720, "Second row", "ignored"}}},
+                               {"AboutBox", {{10, "Close", ""}}}}},
+        {1, "English (US)", "en_US", {{"MainForm", {{720, "Rename it", ""}}}}},
+        {31, "Nederlands", "nl", {{"MainForm", {{720, "Hernoemen", "h"}}}}},
+        {7, "Bare", "xx", {}}});
+    const struct { int LngID; const char* Section; int Number; const char* Expected; } cases[] = {
+        {44, "MainForm", 720, "Rename"},   // the first of two rows of 720
+        {44, "MainForm", 725, "default"},  // no row for the number
+        {44, "MainForm", 575, ""},         // an empty caption replaces the default
+        {44, "AboutBox", 10, "Close"},     // another window's section
+        {44, "MsgDlgBox", 20, "default"},  // no table for the section
+        {1, "MainForm", 720, "Rename it"}, // en_US: not listed, yet selectable
+        {31, "AboutBox", 10, "default"},   // Dutch has no about-window table
+        {7, "MainForm", 720, "default"},   // a listed language without tables
+        {49, "MainForm", 720, "default"},  // a number without a Contents row
     };
     // clang-format on
-    for (const auto& [text, where] : cases) {
-        LanguageDefinition language;
-        std::vector<std::string> errors;
-        EXPECT_FALSE(LanguageSource::Parse(text, "x.txt", language, errors)) << text;
-        ASSERT_FALSE(errors.empty()) << text;
-        EXPECT_EQ(errors.front().rfind(where, 0), 0u) << text << ": " << errors.front();
+    for (const auto& c : cases) {
+        TransLtr::SetLngID(c.LngID);
+        EXPECT_EQ(TransLtr::TranslateText(c.Number, c.Section, file, "default"), c.Expected)
+            << "language " << c.LngID << " " << c.Section << " " << c.Number;
     }
+    LanguageTable table;
+    ASSERT_TRUE(table.Open(file, "MainForm", 44));
+    EXPECT_EQ(table.Lookup(720)->Hint, "Rename current SuDoku");
+
+    // Without a usable file the built-in English texts stand in for the run-time numbers.
+    TransLtr::SetLngID(TransLtr::English);
+    TransLtr::SetLanguageFileName(folder_.File("none.lng"));
+    EXPECT_EQ(TransLtr::TranslateText(32), "\" already exists, overwrite existing SuDoKu?");
+    TransLtr::SetLanguageFileName(file);
+    EXPECT_EQ(TransLtr::TranslateText(32), "\" exists");
 }
 
-TEST(LanguageCompilerTest, CompiledFileReadsBackWithTheLongestTextAsWidth) {
-    const LanguageDefinition english{
-        44,
-        "English",
-        "en",
-        {{"MainForm", {{720, "Rename", "Rename current SuDoku"}, {725, "Delete", ""}}}}};
-    const LanguageDefinition german{
-        49, "Deutsch", "de", {{"MainForm", {{720, "Umbenennen", "\u00DCber"}}}}};
-    const test::Bytes bytes = test::CompileLanguages({english, german});
-    TTabularyObject reader;
-    ASSERT_TRUE(reader.OpenBytes(bytes));
-    ASSERT_EQ(reader.TableCount(), 3);
-    EXPECT_EQ(reader.TableName(2), "MainForm (English)");
-    EXPECT_EQ(reader.TableName(3), "MainForm (Deutsch)");
-    EXPECT_EQ(reader.ReadText("Contents", "iCountry", 2), "49");
-    EXPECT_EQ(reader.ReadText("Contents", "sLanguage", 2), "de");
-    EXPECT_EQ(reader.ReadText("MainForm (English)", "Hint", 1), "Rename current SuDoku");
-    EXPECT_EQ(reader.ReadText("MainForm (English)", "Hint", 2), "");
-    EXPECT_EQ(reader.ReadText("MainForm (Deutsch)", "Hint", 1), "\u00DCber");
-    // Widths: Contents 7 ("English"), English 21 (its hint), Deutsch 10 ("Umbenennen").
-    EXPECT_EQ(bytes.size(), 272 + 3 * (77 + 3 * 137) + 2 * 3 * 7 + 2 * 3 * 21 + 1 * 3 * 10);
-    EXPECT_TRUE(LanguageCompiler::MissingEntries(english, english).empty());
-    EXPECT_EQ(LanguageCompiler::MissingEntries(english, german),
-              std::vector<std::string>{"MainForm 725"});
-}
-
-TEST(LanguageCompilerTest, RefusesClashingLanguagesAndOverlongNames) {
-    const LanguageDefinition english{44, "English", "en", {{"MainForm", {{1, "a", ""}}}}};
-    const LanguageDefinition others[] = {
-        {44, "Other", "ot", {}},                              // same number
-        {45, "English", "ot", {}},                            // same display name
-        {46, std::string(60, 'n'), "ot", {{"MainForm", {}}}}, // table name over 63 bytes
-        {47, "Zero", "z", {{"MainForm", {{1, std::string("a\0b", 3), ""}}}}},
+TEST_F(TransLtrTest, ListControlsTakeItemsOnlyWithoutARowOfTheirOwn) {
+    // Rows deliberately out of numeric order: items follow the table order.
+    // clang-format off
+    const auto file = Compile({{44, "English", "en",
+        {{"MainForm", {{860, "Level", "level hint"}, {861, "Rookie", ""}, {862, "Normal", ""},
+                       {901, "first", "list hint"}, {950, "second", ""}, {902, "third", ""},
+                       {1011, "page two", ""}, {11, "page one", ""}, {2011, "page three", ""}}}}}});
+    // clang-format on
+    LanguageTable table;
+    ASSERT_TRUE(table.Open(file, "MainForm", 44));
+    const std::tuple<TranslatedItems, Items, std::optional<std::string>> cases[] = {
+        {table.ListItems(860, 4), Items(4), "level hint"}, // a row of its own: items stay
+        {table.ListItems(900, 4), {"first", "second", "third", "page two"}, "list hint"},
+        {table.ListItems(2010, 3), {"page three", std::nullopt, std::nullopt}, ""},
+        {table.ListItems(5000, 2), Items(2), std::nullopt},
+        {table.RadioGroupItems(860, 3), {"Rookie", "Normal", "first"}, "level hint"},
+        {table.NotebookPages(10, 4), {"page one", "page two", "page three", std::nullopt}, {}},
     };
-    for (const LanguageDefinition& other : others) {
-        std::vector<std::uint8_t> bytes;
-        std::vector<std::string> errors;
-        EXPECT_FALSE(LanguageCompiler::Compile({english, other}, bytes, errors)) << other.Country;
-        EXPECT_FALSE(errors.empty()) << other.Country;
-        EXPECT_TRUE(bytes.empty()) << other.Country;
+    for (const auto& [got, items, hint] : cases) {
+        EXPECT_EQ(got.Items, items);
+        EXPECT_EQ(got.Hint, hint);
     }
-    LanguageFileWriter writer;
-    EXPECT_THROW(writer.AddTable("T", {"A", "B"}, {{"only one"}}), std::invalid_argument);
-    test::TTestFolder folder;
-    EXPECT_FALSE(writer.Write(folder.File("missing-folder/out.lng")));
 }
 
-std::filesystem::path ShippedFile() {
-    return std::filesystem::canonical("/proc/self/exe").parent_path() /
-           std::string(TransLtr::LanguageFile);
+// The help page address carries the language's number.
+TEST_F(TransLtrTest, LanguageComesFromTheLocaleEnvironmentAndTheFileLiesBesideTheProgram) {
+    // clang-format off
+    const std::pair<LanguageLocale, int> cases[] = {
+        {{"", "", "fr_CA.UTF-8", ""}, 33}, {{"", "", "pt_BR", ""}, 44},
+        {{"fr_FR", "de_DE", "it_IT", ""}, 33},    // LC_ALL first
+        {{"", "de_DE", "it_IT", ""}, 49},         // then LC_MESSAGES
+        {{"C", "", "de_DE", ""}, 44},             // LC_ALL=C rules out LANG
+        {{"", "", "en_US.UTF-8", "::it:de"}, 39}, // LANGUAGE first, empty entries skipped
+        {{"", "", "C.UTF-8", "it"}, 44},          // but not under the C locale
+    };
+    // clang-format on
+    for (const auto& [locale, expected] : cases) {
+        EXPECT_EQ(locale.LanguageNumber(), expected)
+            << "LC_ALL=" << locale.All << " LC_MESSAGES=" << locale.Messages
+            << " LANG=" << locale.Lang << " LANGUAGE=" << locale.Language;
+    }
+    TransLtr::ChooseLanguageAtStart(LanguageLocale{"", "", "nl_BE.UTF-8", ""}, "/opt/atelier");
+    EXPECT_EQ(TransLtr::LngID(), 31);
+    EXPECT_EQ(TransLtr::LanguageFileName(), std::filesystem::path("/opt/atelier/SuDoku.lng"));
+    EXPECT_EQ(TransLtr::HelpPageAddress("a?lngid={lngid}&x={lngid}", 31), "a?lngid=31&x=31");
 }
 
-// Tag -> caption of a table of the shipped file.
+// The tables are read once per version of the file: a new version (another size) is read again
+// and wins. Texts of files written elsewhere that are not UTF-8 read as Windows-1252.
+TEST_F(TransLtrTest, ANewVersionOfTheFileIsReadAgainAndEightBitTextsAreWindows1252) {
+    const auto write = [&](const std::string& caption) {
+        return Compile({{33, "Fran\347ais", "fr", {{"MainForm", {{862, caption, ""}}}}}});
+    };
+    TransLtr::SetLngID(TransLtr::French);
+    const auto file = write("Normal");
+    EXPECT_EQ(TransLtr::TranslateText(862, "MainForm", file, "?"), "Normal");
+    const int reads = LanguageCache::Shared().FileReads();
+    EXPECT_EQ(TransLtr::TranslateText(862, "MainForm", file, "?"), "Normal");
+    EXPECT_EQ(LanguageCache::Shared().FileReads(), reads);
+    write("Interm\351diaire");
+    EXPECT_EQ(TransLtr::TranslateText(862, "MainForm", file, "?"), "Interm\303\251diaire");
+    LanguageList list;
+    ASSERT_TRUE(list.Load(file));
+    EXPECT_EQ(list.LanguageIdFor("Fran\303\247ais", 44), TransLtr::French);
+    // clang-format off
+    const std::pair<std::string, std::string> texts[] = {
+        {"\x80 \x9C\x9F", "\xE2\x82\xAC \xC5\x93\xC5\xB8"},   // euro, oe, Y diaeresis
+        {"\x81\x8D", "\xC2\x81\xC2\x8D"},                     // undefined: control characters
+        {"\xC3", "\xC3\x83"},                                 // a UTF-8 sequence cut short
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},     // an encoded surrogate
+    };
+    // clang-format on
+    for (const auto& [bytes, text] : texts) {
+        EXPECT_EQ(DecodeTextBytes(bytes), text) << bytes;
+    }
+}
+
+// Tag -> caption of a table.
 std::map<int, std::string> Captions(const TTabularyObject& reader, const std::string& table) {
     std::map<int, std::string> captions;
     const int index = reader.TableIndex(table);
@@ -136,23 +164,20 @@ std::map<int, std::string> Captions(const TTabularyObject& reader, const std::st
     return captions;
 }
 
-// Each language has every section, in each a row for every English tag, and translates through
-// the program's lookup; English has the built-in run-time texts word for word (their table is
-// searched by halving, so it must stay in ascending order).
+// The shipped file, built beside the programs: each language has every section, in each a row
+// for every English tag, and translates through the program's lookup; English has the built-in
+// run-time texts word for word (searched by halving, so in ascending order).
 TEST(LanguageFileTest, HoldsTheFiveLanguagesEachCompleteAndEnglishAsBuiltIn) {
+    const auto shipped = std::filesystem::canonical("/proc/self/exe").parent_path() /
+                         std::string(TransLtr::LanguageFile);
     TTabularyObject reader;
-    ASSERT_TRUE(reader.Open(ShippedFile()))
-        << ShippedFile() << " is built with the program (target sudoku_language_file)";
-    const struct {
-        int Number;
-        const char* Name;
-        int Tag;
-        const char* Caption;
-    } languages[] = {{44, "English", 720, "Rename"},
-                     {31, "Nederlands", 22, "Ja"},
-                     {33, "Fran\u00E7ais", 579, "Puzzle r\u00E9solu !"},
-                     {39, "Italiano", 864, "Esperto"},
-                     {49, "Deutsch", 725, "L\u00F6schen"}};
+    ASSERT_TRUE(reader.Open(shipped)) << shipped << " is built with target sudoku_language_file";
+    // clang-format off
+    const struct { int Number; const char* Name; int Tag; const char* Caption; } languages[] = {
+        {44, "English", 720, "Rename"}, {31, "Nederlands", 22, "Ja"},
+        {33, "Fran\u00E7ais", 579, "Puzzle r\u00E9solu !"}, {39, "Italiano", 864, "Esperto"},
+        {49, "Deutsch", 725, "L\u00F6schen"}};
+    // clang-format on
     ASSERT_EQ(reader.RowCount("Contents"), 5);
     for (const auto& l : languages) {
         SCOPED_TRACE(l.Name);
@@ -167,10 +192,9 @@ TEST(LanguageFileTest, HoldsTheFiveLanguagesEachCompleteAndEnglishAsBuiltIn) {
             }
         }
         TransLtr::SetLngID(l.Number);
-        EXPECT_EQ(TransLtr::TranslateText(l.Tag, "MainForm", ShippedFile(), "?"), l.Caption);
+        EXPECT_EQ(TransLtr::TranslateText(l.Tag, "MainForm", shipped, "?"), l.Caption);
     }
     TransLtr::SetLngID(TransLtr::English);
-
     const auto english = Captions(reader, "MainForm (English)");
     int previous = 0;
     for (const auto& text : LanguageTexts::All()) {
@@ -180,9 +204,11 @@ TEST(LanguageFileTest, HoldsTheFiveLanguagesEachCompleteAndEnglishAsBuiltIn) {
         const auto found = english.find(text.Number);
         EXPECT_EQ(found != english.end() ? found->second : "<none>", text.English) << text.Number;
     }
-    LanguageList list;
-    ASSERT_TRUE(list.Load(ShippedFile()));
-    EXPECT_EQ(list.Names().size(), 5u);
+    LanguageList list; // sorted by name
+    ASSERT_TRUE(list.Load(shipped));
+    EXPECT_EQ(list.Names(), (std::vector<std::string>{"Deutsch", "English", "Fran\u00E7ais",
+                                                      "Italiano", "Nederlands"}));
+    EXPECT_EQ(list.LanguageIdFor("Italiano", 44), 39);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
-// The login name, the choice of program, data and share folders, the special folders from the
-// XDG folders, and the desktop launcher: made once, removed, valid for the desktop-entry
-// validator, copied from the installed entry when there is one.
+// The choice of program, data and share folders, the special folders from the XDG folders, and
+// the desktop launcher: made once, removed, valid for the desktop-entry validator, copied from
+// the installed entry when there is one.
 #include "TAppPaths.h"
 #include "TDesktopLauncher.h"
-#include "TLoginName.h"
 #include "TSpecialFolders.h"
 #include "TestFolder.h"
 
@@ -11,6 +10,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 namespace sudoku {
 namespace {
@@ -18,41 +18,25 @@ namespace {
 namespace fs = std::filesystem;
 using test::TTestFolder;
 
-TEST(LoginName, TakesTheFirstNameAvailableElseDefaultUser) {
-    EXPECT_EQ(TLoginName::Choose("alice", "bob", "carol"), "alice");
-    EXPECT_EQ(TLoginName::Choose("", "bob", "carol"), "bob");
-    EXPECT_EQ(TLoginName::Choose("", "", "carol"), "carol");
-    EXPECT_EQ(TLoginName::Choose("", "", ""), "Default User");
-}
-
 TEST(AppPaths, DataGoesBesideTheProgramOnlyWhenThatFolderIsWritable) {
-    const struct {
-        bool Writable;
-        const char *Xdg, *Home, *Expected;
-    } cases[] = {
-        {true, "/xdg", "/home/u", "/opt/app/"},
-        {false, "/xdg", "/home/u", "/xdg/sudoku-atelier/"},
-        {false, "/xdg/", "/home/u", "/xdg/sudoku-atelier/"},
-        {false, "relative", "/home/u", "/home/u/.local/share/sudoku-atelier/"},
-        {false, nullptr, "/home/u", "/home/u/.local/share/sudoku-atelier/"},
-        {false, "", "", "/opt/app/"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TAppPaths::ChooseDataDir("/opt/app", c.Writable, c.Xdg, c.Home), c.Expected);
+    const std::string share = "/home/u/.local/share/sudoku-atelier/";
+    // clang-format off
+    const std::tuple<bool, const char*, const char*, std::string> cases[] = {
+        {true, "/xdg", "/home/u", "/opt/app/"}, {false, "/xdg/", "/home/u", "/xdg/sudoku-atelier/"},
+        {false, "relative", "/home/u", share}, {false, nullptr, "/home/u", share},
+        {false, "", "", "/opt/app/"}};
+    // clang-format on
+    for (const auto& [writable, xdg, home, expected] : cases) {
+        EXPECT_EQ(TAppPaths::ChooseDataDir("/opt/app", writable, xdg, home), expected);
     }
-}
-
-TEST(AppPaths, ResourcesPreferTheDataFolder) {
+    // Resources in the data folder come before those of the program folder.
     TTestFolder app;
     TTestFolder data;
     TAppPaths::SetFolders(app.Path(), data.Path());
     EXPECT_EQ(TAppPaths::FindResource("SuDoku.lng"), app.Path() + "/SuDoku.lng");
     TTestFolder::Put(data.File("SuDoku.lng"), "x");
     EXPECT_EQ(TAppPaths::FindResource("SuDoku.lng"), data.Path() + "/SuDoku.lng");
-    TAppPaths::SetFolders(app.Path()); // data folder decided from a writable program folder
-    EXPECT_EQ(TAppPaths::DataDir(), app.Path() + "/");
     TAppPaths::Reset();
-    EXPECT_TRUE(fs::is_directory(TAppPaths::AppDir()));
 }
 
 // Installed, installed without a desktop entry, a build folder beside another copy's entry.
@@ -79,28 +63,23 @@ TEST(SpecialFolders, IndexesMapToTheXdgFolders) {
     env.Home = "/home/ann";
     env.DataHome = "/data/ann";
     env.ConfigHome = "relative/is/ignored";
-    env.UserDirs = "# written by xdg-user-dirs-update\n"
-                   "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n"
+    env.UserDirs = "# a comment\nXDG_DESKTOP_DIR=\"$HOME/Bureau\"\n"
                    "  XDG_PICTURES_DIR=\"/srv/pictures\"\n"
                    "XDG_TEMPLATES_DIR=\"templates\"\n"; // relative: not a folder
     // Index 22, the desktop of all users, is the user's own.
     const std::string none(TSpecialFolders::NoSuchFolder);
     // clang-format off
     const std::pair<int, std::string> cases[] = {
-        {2, "/home/ann/.config/"}, {3, "/home/ann/.cache/"}, {5, "/home/ann/Bureau/"},
-        {22, "/home/ann/Bureau/"}, {9, "/data/ann/"}, {11, "/srv/pictures/"}, {13, "/home/ann/"},
-        {15, "/data/ann/applications/"}, {19, "/home/ann/.config/autostart/"}, {20, "/home/ann/"},
-        {21, "/etc/xdg/"}, {23, "/usr/local/share/applications/"}, {0, none}, {30, none},
-        {-1, none}};
+        {2, "/home/ann/.config/"}, {5, "/home/ann/Bureau/"}, {22, "/home/ann/Bureau/"},
+        {9, "/data/ann/"}, {11, "/srv/pictures/"}, {15, "/data/ann/applications/"},
+        {19, "/home/ann/.config/autostart/"}, {20, "/home/ann/"}, {21, "/etc/xdg/"},
+        {23, "/usr/local/share/applications/"}, {0, none}, {30, none}, {-1, none}};
     // clang-format on
     for (const auto& [index, folder] : cases) {
         EXPECT_EQ(TSpecialFolders::GetSpecialFolder(index, env), folder) << index;
     }
-    // Without the user-dirs file the desktop is ~/Desktop; without a home there is none.
-    env.UserDirs.clear();
+    env.UserDirs.clear(); // without the user-dirs file the desktop is ~/Desktop
     EXPECT_EQ(TSpecialFolders::GetSpecialFolder(22, env), "/home/ann/Desktop/");
-    env.Home.clear();
-    EXPECT_EQ(TSpecialFolders::GetSpecialFolder(22, env), TSpecialFolders::NoSuchFolder);
 }
 
 class DesktopLauncherTest : public ::testing::Test {
@@ -118,9 +97,7 @@ TEST_F(DesktopLauncherTest, TickingTwiceLeavesOneValidExecutableLauncherAndClear
     const TDesktopLauncher launcher = Launcher();
     EXPECT_FALSE(launcher.Exists());
     ASSERT_TRUE(launcher.Create()); // the desktop folder is made when missing
-    ASSERT_TRUE(launcher.Exists());
     const std::string path = launcher.Path();
-    EXPECT_EQ(fs::path(path).parent_path(), fs::path(folder_.Path() + "/Desktop"));
     EXPECT_NE(fs::status(path).permissions() & fs::perms::owner_exec, fs::perms::none);
     const std::string text = TTestFolder::Contents(path);
     // Quoted, "$" escaped for the shell and its backslash for the entry, "%" doubled.
@@ -136,22 +113,16 @@ TEST_F(DesktopLauncherTest, TickingTwiceLeavesOneValidExecutableLauncherAndClear
     TTestFolder::Put(path, text + "X-Mine=kept\n");
     EXPECT_TRUE(launcher.Create());
     EXPECT_EQ(TTestFolder::Contents(path), text + "X-Mine=kept\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path() + "/Desktop"),
-                            fs::directory_iterator()),
-              1);
-
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path() + "/Desktop"), {}), 1);
     EXPECT_TRUE(launcher.Remove());
     EXPECT_FALSE(launcher.Exists());
     EXPECT_TRUE(launcher.Remove()); // nothing left to remove
 }
 
 TEST_F(DesktopLauncherTest, AnInstalledProgramCopiesItsInstalledEntry) {
-    const std::string entry = folder_.Write(
-        "entry.desktop", std::string("[Desktop Entry]\nType=Application\nExec=/usr/games/x\n"));
-    // Without a readable installed entry no launcher is made.
-    EXPECT_FALSE(Launcher(folder_.File("missing.desktop")).Create());
+    const std::string entry = folder_.Write("entry.desktop", std::string("[Desktop Entry]\n"));
+    EXPECT_FALSE(Launcher(folder_.File("missing.desktop")).Create()); // nothing to copy
     const TDesktopLauncher launcher = Launcher(entry);
-    EXPECT_FALSE(launcher.Exists());
     ASSERT_TRUE(launcher.Create());
     EXPECT_EQ(TTestFolder::Contents(launcher.Path()), TTestFolder::Contents(entry));
 }

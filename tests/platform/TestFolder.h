@@ -1,4 +1,5 @@
-// A fresh temporary folder per test, removed with everything in it afterwards.
+// A fresh temporary folder per test, removed with everything in it afterwards, and a limit on
+// file sizes that makes writes fail.
 #pragma once
 
 #include <csignal>
@@ -41,8 +42,7 @@ public:
         return out.str();
     }
     static void Put(const std::string& fileName, const std::string& text) {
-        std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-        out << text;
+        std::ofstream(fileName, std::ios::binary | std::ios::trunc) << text;
     }
     // Writes text or bytes to a file of the folder and gives its path.
     template <class Data> std::string Write(const std::string& name, const Data& data) const {
@@ -58,9 +58,8 @@ private:
 // instead of raising SIGXFSZ.
 class TFileSizeLimit {
 public:
-    explicit TFileSizeLimit(rlim_t bytes) {
+    explicit TFileSizeLimit(rlim_t bytes) : OldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
         ::getrlimit(RLIMIT_FSIZE, &Old_);
-        OldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{bytes, Old_.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     }
@@ -73,7 +72,7 @@ public:
 
 private:
     rlimit Old_{};
-    void (*OldHandler_)(int) = nullptr;
+    void (*OldHandler_)(int);
 };
 
 } // namespace sudoku::test
