@@ -12,8 +12,11 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace sudoku {
 namespace {
@@ -38,6 +41,48 @@ std::map<std::string, std::string> Snapshot(const std::string& dir) {
         }
     }
     return entries;
+}
+
+// What fsync was given (the file's name at that moment) and what the watched file then held.
+struct TSyncWatch {
+    std::string Watched;
+    std::vector<std::pair<std::string, std::string>> Calls;
+};
+TSyncWatch* SyncWatch = nullptr;
+
+} // namespace
+} // namespace sudoku
+
+// Every fsync of this test program passes through here on its way to the kernel.
+extern "C" int fsync(int fd) {
+    using sudoku::SyncWatch;
+    if (SyncWatch != nullptr) {
+        std::error_code ec;
+        SyncWatch->Calls.emplace_back(
+            std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), ec).string(),
+            sudoku::test::TTestFolder::Contents(SyncWatch->Watched));
+    }
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
+
+namespace sudoku {
+namespace {
+
+// The new text reaches the disk before it replaces the old file, and the replacement itself
+// is made lasting by syncing the folder.
+TEST(ProfileFileStorage, SyncsTheNewFileBeforeTheRenameAndTheFolderAfterIt) {
+    TTestFolder dir;
+    const std::string name = dir.File("sudoku.dat");
+    TTestFolder::Put(name, OldText);
+    TSyncWatch watch{name, {}};
+    SyncWatch = &watch;
+    TProfileFile::WriteFileString(name, "Keep", "k", "new");
+    SyncWatch = nullptr;
+    ASSERT_EQ(watch.Calls.size(), 2u);
+    EXPECT_EQ(watch.Calls[0].first.rfind(name + ".tmp", 0), 0u) << watch.Calls[0].first;
+    EXPECT_EQ(watch.Calls[0].second, OldText) << "the file was synced after the rename";
+    EXPECT_EQ(watch.Calls[1].first, dir.Path());
+    EXPECT_EQ(watch.Calls[1].second, NewText);
 }
 
 // The first write creates a missing file; later ones replace it through a symbolic link with

@@ -1,8 +1,10 @@
 // Display sets: the list of sets, all-or-nothing loading of picture sets with fallback to the
 // digits, the symbol strip, and the sets we ship.
 #include "TDisplaySets.h"
+#include "TIconFile.h"
 #include "UiTestSupport.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImageWriter>
@@ -18,6 +20,62 @@ QImage Square(int size, const QColor& colour) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(colour);
     return image;
+}
+
+// An icon file of the given pictures, each listed `copies` times in its directory.
+QByteArray IconFile(const QList<QImage>& pictures, int copies = 1) {
+    const int entries = static_cast<int>(pictures.size()) * copies;
+    QByteArray directory("\0\0\1\0", 4);
+    directory.append(char(entries & 0xFF)).append(char(entries >> 8));
+    QByteArray data;
+    for (const QImage& picture : pictures) {
+        QBuffer one;
+        one.open(QIODevice::WriteOnly);
+        QImageWriter(&one, "ico").write(picture);
+        QByteArray entry = one.data().mid(6, 16);
+        const quint32 offset = 6 + 16 * entries + static_cast<quint32>(data.size());
+        for (int i = 0; i < 4; ++i)
+            entry[12 + i] = char((offset >> (8 * i)) & 0xFF);
+        for (int c = 0; c < copies; ++c)
+            directory.append(entry);
+        data.append(one.data().mid(22));
+    }
+    return directory + data;
+}
+
+// A buffer that counts the bytes read from it.
+class TCountingBuffer : public QBuffer {
+public:
+    explicit TCountingBuffer(const QByteArray& bytes) {
+        setData(bytes);
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    qint64 Read = 0;
+
+protected:
+    qint64 readData(char* data, qint64 size) override {
+        const qint64 n = QBuffer::readData(data, size);
+        Read += qMax<qint64>(n, 0);
+        return n;
+    }
+};
+
+// The picture nearest in width is read, the first of equally near ones. A file that lists one
+// picture thousands of times is read about once, not once per entry.
+TEST(IconFile, ReadsOnlyThePictureNearestInWidth) {
+    const QColor red(200, 0, 0), green(0, 200, 0), blue(0, 0, 200);
+    const QByteArray three = IconFile({Square(48, red), Square(16, green), Square(32, blue)});
+    for (const auto& [size, colour] : {std::pair{32, blue}, {20, green}, {40, red}}) {
+        SCOPED_TRACE(size);
+        TCountingBuffer device(three);
+        const QImage image = TIconFile::Nearest(device, size);
+        EXPECT_EQ(image.size(), QSize(size, size));
+        EXPECT_EQ(image.pixelColor(size / 2, size / 2), colour);
+    }
+    const QByteArray many = IconFile({Square(64, blue)}, 4096);
+    TCountingBuffer device(many);
+    EXPECT_EQ(TIconFile::Nearest(device, 32).pixelColor(16, 16), blue);
+    EXPECT_LT(device.Read, 2 * many.size());
 }
 
 class DisplaySetFolder : public testing::Test {

@@ -9,16 +9,24 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <tuple>
 
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <pwd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace sudoku {
@@ -40,10 +48,85 @@ TEST(WindowSingleInstance, SecondStartHandsItsRequestToTheFirst) {
     EXPECT_TRUE(TSingleInstance(name).HandOver(QStringLiteral("format c:")));
     EXPECT_TRUE(TSingleInstance(name).HandOver(TSingleInstance::CloseRequest));
     EXPECT_TRUE(closed.wait(2000));
+    // A client that sends no line end is dropped past the longest request.
+    QLocalSocket flood;
+    QSignalSpy dropped(&flood, &QLocalSocket::disconnected);
+    flood.connectToServer(name);
+    ASSERT_TRUE(flood.waitForConnected(1000));
+    flood.write(QByteArray(1 << 20, 's'));
+    EXPECT_TRUE(dropped.wait(2000));
     EXPECT_TRUE(TSingleInstance(name).HandOver(TSingleInstance::ShowRequest));
     EXPECT_TRUE(shown.wait(2000));
     EXPECT_EQ(shown.count(), 2);
     EXPECT_EQ(closed.count(), 1);
+}
+
+// A child process of user nobody that listens on, or connects to and sends "show" to, a Unix
+// socket path; it keeps its socket until the returned handle is dropped.
+struct TOtherUser {
+    pid_t Child = -1;
+    ~TOtherUser() {
+        ::kill(Child, SIGKILL);
+        ::waitpid(Child, nullptr, 0);
+    }
+};
+
+std::unique_ptr<TOtherUser> AsNobody(const QString& path, bool listen) {
+    const passwd* nobody = ::getpwnam("nobody");
+    int ready[2];
+    if (nobody == nullptr || ::pipe(ready) != 0)
+        return nullptr;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
+    auto other = std::make_unique<TOtherUser>();
+    other->Child = ::fork();
+    if (other->Child == 0) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const auto* at = reinterpret_cast<const sockaddr*>(&address);
+        const bool ok =
+            ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0 &&
+            (listen ? ::bind(fd, at, sizeof address) == 0 && ::listen(fd, 8) == 0
+                    : ::connect(fd, at, sizeof address) == 0 && ::write(fd, "show\n", 5) == 5);
+        if (::write(ready[1], ok ? "y" : "n", 1) == 1) {
+            ::alarm(10); // held until killed, or for 10 s should the test go wrong
+            ::pause();
+        }
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    char c = 'n';
+    const bool started = ::read(ready[0], &c, 1) == 1 && c == 'y';
+    ::close(ready[0]);
+    return started ? std::move(other) : nullptr;
+}
+
+// Another user who binds our socket name first, or reaches our socket, is not trusted: a start
+// does not hand its request over to that user's program, and ours ignores that user's requests.
+TEST(WindowSingleInstance, AnotherUsersSocketOrRequestIsRefused) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as another user (nobody) needs root";
+    QTemporaryDir runtime;
+    ::chmod(QFile::encodeName(runtime.path()).constData(), 01777); // a shared folder like /tmp
+    const QString taken = runtime.filePath(QStringLiteral("taken"));
+    {
+        const auto squatter = AsNobody(taken, true);
+        ASSERT_TRUE(squatter);
+        EXPECT_FALSE(TSingleInstance(taken).HandOver(TSingleInstance::ShowRequest, 500));
+    }
+    const QString ours = runtime.filePath(QStringLiteral("ours"));
+    TSingleInstance running(ours);
+    ASSERT_TRUE(running.Listen());
+    ::chmod(QFile::encodeName(ours).constData(), 0777);
+    QSignalSpy shown(&running, &TSingleInstance::ShowRequested);
+    QSignalSpy closed(&running, &TSingleInstance::CloseRequested);
+    const auto intruder = AsNobody(ours, false);
+    ASSERT_TRUE(intruder);
+    EXPECT_TRUE(TSingleInstance(ours).HandOver(TSingleInstance::CloseRequest));
+    EXPECT_TRUE(closed.wait(2000));
+    QTest::qWait(100);
+    EXPECT_EQ(shown.count(), 0) << "the other user's request was taken";
 }
 
 // Without a runtime folder the socket goes into a folder that only this user can enter and
