@@ -31,21 +31,6 @@ protected:
     // Cases per shape, fewer for the large grids where the reference is slow.
     int Cases(int small, int large) const { return Grid.GridSize <= 9 ? small : large; }
 
-    // Solves the same state with both engines (the reference with the same cap, node budget
-    // and pass limit) and asserts that results, solution lists, values and texts agree.
-    void ExpectSameSolve(TSuDoKuValues v, TSuDoKuStrings s, bool allowGuess) {
-        Ref.MaxSolutions = Grid.MaxSolutions;
-        Ref.NodeBudget = Solver.NodeLimit;
-        Ref.MaxPasses = Solver.PassLimit;
-        TSuDoKuValues rv = v;
-        TSuDoKuStrings rs = s;
-        const bool result = Solver.SolveSuDoKu(v, s, allowGuess, false);
-        ASSERT_EQ(result, Ref.SolveSuDoKu(rv, rs, allowGuess));
-        ASSERT_EQ(Solver.SolutionList(), Ref.SolutionList);
-        ASSERT_EQ(v, rv);
-        ASSERT_EQ(s, rs);
-    }
-
     const TBoxShape Shape = GetParam();
     TSuDoKuGrid Grid{Shape.BoxCols, Shape.BoxRows};
     TSuDoKuSolver Solver{Grid};
@@ -54,13 +39,12 @@ protected:
 
 TEST_P(EngineMatchesReference, Alternatives) {
     RandomStateMaker maker = Maker(1000u);
-    const int n = Grid.GridSize;
     for (int c = 0; c < Cases(300, 120); ++c) {
         SCOPED_TRACE(std::string(Shape.ItemName) + " case " + std::to_string(c));
         const Kind kind = static_cast<Kind>(c % static_cast<int>(Kind::Count));
         TSuDoKuStrings s = maker.Puzzle(kind, maker.Unit());
         TSuDoKuValues v = maker.Below(2) ? maker.Noise() : TSuDoKuValues{};
-        MarkOutside(n, v, s);
+        MarkOutside(Grid.GridSize, v, s);
         TSuDoKuValues rv = v;
         TSuDoKuStrings rs = s;
         for (int pass = 1; pass <= 3; ++pass) {
@@ -69,44 +53,51 @@ TEST_P(EngineMatchesReference, Alternatives) {
             ASSERT_EQ(v, rv) << "pass " << pass;
             ASSERT_EQ(s, rs) << "pass " << pass;
         }
-        // The single-box routines on the state reached, for a random box and value.
-        const int boxCol = 1 + maker.Below(Grid.BoxesAcross);
-        const int boxRow = 1 + maker.Below(Grid.BoxesDown);
-        const int value = 1 + maker.Below(n);
-        Grid.StringsToValues(s, v);
-        Ref.StringsToValues(rs, rv);
-        ASSERT_EQ(AlternativesForValue(Grid, v, s, boxCol, boxRow, value),
-                  Ref.AlternativesForValue(rv, rs, boxCol, boxRow, value));
-        FixSingles(Grid, s, boxCol, boxRow);
-        Ref.FixSingles(rs, boxCol, boxRow);
-        ASSERT_EQ(s, rs);
     }
 }
 
+// Solves random states of every kind with both engines, with caps 0, 1 and 10, with and without
+// guessing, V given or not, and asserts that results, solution lists, values and texts agree.
+// The later cases run with small node budgets and pass limits, so that searches end on the
+// limits (and reasoning stops with V one pass behind the texts) much more often.
 TEST_P(EngineMatchesReference, Solver) {
     RandomStateMaker maker = Maker(2000u);
+    RandomStateMaker atLimits = Maker(3000u);
     const int caps[] = {0, 1, 10};
+    const int nodeLimits[] = {1, 2, 5, 30};
+    const int unlimited = Cases(200, 24);
     int seen[5] = {};
-    for (int c = 0; c < Cases(200, 24); ++c) {
-        const Kind kind = static_cast<Kind>(c % static_cast<int>(Kind::Count));
+    for (int c = 0; c < unlimited + Cases(150, 40); ++c) {
+        const bool limited = c >= unlimited;
+        RandomStateMaker& m = limited ? atLimits : maker;
+        const Kind kind =
+            limited ? Kind::Givens : static_cast<Kind>(c % static_cast<int>(Kind::Count));
         // Keep between about 15 % and 85 % of the cells: around the emptiness limit and up
         // to puzzles that reasoning finishes alone.
-        TSuDoKuStrings s = maker.Puzzle(kind, 0.15 + 0.7 * maker.Unit());
+        TSuDoKuStrings s = m.Puzzle(kind, 0.15 + 0.7 * m.Unit());
         TSuDoKuValues v{};
-        if (maker.Below(2))
-            Grid.StringsToValues(s, v);
-        MarkOutside(Grid.GridSize, v, s);
-        Grid.MaxSolutions = caps[maker.Below(3)];
-        const bool allowGuess = maker.Below(4) != 0;
+        if (limited) {
+            Ref.NodeBudget = Solver.NodeLimit = nodeLimits[m.Below(4)];
+            Ref.MaxPasses = Solver.PassLimit = 1 + m.Below(3);
+        } else {
+            if (m.Below(2))
+                Grid.StringsToValues(s, v);
+            MarkOutside(Grid.GridSize, v, s);
+        }
+        Ref.MaxSolutions = Grid.MaxSolutions = limited ? (m.Below(2) ? 10 : 1) : caps[m.Below(3)];
+        const bool allowGuess = limited || m.Below(4) != 0;
         SCOPED_TRACE(std::string(Shape.ItemName) + " case " + std::to_string(c) + " cap " +
                      std::to_string(Grid.MaxSolutions) + (allowGuess ? " guessing" : ""));
-        ExpectSameSolve(v, s, allowGuess);
-        if (HasFatalFailure())
-            return;
+        TSuDoKuValues rv = v;
+        TSuDoKuStrings rs = s;
+        ASSERT_EQ(Solver.SolveSuDoKu(v, s, allowGuess, false), Ref.SolveSuDoKu(rv, rs, allowGuess));
+        ASSERT_EQ(Solver.SolutionList(), Ref.SolutionList);
+        ASSERT_EQ(v, rv);
+        ASSERT_EQ(s, rs);
         const int found = Solver.Solutions();
-        ++seen[found == 0 ? 0 : found == 1 ? 1 : 2];
-        seen[3] += Ref.NodesUsed == TSuDoKuSolver::NodeBudget;
-        seen[4] += Ref.NodesUsed > 1 && Ref.NodesUsed < TSuDoKuSolver::NodeBudget;
+        seen[found == 0 ? 0 : found == 1 ? 1 : 2] += !limited;
+        seen[3] += !limited && Ref.NodesUsed == TSuDoKuSolver::NodeBudget;
+        seen[4] += !limited && Ref.NodesUsed > 1 && Ref.NodesUsed < TSuDoKuSolver::NodeBudget;
     }
     // The random cases must reach every outcome the comparison is meant to cover.
     EXPECT_GT(seen[0], 0) << "no unsolvable case";
@@ -117,29 +108,8 @@ TEST_P(EngineMatchesReference, Solver) {
     }
 }
 
-// The same with small node budgets and pass limits, so that searches end on the limits
-// (and reasoning stops with V one pass behind the texts) much more often.
-TEST_P(EngineMatchesReference, SolverAtItsLimits) {
-    RandomStateMaker maker = Maker(3000u);
-    const int nodeLimits[] = {1, 2, 5, 30};
-    for (int c = 0; c < Cases(150, 40); ++c) {
-        const TSuDoKuStrings s = maker.Puzzle(Kind::Givens, 0.15 + 0.7 * maker.Unit());
-        Solver.NodeLimit = nodeLimits[maker.Below(4)];
-        Solver.PassLimit = 1 + maker.Below(3);
-        Grid.MaxSolutions = maker.Below(2) ? 10 : 1;
-        SCOPED_TRACE(std::string(Shape.ItemName) + " case " + std::to_string(c) + " nodes " +
-                     std::to_string(Solver.NodeLimit) + " passes " +
-                     std::to_string(Solver.PassLimit));
-        ExpectSameSolve(TSuDoKuValues{}, s, true);
-        if (HasFatalFailure())
-            return;
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(AllShapes, EngineMatchesReference, ::testing::ValuesIn(BoxShapes),
-                         [](const auto& shapeInfo) {
-                             return std::string(shapeInfo.param.ItemName);
-                         });
+                         [](const auto& shape) { return std::string(shape.param.ItemName); });
 
 } // namespace
 } // namespace sudoku

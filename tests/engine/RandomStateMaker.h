@@ -6,7 +6,6 @@
 
 #include <random>
 #include <string>
-#include <vector>
 
 namespace sudoku {
 
@@ -14,22 +13,11 @@ class RandomStateMaker {
 public:
     enum class Kind { Givens, Contradiction, PencilNotes, OddTexts, Empty, Count };
 
-    RandomStateMaker(int boxCols, int boxRows, unsigned seed);
+    RandomStateMaker(int boxCols, int boxRows, unsigned seed)
+        : BoxCols(boxCols), BoxRows(boxRows), N(boxCols * boxRows), Random(seed) {}
 
     // The shifted-row grid: a valid complete grid of any shape.
     static TSuDoKuValues Pattern(int boxCols, int boxRows);
-    // Its cell texts with the first `open` rows emptied.
-    static TSuDoKuStrings OpenRows(int boxCols, int boxRows, int open);
-    // Values 1..N shifted by one per row: rows and columns right, boxes repeating values.
-    static TSuDoKuValues Cyclic(int n);
-    // Four cells of a complete 9 x 9 grid holding a, b on one row and b, a on another row of
-    // the same band: with all four empty the puzzle has two solutions whatever else is given.
-    // Empty when the grid has none.
-    static std::vector<int> SwappableRectangle(const TSuDoKuValues& v);
-
-    // A valid complete grid: the shifted-row pattern with values, rows within bands, bands,
-    // columns within stacks and stacks shuffled.
-    TSuDoKuValues CompleteGrid();
     // Cell texts of the given kind built on a fresh complete grid; keepRatio is the share of
     // its cells kept as givens.
     TSuDoKuStrings Puzzle(Kind kind, double keepRatio);
@@ -40,6 +28,9 @@ public:
     double Unit() { return std::uniform_real_distribution<double>(0.0, 1.0)(Random); }
 
 private:
+    // A valid complete grid: the shifted-row pattern with values, rows within bands, bands,
+    // columns within stacks and stacks shuffled.
+    TSuDoKuValues CompleteGrid();
     std::string OddText();
 
     int BoxCols;

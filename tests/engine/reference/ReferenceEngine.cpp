@@ -6,18 +6,6 @@
 
 namespace sudoku::reference {
 
-void ReferenceEngine::SetBoxShape(int boxCols, int boxRows) {
-    MaxSolutions = 10;
-    BoxCols = boxCols;
-    BoxRows = boxRows;
-    BoxesAcross = boxRows;
-    BoxesDown = boxCols;
-    GridSize = boxCols * boxRows;
-    UnitSum = 0;
-    for (int i = 1; i <= GridSize; ++i)
-        UnitSum += i;
-}
-
 int ReferenceEngine::TextValue(std::string_view text) const {
     bool hex = !text.empty() && text[0] == '$';
     std::string digits(hex ? text.substr(1) : text);

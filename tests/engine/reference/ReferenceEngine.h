@@ -12,15 +12,16 @@ namespace sudoku::reference {
 
 class ReferenceEngine {
 public:
-    ReferenceEngine(int boxCols = 3, int boxRows = 3) { SetBoxShape(boxCols, boxRows); }
-    void SetBoxShape(int boxCols, int boxRows);
+    ReferenceEngine(int boxCols, int boxRows)
+        : BoxCols(boxCols), BoxRows(boxRows), GridSize(boxCols * boxRows), BoxesAcross(boxRows),
+          BoxesDown(boxCols), UnitSum(GridSize * (GridSize + 1) / 2) {}
 
-    int BoxCols = 3;
-    int BoxRows = 3;
-    int GridSize = 9;
-    int BoxesAcross = 3;
-    int BoxesDown = 3;
-    int UnitSum = 45;
+    const int BoxCols;
+    const int BoxRows;
+    const int GridSize;
+    const int BoxesAcross;
+    const int BoxesDown;
+    const int UnitSum;
     int MaxSolutions = 10;
     int NodeBudget = 250;
     int MaxPasses = 28;

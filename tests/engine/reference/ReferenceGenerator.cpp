@@ -69,9 +69,7 @@ bool ReferenceGenerator::GenerateSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, int
             if (skip)
                 continue;
             fails = 0;
-            bool bothOdd = boxRow % 2 == 1 && boxCol % 2 == 1;
-            bool bothEven = boxRow % 2 == 0 && boxCol % 2 == 0;
-            if (!bothOdd && !bothEven)
+            if ((boxRow + boxCol) % 2 != 0) // seeded: box row and column both odd or both even
                 continue;
             int value = 1;
             while (value <= E.GridSize && fails < 26) {
@@ -79,9 +77,7 @@ bool ReferenceGenerator::GenerateSuDoKu(TSuDoKuValues& v, TSuDoKuStrings& s, int
                 if (placed) {
                     value = value + 1;
                 } else {
-                    if (fails < 13) {
-                        // the same value again
-                    } else {
+                    if (fails >= 13) {                        // else the same value again
                         for (int k = 1; k <= E.GridSize; ++k) // empty the box
                             v[E.Idx(E.BoxCol(boxCol, k), E.BoxRow(boxRow, k))] = 0;
                         value = 1;
