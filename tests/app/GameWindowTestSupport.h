@@ -1,24 +1,20 @@
 // The window as the program composes it, driven headless by the whole-game tests on the Play &
-// Solve page: a clock that stands still unless the test moves it, and helpers that start a
-// game, type and tick.
+// Solve page: helpers that start a game, type, press keys where the focus is and tick.
 #pragma once
 
-#include "TBaseBtn.h"
 #include "TOptionsBinding.h"
 #include "TPlayNSolveBinding.h"
 #include "TPlayNSolveSheet.h"
 #include "TSuDoKuGridWidget.h"
-#include "TSuDoKuGridsPopupMenu.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
-#include <functional>
-#include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -26,11 +22,12 @@ namespace sudoku::test {
 
 class GameWindow : public AtelierWindowTest {
 protected:
+    using TCell = std::pair<int, int>; // column and row, from 1
+
     void SetUp() override {
         AtelierWindowTest::SetUp();
-        Open();
+        OpenWindow();
     }
-    void Open() { OpenWindow(std::make_unique<SteppedClock>(Moment, Waited, DuringWait)); }
 
     TPlayNSolveBinding& Binding() { return PlayNSolvePage(*Form); }
     TPlayNSolvePage& Page() { return Binding().Page(); }
@@ -39,18 +36,20 @@ protected:
     TOptionsSheet& Options() { return OptionsPage(*Form).Sheet(); }
     TSuDoKuGridWidget& Grid() { return Binding().Grid(); }
 
-    void NewGame(const QString& shape) {
-        Click(Sheet().PlayNSolveNewBtn);
-        Binding().ShapeMenu().Item(shape)->trigger();
-        Binding().ShapeMenu().close();
+    void NewGame(const char* shape) { NewPuzzle(Sheet().PlayNSolveNewBtn, shape); }
+    void Select(TCell cell) {
+        QTest::mouseClick(&Grid(), Qt::LeftButton, {},
+                          Grid().cellRect(cell.first - 1, cell.second - 1).center());
         QApplication::processEvents();
     }
-    // Clicks the cell (1-based) and types a key on the grid.
-    void Type(int col, int row, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
-        QTest::mouseClick(&Grid(), Qt::LeftButton, {}, Grid().cellRect(col - 1, row - 1).center());
+    // Clicks the cell and types a key on the grid.
+    void Type(TCell cell, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+        Select(cell);
         QTest::keyClick(&Grid(), key, mods);
         QApplication::processEvents();
     }
+    void TypeValue(TCell cell, int value) { Type(cell, KeyOf(value)); }
+    std::string Text(TCell cell) { return State().CellText(cell.first, cell.second); }
     // Keys go where the focus is, as a player's do: the window is made the active one.
     void Activate() {
         Form->activateWindow();
@@ -70,8 +69,9 @@ protected:
         Binding().TimerTick();
         QApplication::processEvents();
     }
-    std::vector<std::pair<int, int>> OpenCells() {
-        std::vector<std::pair<int, int>> cells;
+    QString Time() { return Sheet().PlayNSolveTimeLbl->text(); }
+    std::vector<TCell> OpenCells() {
+        std::vector<TCell> cells;
         const int n = State().GridSize();
         for (int row = 1; row <= n; ++row)
             for (int col = 1; col <= n; ++col)
@@ -79,14 +79,19 @@ protected:
                     cells.emplace_back(col, row);
         return cells;
     }
-    int Solution(int col, int row) { return State().SolutionValues[CellIndex(col, row)]; }
+    int Solution(TCell cell) { return State().SolutionValues[CellIndex(cell.first, cell.second)]; }
+    // A click on the symbol strip at the symbol of value (from 1).
+    void ClickStrip(int value, Qt::KeyboardModifiers mods = {}) {
+        QWidget* strip = Sheet().PlayNSolveDisplaySetImg;
+        const double step = strip->width() / 255.0 * 27; // 27 of 255 at the base layout
+        QTest::mouseClick(strip, Qt::LeftButton, mods,
+                          QPoint(static_cast<int>(step * (value - 0.5)), 5));
+        QApplication::processEvents();
+    }
     static Qt::Key KeyOf(int value) {
         return value <= 9 ? static_cast<Qt::Key>(Qt::Key_0 + value)
                           : static_cast<Qt::Key>(Qt::Key_Q + value - 10);
     }
-    QDateTime Moment{QDate(2026, 12, 5), QTime(17, 45, 15)};
-    int Waited = 0;
-    std::function<void()> DuringWait;
 };
 
 } // namespace sudoku::test

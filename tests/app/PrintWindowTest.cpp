@@ -1,35 +1,21 @@
-// Print and Clipboard through the window as the program composes it, headless: the page goes
-// to a PDF file through the printer path (print dialog) or the no-printer path (save dialog),
-// and poppler's tools read it back. With SUDOKU_SCREENSHOT_DIR set, the printed pages and a
-// clipboard picture are also written there.
+// Print and Clipboard through the window, headless: the page goes to a PDF file through the
+// print dialog or, without printers, the save dialog, and poppler's tools read it back.
+#include "GameWindowTestSupport.h"
 #include "PdfFacts.h"
-#include "TBaseBtn.h"
 #include "TEnterNDesignBinding.h"
 #include "TGridPrinter.h"
-#include "TOptionsBinding.h"
-#include "TPlayNSolveBinding.h"
 #include "TSuDoKuGrid.h"
-#include "TSuDoKuGridWidget.h"
-#include "TSuDoKuGridsPopupMenu.h"
-#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
-#include <QMimeData>
 #include <QPageSize>
 #include <QPrinter>
 #include <QScreen>
-#include <QTest>
 
-#include <functional>
-#include <memory>
-#include <string>
 #include <utility>
 
 namespace sudoku {
@@ -53,21 +39,15 @@ int CountColour(const QImage& image, QRgb colour) {
     return count;
 }
 
-class PrintWindow : public test::AtelierWindowTest {
+class PrintWindow : public test::GameWindow {
 protected:
     void SetUp() override {
-        AtelierWindowTest::SetUp();
-        OpenWindow(std::make_unique<test::SteppedClock>(Moment, Waited, DuringWait));
+        GameWindow::SetUp();
         Form->GridPrinter().PrintersInstalled = [this] { return Printers; };
-        OptionsPage(*Form).Sheet().OptionsTimeLimitedChkBox->setChecked(false);
-        Click(Binding().Sheet().PlayNSolveNewBtn);
-        Binding().ShapeMenu().Item(QStringLiteral("S3X3"))->trigger();
-        Binding().ShapeMenu().close();
-        QApplication::processEvents();
+        Options().OptionsTimeLimitedChkBox->setChecked(false);
+        NewGame("S3X3");
     }
 
-    TPlayNSolveBinding& Binding() { return PlayNSolvePage(*Form); }
-    TSuDoKuGridWidget& Grid() { return Binding().Grid(); }
     QString File(const QString& name) const { return Temp.filePath(name); }
     // The dialogs answer with file (empty: cancel): the save dialog's name, or "Print to File
     // (PDF)" in the print dialog with the paper and resolution given. Both note the flags.
@@ -87,34 +67,14 @@ protected:
     // Prints the game to a PDF file through the Print button and reads it back.
     test::TPdfFacts PrintGame(const QString& name) {
         AnswerWith(File(name));
-        Click(Binding().Sheet().PlayNSolvePrintBtn);
+        Click(Sheet().PlayNSolvePrintBtn);
         return test::ReadPdf(File(name), Temp.path());
     }
     QImage CopyGame() {
-        Click(Binding().Sheet().PlayNSolveClipboardBtn);
+        Click(Sheet().PlayNSolveClipboardBtn);
         return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     }
-    // A generated design of 4 x 4 boxes on the Enter & Design page.
-    TEnterNDesignBinding& GenerateDesign() {
-        Form->EnterNDesignBtnClick();
-        TEnterNDesignBinding& design = EnterNDesignPage(*Form);
-        Click(design.Sheet().EnterNDesignNewBtn);
-        TSuDoKuGridsPopupMenu& menu = Binding().ShapeMenu();
-        menu.Item(QStringLiteral("S4X4"))->trigger();
-        menu.close();
-        QApplication::processEvents();
-        Click(design.Sheet().EnterNDesignGenerateBtn);
-        return design;
-    }
-    void Keep(const QImage& image, const char* name) const {
-        const QByteArray dir = qgetenv("SUDOKU_SCREENSHOT_DIR");
-        if (!dir.isEmpty())
-            image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QLatin1String(name)));
-    }
 
-    QDateTime Moment{QDate(2026, 12, 5), QTime(17, 45, 15)};
-    int Waited = 0;
-    std::function<void()> DuringWait;
     bool Printers = false;
     std::pair<TSuDoKuState, TSuDoKuState> Seen; // shared and drawn flags in the last dialog
 };
@@ -148,19 +108,19 @@ TEST_F(PrintWindow, OnePageWithNameFooterAndTheGridCentredAtItsScreenSize) {
         QString header = QString::fromStdString(Binding().Page().Record().Name);
         TSuDoKuGridWidget* grid = &Grid();
         if (c.Design) {
-            TEnterNDesignBinding& design = GenerateDesign();
+            Form->EnterNDesignBtnClick();
+            TEnterNDesignBinding& design = EnterNDesignPage(*Form);
+            NewPuzzle(design.Sheet().EnterNDesignNewBtn, "S4X4");
+            Click(design.Sheet().EnterNDesignGenerateBtn);
             header = QString::fromStdString(design.Page().Record().Name);
             grid = &design.Grid();
             Click(design.Sheet().EnterNDesignPrintBtn);
         } else {
-            Click(Binding().Sheet().PlayNSolvePrintBtn);
+            Click(Sheet().PlayNSolvePrintBtn);
         }
         EXPECT_EQ(Answers->Questions,
                   c.Printers ? QStringList(QStringLiteral("PrintDlg")) : QStringList());
         ASSERT_EQ(Answers->FileRequests.size(), c.Printers ? 0u : 1u);
-        if (!c.Printers) {
-            EXPECT_EQ(Answers->FileRequests[0].Title, QStringLiteral("Print"));
-        }
         const test::TPdfFacts pdf = test::ReadPdf(file, Temp.path());
         EXPECT_EQ(pdf.Pages, 1);
         const QSizeF paper = c.Printers ? QPageSize(c.Paper).size(QPageSize::Point)
@@ -189,7 +149,7 @@ TEST_F(PrintWindow, OnePageWithNameFooterAndTheGridCentredAtItsScreenSize) {
         EXPECT_NEAR(ink.top(), height - 1 - ink.bottom(), 1);
         EXPECT_EQ(pdf.Picture.size(), grid->size());
         if (c.Keep != nullptr)
-            Keep(page, c.Keep);
+            Screenshot(page, c.Keep);
     }
 }
 
@@ -214,7 +174,7 @@ TEST_F(PrintWindow, RenderingCoversTheDialogAndEndsAlsoWhenNothingIsPrinted) {
         const QString file = *c.Answer != 0 ? File(QLatin1String(c.Answer)) : QString();
         AnswerWith(file);
         Seen = {};
-        Click(Binding().Sheet().PlayNSolvePrintBtn);
+        Click(Sheet().PlayNSolvePrintBtn);
         EXPECT_TRUE(HasFlag(Seen.first, sfRendering) && HasFlag(Seen.second, sfRendering));
         EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
         EXPECT_EQ(Grid().DrawState().SuDoKuState, sfPlaying);
@@ -237,75 +197,27 @@ TEST_F(PrintWindow, OutputLeavesOutRulerSelectionAndPauseButKeepsHighlightAndSol
 
     // Another cell selected and the game paused: the same picture, values and all.
     QTest::mouseClick(&Grid(), Qt::LeftButton, {}, Grid().cellRect(0, 8).center());
-    Click(Binding().Sheet().PlayNSolvePauseBtn);
+    Click(Sheet().PlayNSolvePauseBtn);
     ASSERT_TRUE(HasFlag(Form->Shared.SuDoKuState, sfPaused));
     EXPECT_EQ(PrintGame(QStringLiteral("paused.pdf")).Picture, printed);
     EXPECT_EQ(CopyGame(), copied);
-    Click(Binding().Sheet().PlayNSolvePauseBtn);
+    Click(Sheet().PlayNSolvePauseBtn);
 
     // A highlighted value shows yellow; a shown solution its red marks.
     const QRgb yellow = qRgb(0xFF, 0xFF, 0x00);
     const QRgb red = qRgb(0xFF, 0x00, 0x00);
     EXPECT_EQ(CountColour(printed, yellow), 0);
     EXPECT_EQ(CountColour(printed, red), 0);
-    QWidget* strip = Binding().Sheet().PlayNSolveDisplaySetImg;
-    // The symbol of a given in the left three columns (the strip is 255 wide at the base
-    // layout).
+    // The symbol of a given in the left three columns.
     int given = 0;
     for (int cell = 0; given == 0; ++cell)
         given = TextToValue(Grid().CellText(cell % 3, cell / 3));
-    const QPoint symbol(static_cast<int>(strip->width() / 255.0 * 27 * (given - 0.5)), 5);
-    QTest::mouseClick(strip, Qt::LeftButton, Qt::ShiftModifier, symbol);
+    ClickStrip(given, Qt::ShiftModifier);
     ASSERT_EQ(Grid().DrawState().HighlightValue, given);
     EXPECT_GT(CountColour(PrintGame(QStringLiteral("highlight.pdf")).Picture, yellow), 0);
-    Click(Binding().Sheet().PlayNSolveSolutionBtn);
+    Click(Sheet().PlayNSolveSolutionBtn);
     ASSERT_TRUE(HasFlag(Form->Shared.SuDoKuState, sfSolved));
     EXPECT_GT(CountColour(PrintGame(QStringLiteral("solution.pdf")).Picture, red), 0);
-}
-
-TEST_F(PrintWindow, ClockCountsNoTimeWhilePrinting) {
-    Binding().TimerTick();
-    Moment = Moment.addSecs(30);
-    AnswerWith(File(QStringLiteral("clock.pdf")));
-    // Ten minutes in the save dialog with the timer ticking meanwhile, and some seconds more
-    // since its last tick.
-    Answers->WhileFileOpen = [this] {
-        for (int i = 0; i < 10; ++i) {
-            Moment = Moment.addSecs(60);
-            Form->TimerTimer();
-        }
-        Moment = Moment.addSecs(20);
-    };
-    Click(Binding().Sheet().PlayNSolvePrintBtn);
-    Moment = Moment.addSecs(5);
-    Binding().TimerTick();
-    EXPECT_EQ(Binding().Sheet().PlayNSolveTimeLbl->text().toStdString(), "Time 00:35");
-}
-
-TEST_F(PrintWindow, ClipboardPictureIsTheGridOverAFooterBand) {
-    const int wide = Grid().width();
-    int wideText = 0;
-    // The last grid is narrower than the footer at 1 point: the font stops shrinking there.
-    for (const int width : {wide, 120, 10}) {
-        SCOPED_TRACE(width);
-        Grid().resize(width, width);
-        const QImage picture = CopyGame();
-        EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasText());
-        QFont font(Form->CaptionLbl->font().family());
-        font.setPointSize(10);
-        const int band = 2 * QFontMetrics(font, &Grid().GridBuffer()).height();
-        ASSERT_EQ(picture.size(), QSize(width, width + band));
-        // The footer is centred in the band and fits it; on a narrow grid it is smaller.
-        const QRect text = InkBox(picture, QRect(0, width, width, band));
-        ASSERT_FALSE(text.isEmpty());
-        EXPECT_NEAR(text.left(), width - 1 - text.right(), 2);
-        if (width == wide) {
-            wideText = text.height();
-            Keep(picture, "clipboard-game.png");
-        } else {
-            EXPECT_LT(text.height(), wideText);
-        }
-    }
 }
 
 } // namespace

@@ -1,16 +1,22 @@
 // The fixture of the whole-window tests: the window as the program composes it, headless, in a
-// folder of the test's own, with queued dialog answers and a clock the test chooses; ticks come
-// from the test. Also a clock that stands still unless the test moves it.
+// folder of the test's own, with queued dialog answers and a clock the test moves; ticks come
+// from the test.
 #pragma once
 
 #include "AtelierPages.h"
 #include "MainFormTestSupport.h"
 #include "TAppPaths.h"
+#include "TBaseBtn.h"
+#include "TMainForm.h"
+#include "TPlayNSolveBinding.h"
+#include "TSuDoKuGridsPopupMenu.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,27 +25,8 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <utility>
 
 namespace sudoku::test {
-
-// Time stands still unless the test moves it; waits return at once, after running what the
-// test wants to happen while the window waits.
-class SteppedClock : public TShellClock {
-public:
-    QDateTime* Moment;
-    int* Waited;
-    std::function<void()>* DuringWait;
-    SteppedClock(QDateTime& moment, int& waited, std::function<void()>& duringWait)
-        : Moment(&moment), Waited(&waited), DuringWait(&duringWait) {}
-    QDateTime Now() const override { return *Moment; }
-    void Delay(int ms) override {
-        *Waited += ms;
-        // A copy runs: the hook may clear or replace itself while it runs.
-        if (const std::function<void()> hook = *DuringWait)
-            hook();
-    }
-};
 
 class AtelierWindowTest : public ::testing::Test {
 protected:
@@ -59,34 +46,58 @@ protected:
         QDir::setCurrent(WorkingDir);
     }
 
-    // Makes and shows the window with the clock given.
-    void OpenWindow(std::unique_ptr<TShellClock> clock) {
-        Form = std::make_unique<TMainForm>(&MakeAtelierPages, 0);
+    // Makes and shows the window, then lets the fixture prepare it (Opened).
+    void OpenWindow(std::uint8_t shellFlags = 0) {
+        Form = std::make_unique<TMainForm>(&MakeAtelierPages, shellFlags);
         auto answerer = std::make_unique<TQueuedAnswerer>();
         Answers = answerer.get();
         Form->SetDialogAnswerer(std::move(answerer));
-        Form->SetShellClock(std::move(clock));
-        Form->Timer->stop(); // ticks come from the test
+        Form->SetShellClock(std::make_unique<SteppedClock>(Moment, Waited, DuringWait));
+        Form->Timer->stop();
         Form->show();
         QApplication::processEvents();
+        Opened();
+    }
+    virtual void Opened() {}
+    // Quits with Yes, which saves the game, the design and the settings, and starts again.
+    void Restart() {
+        Answers->YesNo = {true};
+        Form->QuitBtnClick();
+        QApplication::processEvents();
+        OpenWindow();
     }
 
     static void Click(QWidget* widget) {
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
         QApplication::processEvents();
     }
-    // With SUDOKU_SCREENSHOT_DIR set, a picture of the widget (the window) under that name;
-    // settle lets pending events run first.
-    static void Screenshot(QWidget& widget, const char* name, bool settle = true) {
+    // The New button of a puzzle page, then a shape of its menu ("S3X3").
+    void NewPuzzle(TBaseBtn* newButton, const char* shape) {
+        Click(newButton);
+        TSuDoKuGridsPopupMenu& menu = PlayNSolvePage(*Form).ShapeMenu();
+        menu.Item(QString::fromLatin1(shape))->trigger();
+        menu.close();
+        QApplication::processEvents();
+    }
+    // With SUDOKU_SCREENSHOT_DIR set, the picture, or one of the widget (the window), under
+    // that name; settle lets pending events run first.
+    static void Screenshot(const QImage& picture, const char* name) {
         const QByteArray dir = qgetenv("SUDOKU_SCREENSHOT_DIR");
-        if (dir.isEmpty())
+        if (!dir.isEmpty())
+            picture.save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name)));
+    }
+    static void Screenshot(QWidget& widget, const char* name, bool settle = true) {
+        if (qEnvironmentVariableIsEmpty("SUDOKU_SCREENSHOT_DIR"))
             return;
         if (settle)
             QApplication::processEvents();
-        widget.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name)));
+        Screenshot(widget.grab().toImage(), name);
     }
     void Screenshot(const char* name, bool settle = true) { Screenshot(*Form, name, settle); }
     std::string Library() const { return (Dir / "sudoku.dat").string(); }
+    std::string Section(const std::string& name) const {
+        return Form->Shared.UserName + "@" + name;
+    }
 
     bool ShippedLanguage = false; // set in a fixture's constructor
     const QString WorkingDir = QDir::currentPath();
@@ -94,6 +105,9 @@ protected:
     std::filesystem::path Dir;
     TQueuedAnswerer* Answers = nullptr; // owned by the window
     std::unique_ptr<TMainForm> Form;
+    QDateTime Moment{QDate(2026, 12, 5), QTime(17, 45, 15)};
+    int Waited = 0;                   // milliseconds the window asked to wait
+    std::function<void()> DuringWait; // runs in each wait
 };
 
 } // namespace sudoku::test
