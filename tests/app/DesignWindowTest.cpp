@@ -98,10 +98,14 @@ TEST_F(DesignWindow, TypedGivensAreCompletedAndCheckedByTheirCount) {
         {"one row", "123456789", nullptr, "Puzzle Solvable [10+]", 10, false},
         {"repeated value", "55", nullptr, "Puzzle Invalid", 0, false},
     };
+    // Nothing to save before there is a design.
+    ASSERT_FALSE(HasFlag(State(), sfDesigning));
+    EXPECT_FALSE(Sheet().EnterNDesignSaveBtn->isEnabled());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         NewDesign();
         ASSERT_TRUE(HasFlag(State(), sfPuzzleMode));
+        EXPECT_TRUE(Sheet().EnterNDesignSaveBtn->isEnabled());
         TypeIn(c.Givens);
         EXPECT_EQ(Validity(), "Puzzle Invalid"); // typing checks nothing
         Click(Sheet().EnterNDesignCompleteBtn);

@@ -1,5 +1,6 @@
-// Play & Solve without the mouse: a whole game played with keys only, and the keys of every
-// button wherever the focus is, after which the grid takes the keyboard back.
+// Play & Solve without the mouse: a whole game played with keys only, Tab through the buttons,
+// and the keys of every button wherever the focus is, after which the grid takes the keyboard
+// back.
 #include "GameWindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -66,13 +67,32 @@ TEST_F(KeyboardPlay, AWholeGameWithKeysOnlyFromNewToSolved) {
     Screenshot("game-solved.png");
 }
 
-TEST_F(KeyboardPlay, KeysClickTheirButtonsWhereverTheFocusIsOnThePage) {
+TEST_F(KeyboardPlay, TabAndKeysReachEveryButtonWhereverTheFocusIsOnThePage) {
     Activate();
     NewGame("S3X3");
     const auto open = OpenCells();
     for (int i = 0; i < 2; ++i)
         Type(open[i], Qt::Key_1, Qt::ControlModifier);
     TPlayNSolveSheet& s = Sheet();
+    // Tab runs through the enabled buttons back to the grid; the focused one shows it, and Space
+    // and Enter click it.
+    std::vector<QWidget*> enabled, visited;
+    for (const auto& [button, keys] : s.Keys())
+        if (button->isEnabled())
+            enabled.push_back(button);
+    for (Key(Qt::Key_Tab); Focus() != &Grid() && visited.size() < 20; Key(Qt::Key_Tab))
+        visited.push_back(Focus());
+    EXPECT_EQ(visited, enabled);
+    const QImage unfocused = s.PlayNSolvePauseBtn->grab().toImage();
+    for (int i = 0; i < 20 && Focus() != s.PlayNSolvePauseBtn; ++i)
+        Key(Qt::Key_Tab);
+    EXPECT_NE(s.PlayNSolvePauseBtn->grab().toImage(), unfocused);
+    Key(Qt::Key_Space);
+    EXPECT_TRUE(HasFlag(Form->Shared.SuDoKuState, sfPaused));
+    EXPECT_EQ(Focus(), s.PlayNSolvePauseBtn);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
+    EXPECT_EQ(Focus(), &Grid());
     // In an order in which each button is enabled when its key comes.
     const std::pair<const char*, TBaseBtn*> steps[] = {
         {"Alt+N", s.PlayNSolveNewBtn},      {"Alt+S", s.PlayNSolveSaveBtn},

@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace sudoku::test {
@@ -61,11 +62,11 @@ public:
 
 private:
     template <typename T> static T Next(std::deque<T>& queue, T otherwise) {
-        if (queue.empty())
-            return otherwise;
-        T answer = queue.front();
-        queue.pop_front();
-        return answer;
+        if (!queue.empty()) {
+            otherwise = std::move(queue.front());
+            queue.pop_front();
+        }
+        return otherwise;
     }
 };
 

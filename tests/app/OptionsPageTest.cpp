@@ -201,8 +201,12 @@ TEST_F(OptionsPageTest, SettingsSurviveARestartPerLoginNameBesideWhateverElseThe
     Form->ChangeUser(me);
     EXPECT_EQ(Record(), chosen);
 
+    ChooseLanguage(QStringLiteral("Nederlands"));
     Restart();
     EXPECT_EQ(Record(), chosen);
+    EXPECT_EQ(TransLtr::LngID(), TransLtr::Dutch);
+    EXPECT_EQ(Sheet().OptionsLanguageList->currentText().toStdString(), "Nederlands");
+    EXPECT_EQ(Form->PlayNSolveBtn->Caption().toStdString(), "Spelen & Oplossen");
     EXPECT_EQ(Form->ScreenLayout, 3);
     EXPECT_EQ(Sheet().OptionsDisplaySetList->currentText(), "SINGAPORE");
     EXPECT_EQ(PlayGrid().Look().RulerColor, QColor(0x12, 0x34, 0x56));
@@ -211,6 +215,7 @@ TEST_F(OptionsPageTest, SettingsSurviveARestartPerLoginNameBesideWhateverElseThe
         EXPECT_NE(after.find(part), std::string::npos) << part << " in\n" << after;
     Form->ChangeUser("bob");
     EXPECT_EQ(Record().BackgroundColor, 0xFF0000u);
+    ChooseLanguage(QStringLiteral("English")); // the language is the whole program's
 }
 
 // The caption of a control that shows one, and whether it fits.

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
+#include <QMimeData>
 #include <QPageSize>
 #include <QPrinter>
 #include <QScreen>
@@ -218,6 +219,49 @@ TEST_F(PrintWindow, OutputLeavesOutRulerSelectionAndPauseButKeepsHighlightAndSol
     Click(Sheet().PlayNSolveSolutionBtn);
     ASSERT_TRUE(HasFlag(Form->Shared.SuDoKuState, sfSolved));
     EXPECT_GT(CountColour(PrintGame(QStringLiteral("solution.pdf")).Picture, red), 0);
+}
+
+TEST_F(PrintWindow, ClockCountsNoTimeWhilePrinting) {
+    Moment = Moment.addSecs(30);
+    AnswerWith(File(QStringLiteral("clock.pdf")));
+    // Ten minutes in the save dialog with the timer ticking meanwhile, and some seconds more
+    // since its last tick.
+    Answers->WhileFileOpen = [this] {
+        for (int i = 0; i < 10; ++i) {
+            Moment = Moment.addSecs(60);
+            Form->TimerTimer();
+        }
+        Moment = Moment.addSecs(20);
+    };
+    Click(Sheet().PlayNSolvePrintBtn);
+    Tick(5);
+    EXPECT_EQ(Time(), "Time 00:35");
+}
+
+TEST_F(PrintWindow, ClipboardPictureIsTheGridOverAFooterBand) {
+    const int wide = Grid().width();
+    int wideText = 0;
+    // The last grid is narrower than the footer at 1 point: the font stops shrinking there.
+    for (const int width : {wide, 120, 10}) {
+        SCOPED_TRACE(width);
+        Grid().resize(width, width);
+        const QImage picture = CopyGame();
+        EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasText());
+        QFont font(Form->CaptionLbl->font().family());
+        font.setPointSize(10);
+        const int band = 2 * QFontMetrics(font, &Grid().GridBuffer()).height();
+        ASSERT_EQ(picture.size(), QSize(width, width + band));
+        // The footer is centred in the band and fits it; on a narrow grid it is smaller.
+        const QRect text = InkBox(picture, QRect(0, width, width, band));
+        ASSERT_FALSE(text.isEmpty());
+        EXPECT_NEAR(text.left(), width - 1 - text.right(), 2);
+        if (width == wide) {
+            wideText = text.height();
+            Screenshot(picture, "clipboard-game.png");
+        } else {
+            EXPECT_LT(text.height(), wideText);
+        }
+    }
 }
 
 } // namespace
