@@ -108,6 +108,8 @@ TEST_F(DesignWindow, TypedGivensAreCompletedAndCheckedByTheirCount) {
         EXPECT_TRUE(Sheet().EnterNDesignSaveBtn->isEnabled());
         TypeIn(c.Givens);
         EXPECT_EQ(Validity(), "Puzzle Invalid"); // typing checks nothing
+        if (c.Solution != nullptr)
+            Screenshot("design-puzzle-mode.png");
         Click(Sheet().EnterNDesignCompleteBtn);
         if (c.Solution != nullptr)
             EXPECT_EQ(Line(false), c.Solution);
@@ -266,6 +268,7 @@ TEST_F(DesignWindow, WhileTheEngineWorksTheGaugeTurnsAndClicksWaitAndPuzzleKeeps
         const std::string& given = Board().GivenStrings[i];
         EXPECT_TRUE(given.empty() || given == std::to_string(grid[i])) << i;
     }
+    Screenshot("design-generated.png");
 }
 
 } // namespace

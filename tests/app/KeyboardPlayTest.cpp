@@ -59,6 +59,8 @@ TEST_F(KeyboardPlay, AWholeGameWithKeysOnlyFromNewToSolved) {
         }
         Key(KeyOf(v));
         ASSERT_EQ(Text(open[i]), std::to_string(v)) << open[i].first << ", " << open[i].second;
+        if (i == open.size() / 2)
+            Screenshot("game-strip-counts.png");
     }
     EXPECT_EQ(Form->Shared.SuDoKuState, sfSolved);
     EXPECT_FALSE(Sheet().PlayNSolveHintBtn->isEnabled());

@@ -3,6 +3,7 @@
 // questions and file dialogs, and puzzle lines imported and played.
 #include "../library/ClassicPuzzle.h"
 #include "../platform/TestFolder.h"
+#include "TMsgDlgBox.h"
 #include "TMySuDoKusBinding.h"
 #include "TSuDoKuFileData.h"
 #include "TSuDoKuGridWidget.h"
@@ -288,6 +289,10 @@ TEST_F(LibraryWindow, PuzzleLinesImportWithAReportAndPlayWithTheirSolution) {
                            "Lines with several solutions: 1\nMalformed lines: 1";
     EXPECT_EQ(Answers->Questions, QStringList{report});
     EXPECT_EQ(Entries(), (QStringList{"Imports puzzles.txt 1", "Imports puzzles.txt 2"}));
+    TMsgDlgBox box(Form.get());
+    box.SetTexts(report, "Ok", QString());
+    box.show();
+    Screenshot(box, "library-import-report.png");
 
     Click(Sheet().MySuDoKusPlayNSolveBtn);
     TPlayNSolveBinding& play = PlayNSolvePage(*Form);

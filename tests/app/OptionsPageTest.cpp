@@ -2,6 +2,7 @@
 // the record and both grids, the aids during a game, level presets, default options, settings
 // across a restart and per login name, and every language fitting every caption.
 #include "../platform/TestFolder.h"
+#include "LanguageCache.h"
 #include "LanguageTable.h"
 #include "TEnterNDesignBinding.h"
 #include "TFormBuilder.h"
@@ -270,7 +271,12 @@ TEST_F(OptionsPageTest, EveryLanguageTranslatesEveryTaggedTextAndEveryCaptionFit
         }
         EXPECT_GE(translated, 70);
         EXPECT_EQ(Sheet().OptionsLevelList->itemText(3).toStdString(), table.Lookup(864)->Caption);
-        Screenshot(QStringLiteral("options-%1.png").arg(language).toLatin1().constData());
+        const auto contents =
+            LanguageCache::Shared().Find(TransLtr::LanguageFileName(), "Contents");
+        const int row =
+            contents->FindRow(contents->ColumnIndex("iCountry"), std::to_string(TransLtr::LngID()));
+        const std::string code = contents->Text(contents->ColumnIndex("sLanguage"), row);
+        Screenshot(("options-" + code + ".png").c_str());
         // No caption overruns its control at any screen size.
         for (const int size : {2, 3, 4}) {
             Sheet().OptionsScreenModeList->setCurrentIndex(size);
