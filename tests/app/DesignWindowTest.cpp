@@ -30,10 +30,6 @@ constexpr const char* TwoSolutions =
 
 class DesignWindow : public test::AtelierWindowTest {
 protected:
-    void SetUp() override {
-        AtelierWindowTest::SetUp();
-        OpenWindow();
-    }
     void Opened() override {
         Page().SetRandom(Random);
         Form->EnterNDesignBtnClick();

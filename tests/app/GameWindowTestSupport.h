@@ -24,11 +24,6 @@ class GameWindow : public AtelierWindowTest {
 protected:
     using TCell = std::pair<int, int>; // column and row, from 1
 
-    void SetUp() override {
-        AtelierWindowTest::SetUp();
-        OpenWindow();
-    }
-
     TPlayNSolveBinding& Binding() { return PlayNSolvePage(*Form); }
     TPlayNSolvePage& Page() { return Binding().Page(); }
     TPlayState& State() { return Page().State(); }

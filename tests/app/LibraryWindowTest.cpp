@@ -25,14 +25,10 @@ using test::TTestFolder;
 
 class LibraryWindow : public test::AtelierWindowTest {
 protected:
-    void SetUp() override {
-        AtelierWindowTest::SetUp();
-        OpenWindow();
-    }
-
     TMySuDoKusSheet& Sheet() { return MySuDoKusPage(*Form).Sheet(); }
-    void Store(const std::string& section, TSuDoKuFileData rec = {}) {
+    void Store(const std::string& section, int entries = 0, TSuDoKuFileData rec = {}) {
         rec.Name = section;
+        rec.Sn = entries;
         WriteSuDoKuFileData(Library(), section, rec);
     }
     QStringList Entries() {
@@ -65,12 +61,11 @@ TEST_F(LibraryWindow, ListsOnlyTheUsersEntriesSortedWithTheirDetails) {
     game.Nr = 3;
     game.Tptm = EncodeDateTime({1899, 12, 30, 1, 30, 15, 0});
     game.Tpt = EncodeDateTime({1899, 12, 30, 0, 5, 7, 0});
-    game.Sn = 1234;
     game.Sh = 7;
     game.Se = 12;
     game.Sr = 1;
     game.Sa = 1000;
-    Store(Section("Breakfast"), game);
+    Store(Section("Breakfast"), 1234, game);
     Store("Other@Zeta");
     Store(Section("Train@8:15"));
     Store(Section("autumn evening"));
@@ -111,13 +106,9 @@ TEST_F(LibraryWindow, RenameAsksBeforeReplacingAndLeavesOtherUsersAlone) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
         fs::remove(Library());
-        TSuDoKuFileData apple;
-        apple.Sn = 1;
-        Store(Section("apple"), apple);
+        Store(Section("apple"), 1);
         Store("Other@apple");
-        TSuDoKuFileData banana;
-        banana.Sn = 2;
-        Store(Section("Banana"), banana);
+        Store(Section("Banana"), 2);
         Form->MySuDoKusBtnClick();
         Select("apple");
         Answers->Questions.clear();
@@ -149,9 +140,7 @@ TEST_F(LibraryWindow, RenameAsksBeforeReplacingAndLeavesOtherUsersAlone) {
 }
 
 TEST_F(LibraryWindow, ExportImportAndExportAllMoveWholeSectionsOfTheUser) {
-    TSuDoKuFileData zeta;
-    zeta.Sn = 1;
-    Store(Section("Zeta"), zeta);
+    Store(Section("Zeta"), 1);
     Store("Other@Mine");
     Store(Section("Alpha"));
     TProfileFile::WriteFileString(Library(), Section("Alpha"), "Future", "42"); // unknown key

@@ -19,10 +19,6 @@ namespace {
 
 class Shell : public test::AtelierWindowTest {
 protected:
-    void SetUp() override {
-        AtelierWindowTest::SetUp();
-        OpenWindow();
-    }
     void Opened() override {
         Form->SetWebPageOpener([this](const QString& address) {
             WebPages << address;

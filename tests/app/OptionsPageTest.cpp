@@ -32,12 +32,9 @@ class OptionsPageTest : public test::AtelierWindowTest {
 protected:
     // The shipped language file beside the program; settings and the desktop in the test's
     // folder.
-    OptionsPageTest() { ShippedLanguage = true; }
-    void SetUp() override {
-        AtelierWindowTest::SetUp();
-        Home = qgetenv("HOME");
+    OptionsPageTest() {
+        ShippedLanguage = true;
         qputenv("HOME", Temp.path().toUtf8());
-        OpenWindow();
     }
     void TearDown() override {
         AtelierWindowTest::TearDown();
@@ -61,7 +58,7 @@ protected:
         return Temp.filePath("Desktop/sudoku-atelier.desktop").toStdString();
     }
 
-    QByteArray Home;
+    const QByteArray Home = qgetenv("HOME");
 };
 
 TEST_F(OptionsPageTest, EachControlChangesTheRecordAndBothGrids) {

@@ -30,13 +30,14 @@ namespace sudoku::test {
 
 class AtelierWindowTest : public ::testing::Test {
 protected:
-    // Program and data in Temp; with ShippedLanguage the program's own folder stays, so that
-    // the language file beside it is read.
+    // Program and data in Temp, and the window opened; with ShippedLanguage the program's own
+    // folder stays, so that the language file beside it is read.
     void SetUp() override {
         ASSERT_TRUE(Temp.isValid());
         Dir = Temp.path().toStdString();
         const std::string data = Dir.string() + "/";
         TAppPaths::SetFolders(ShippedLanguage ? TAppPaths::AppDir() : data, data);
+        OpenWindow();
     }
     // The window makes its folder the working folder: give that back before the folder goes,
     // so later tests (and the programs they start) do not run in a deleted folder.

@@ -174,14 +174,11 @@ TEST(RecordStore, FailedWritesReportTheFileAndChangeNothing) {
     };
     for (const auto& [what, write] : writes) {
         SCOPED_TRACE(what);
-        std::string error = "write reported success";
-        try {
-            const test::TFileSizeLimit noNewText(0); // blocks the new file, root or not
-            write();
-        } catch (const TWriteError& e) {
-            error = e.what();
-        }
-        EXPECT_EQ(error, "Unable to write to " + file);
+        EXPECT_EQ(test::WriteError([&] {
+                      const test::TFileSizeLimit noNewText(0); // blocks the new file, root or not
+                      write();
+                  }),
+                  "Unable to write to " + file);
         EXPECT_EQ(TTestFolder::Contents(file), before);
     }
     EXPECT_EQ(rec.Name, oldName) << "a failed rename keeps the record's name";

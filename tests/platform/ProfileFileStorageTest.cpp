@@ -2,7 +2,6 @@
 // overwriting what could not be read, leftovers of killed writers, and the lock between writers.
 #include "TFileLock.h"
 #include "TProfileFile.h"
-#include "TWriteError.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -145,18 +144,13 @@ TEST(ProfileFileStorage, FailedWriteChangesNothingAndNamesTheFile) {
             break;
         }
         const auto before = Snapshot(dir.Path());
-        std::string error = "write reported success";
-        try {
-            std::optional<test::TFileSizeLimit> limit;
-            if (block == CutOff) {
-                limit.emplace(4096);
-            }
-            TProfileFile::WriteFileString(name, "Keep", "k", std::string(8000, 'N'));
-        } catch (const TWriteError& e) {
-            error = e.what();
-            EXPECT_EQ(e.FileName(), name);
-        }
-        EXPECT_EQ(error, "Unable to write to " + name);
+        EXPECT_EQ(test::WriteError([&] {
+                      std::optional<test::TFileSizeLimit> limit;
+                      if (block == CutOff)
+                          limit.emplace(4096);
+                      TProfileFile::WriteFileString(name, "Keep", "k", std::string(8000, 'N'));
+                  }),
+                  "Unable to write to " + name);
         fs::permissions(dir.Path(), fs::perms::owner_all);
         EXPECT_EQ(Snapshot(dir.Path()), before);
     }
@@ -216,15 +210,12 @@ TEST(ProfileFileStorage, ConcurrentWritersLoseNothing) {
     TTestFolder::Put(name, OldText);
     {
         const TFileLock held(name, TFileLock::TMode::Exclusive); // a lock of its own descriptor
-        std::string error = "write reported success";
-        try {
-            TProfileFile::Modify(
-                name, [](TProfileFile& file) { file.WriteValue("Keep", "k", "new"); },
-                std::chrono::milliseconds(50));
-        } catch (const TWriteError& e) {
-            error = e.what();
-        }
-        EXPECT_EQ(error, "Unable to write to " + name);
+        EXPECT_EQ(test::WriteError([&] {
+                      TProfileFile::Modify(
+                          name, [](TProfileFile& file) { file.WriteValue("Keep", "k", "new"); },
+                          std::chrono::milliseconds(50));
+                  }),
+                  "Unable to write to " + name);
         EXPECT_EQ(TTestFolder::Contents(name), OldText);
     }
     constexpr int PerProcess = 60;

@@ -1,6 +1,8 @@
-// A fresh temporary folder per test, removed with everything in it afterwards, and a limit on
-// file sizes that makes writes fail.
+// A fresh temporary folder per test, removed with everything in it afterwards, a limit on file
+// sizes that makes writes fail, and the text of the error a failed write raises.
 #pragma once
+
+#include "TWriteError.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -74,5 +76,15 @@ private:
     rlimit Old_{};
     void (*OldHandler_)(int);
 };
+
+// The text of the write error the call raises, or "write reported success".
+template <class Write> std::string WriteError(Write&& write) {
+    try {
+        write();
+    } catch (const TWriteError& e) {
+        return e.what();
+    }
+    return "write reported success";
+}
 
 } // namespace sudoku::test
