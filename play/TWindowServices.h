@@ -1,6 +1,6 @@
-// What both puzzle pages ask of the window besides their own controls: the name and yes/no
-// questions, the box for a file that cannot be written, texts in the language in force, the
-// message loop and time. The Qt layer implements it once; tests fake it.
+// What the plain pages ask of the window besides their own controls: the name and yes/no
+// questions, the message boxes, texts in the language in force, the message loop and time.
+// The Qt layer implements it once; tests fake it.
 #pragma once
 
 #include <string>
@@ -11,12 +11,14 @@ class TWindowServices {
 public:
     virtual ~TWindowServices() = default;
 
-    // Dialogs: text entry (empty unless confirmed) and yes/no; the write-error box.
+    // Dialogs: text entry (empty unless confirmed) and yes/no; the write-error box and a
+    // message with one button. Texts may break lines with CR LF.
     virtual std::string EditDlg(const std::string& prompt, const std::string& okCaption,
                                 const std::string& cancelCaption, const std::string& text) = 0;
     virtual bool MsgDlg(const std::string& text, const std::string& yesCaption,
                         const std::string& noCaption) = 0;
     virtual void ShowWriteError(const std::string& message) = 0;
+    virtual void ShowMessage(const std::string& text) = 0;
 
     // Translated text by tag, with its English default.
     virtual std::string Translate(int tag, const std::string& english) const = 0;

@@ -14,20 +14,29 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A text of a page for a dialog: its CR LF line ends as Qt breaks lines.
+QString Shown(const std::string& text) {
+    return Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 } // namespace
 
 std::string TFormServices::EditDlg(const std::string& prompt, const std::string& okCaption,
                                    const std::string& cancelCaption, const std::string& text) {
-    return Form.EditDlg(Q(prompt), Q(okCaption), Q(cancelCaption), Q(text)).toStdString();
+    return Form.EditDlg(Shown(prompt), Q(okCaption), Q(cancelCaption), Q(text)).toStdString();
 }
 
 bool TFormServices::MsgDlg(const std::string& text, const std::string& yesCaption,
                            const std::string& noCaption) {
-    return Form.MsgDlg(Q(text), Q(yesCaption), Q(noCaption));
+    return Form.MsgDlg(Shown(text), Q(yesCaption), Q(noCaption));
 }
 
 void TFormServices::ShowWriteError(const std::string& message) {
-    Form.ShowWriteError(Q(message));
+    Form.ShowWriteError(Shown(message));
+}
+
+void TFormServices::ShowMessage(const std::string& text) {
+    Form.MsgDlg(Shown(text), Form.TranslateText(20, QStringLiteral("Ok")), QString());
 }
 
 std::string TFormServices::Translate(int tag, const std::string& english) const {

@@ -17,6 +17,7 @@ public:
     bool MsgDlg(const std::string& text, const std::string& yesCaption,
                 const std::string& noCaption) override;
     void ShowWriteError(const std::string& message) override;
+    void ShowMessage(const std::string& text) override;
     std::string Translate(int tag, const std::string& english) const override;
     void ProcessMessages() override;
     void Delay(int milliseconds) override;

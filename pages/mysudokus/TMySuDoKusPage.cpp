@@ -52,13 +52,13 @@ bool IsPuzzleLineFile(const TFileChoice& choice) {
 
 } // namespace
 
-TMySuDoKusPage::TMySuDoKusPage(TMySuDoKusView& view, TSharedState& shared)
-    : View(view), Shared(shared) {
+TMySuDoKusPage::TMySuDoKusPage(TMySuDoKusView& view, TWindowServices& window, TSharedState& shared)
+    : View(view), Window(window), Shared(shared) {
     InitSuDoKuFileData(MySuDoKusRecord);
 }
 
 std::string TMySuDoKusPage::Text(int tag, const char* english) const {
-    return View.Translate(tag, english);
+    return Window.Translate(tag, english);
 }
 
 bool TMySuDoKusPage::Busy() const {
@@ -176,7 +176,7 @@ template <typename Write> bool TMySuDoKusPage::TryWrite(Write&& write) {
         write();
         return true;
     } catch (const TWriteError& error) {
-        View.ShowMessage(error.what());
+        Window.ShowWriteError(error.what());
         return false;
     }
 }
@@ -188,16 +188,17 @@ void TMySuDoKusPage::MySuDoKusRenameBtnClick() {
         return;
     Shared.SuDoKuState |= sfSaving;
     const std::string oldName = List[SelectedIndex];
-    const std::string answer = TrimBlanks(
-        View.EditDlg(Text(30, "Save SuDoku as...") + CrLf + CrLf + Text(31, "Please enter a name"),
-                     Text(20, "Ok"), Text(21, "Cancel"), oldName));
+    const std::string answer = TrimBlanks(Window.EditDlg(
+        Text(30, "Save SuDoku as...") + CrLf + CrLf + Text(31, "Please enter a name"),
+        Text(20, "Ok"), Text(21, "Cancel"), oldName));
     std::string target = RecordSection;
     bool go = !answer.empty() && !UnsafeDisplayName(answer);
     if (go && answer != oldName) {
         target = Prefix() + answer;
-        go = !SectionExistsInFile(Shared.LibraryFile, target) ||
-             View.MsgDlg("\"" + answer + Text(32, "\" already exists, overwrite existing SuDoKu?"),
-                         Text(22, "Yes"), Text(23, "No"));
+        go =
+            !SectionExistsInFile(Shared.LibraryFile, target) ||
+            Window.MsgDlg("\"" + answer + Text(32, "\" already exists, overwrite existing SuDoKu?"),
+                          Text(22, "Yes"), Text(23, "No"));
     }
     if (go && TryWrite([&] {
             RenameSuDoKu(Shared.LibraryFile, RecordSection, target, MySuDoKusRecord);
@@ -217,13 +218,13 @@ void TMySuDoKusPage::MySuDoKusDeleteBtnClick() {
         return;
     Shared.SuDoKuState |= sfSaving;
     const std::string name = List[SelectedIndex];
-    if (View.MsgDlg(Text(34, "Delete \"") + name + "\"?", Text(22, "Yes"), Text(23, "No")) &&
+    if (Window.MsgDlg(Text(34, "Delete \"") + name + "\"?", Text(22, "Yes"), Text(23, "No")) &&
         SectionExistsInFile(Shared.LibraryFile, RecordSection)) {
         if (EraseSectionInFile(Shared.LibraryFile, RecordSection)) {
             List.erase(List.begin() + SelectedIndex);
             ShowListAndSelect(-1);
         } else {
-            View.ShowMessage("Unable to write to " + Shared.LibraryFile);
+            Window.ShowWriteError("Unable to write to " + Shared.LibraryFile);
         }
     }
     Shared.SuDoKuState &= static_cast<TSuDoKuState>(~sfSaving);
@@ -270,9 +271,9 @@ void TMySuDoKusPage::MySuDoKusImportBtnClick() {
         TPuzzleLineCounts counts;
         if (TryWrite([&] {
                 counts = ImportPuzzleLines(choice.FileName, Shared.LibraryFile, Shared.UserName,
-                                           View.Now(), Shared.Options.TimeLimit);
+                                           Window.Now(), Shared.Options.TimeLimit);
             }))
-            View.ShowMessage(
+            Window.ShowMessage(
                 ImportReport(std::filesystem::path(choice.FileName).filename().string(), counts));
     } else {
         TryWrite([&] { ImportProfileFile(choice.FileName, Shared.LibraryFile, Shared.UserName); });
@@ -310,9 +311,9 @@ void TMySuDoKusPage::MySuDoKusExportAllBtnClick() {
 void TMySuDoKusPage::MySuDoKusBackupAllBtnClick() {
     if (List.empty() || Busy())
         return;
-    if (!View.MsgDlg(Text(761, "Create a backup off all SuDoku puzzles? A previous backup will "
-                               "be overwritten."),
-                     Text(10000, "Yes"), Text(10001, "No")))
+    if (!Window.MsgDlg(Text(761, "Create a backup off all SuDoku puzzles? A previous backup will "
+                                 "be overwritten."),
+                       Text(10000, "Yes"), Text(10001, "No")))
         return;
     TryWrite([&] { CopyUserSections(Shared.LibraryFile, BackupFile(), Shared.UserName); });
 }
@@ -320,9 +321,9 @@ void TMySuDoKusPage::MySuDoKusBackupAllBtnClick() {
 void TMySuDoKusPage::MySuDoKusRestoreAllBtnClick() {
     if (Busy())
         return;
-    if (!View.MsgDlg(Text(766, "Restore SuDoku puzzles from latest backup? Current SuDoku "
-                               "puzzles will be overwritten."),
-                     Text(10000, "Yes"), Text(10001, "No")))
+    if (!Window.MsgDlg(Text(766, "Restore SuDoku puzzles from latest backup? Current SuDoku "
+                                 "puzzles will be overwritten."),
+                       Text(10000, "Yes"), Text(10001, "No")))
         return;
     TryWrite([&] { CopyUserSections(BackupFile(), Shared.LibraryFile, Shared.UserName); });
     FillMySuDoKusList();

@@ -1,12 +1,14 @@
 // The My SuDoKus page as plain logic: the sorted list of the user's stored puzzles with the
 // details of the one selected; renaming, deleting and opening it on the other pages; import,
-// export, backup and restore. It talks to the window only through TMySuDoKusView.
+// export, backup and restore. It reaches the window through TMySuDoKusView and
+// TWindowServices.
 #pragma once
 
 #include "PuzzleLineFile.h"
 #include "TMySuDoKusView.h"
 #include "TSharedState.h"
 #include "TSuDoKuFileData.h"
+#include "TWindowServices.h"
 
 #include <string>
 #include <vector>
@@ -15,7 +17,7 @@ namespace sudoku {
 
 class TMySuDoKusPage {
 public:
-    TMySuDoKusPage(TMySuDoKusView& view, TSharedState& shared);
+    TMySuDoKusPage(TMySuDoKusView& view, TWindowServices& window, TSharedState& shared);
 
     // The page is opened: the list is built anew and its first entry shown.
     void FillMySuDoKusList();
@@ -67,6 +69,7 @@ private:
     std::string Text(int tag, const char* english) const;
 
     TMySuDoKusView& View;
+    TWindowServices& Window;
     TSharedState& Shared;
 
     std::vector<std::string> List; // display names, sorted without regard to letter case

@@ -81,6 +81,7 @@ public:
         return Next(MsgAnswers);
     }
     void ShowWriteError(const std::string& message) override { Errors.push_back(message); }
+    void ShowMessage(const std::string& text) override { Prompts.push_back(text); }
     std::string Translate(int, const std::string& english) const override { return english; }
 
     void ProcessMessages() override { Call(OnProcessMessages); }

@@ -7,7 +7,6 @@
 #include "TMainForm.h"
 #include "TPageRequest.h"
 #include "TShellArt.h"
-#include "TShellClock.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -37,8 +36,8 @@ QString TMySuDoKusBinding::PuzzleLinesFilter() {
 }
 
 TMySuDoKusBinding::TMySuDoKusBinding(TMainForm& form)
-    : Form(form), PageSheet(new TMySuDoKusSheet(form.Pages, form.ScreenLayout)),
-      LibraryPage(std::make_unique<TMySuDoKusPage>(*this, form.Shared)) {
+    : Form(form), PageSheet(new TMySuDoKusSheet(form.Pages, form.ScreenLayout)), Services(form),
+      LibraryPage(std::make_unique<TMySuDoKusPage>(*this, Services, form.Shared)) {
     // The page hands the list over in its own order, and selects by position in it.
     PageSheet->MySuDoKusList->setSortingEnabled(false);
     // One row height for all: a long list is laid out without measuring each row.
@@ -153,24 +152,10 @@ void TMySuDoKusBinding::SetEnabled(TMySuDoKusControl control, bool enabled) {
 
 std::string TMySuDoKusBinding::OptionsLevelText(int level) const {
     // The items of the Options page's level list, by their tags.
-    return Translate(861 + level, std::string(LevelName(level)));
+    return Services.Translate(861 + level, std::string(LevelName(level)));
 }
 
-// ---- Dialogs and other pages ---------------------------------------------------------------
-
-std::string TMySuDoKusBinding::EditDlg(const std::string& prompt, const std::string& okCaption,
-                                       const std::string& cancelCaption, const std::string& text) {
-    return Form.EditDlg(Shown(prompt), Q(okCaption), Q(cancelCaption), Q(text)).toStdString();
-}
-
-bool TMySuDoKusBinding::MsgDlg(const std::string& text, const std::string& yesCaption,
-                               const std::string& noCaption) {
-    return Form.MsgDlg(Shown(text), Q(yesCaption), Q(noCaption));
-}
-
-void TMySuDoKusBinding::ShowMessage(const std::string& text) {
-    Form.MsgDlg(Shown(text), Form.TranslateText(20, QStringLiteral("Ok")), QString());
-}
+// ---- File dialogs and other pages ----------------------------------------------------------
 
 TFileChoice TMySuDoKusBinding::OpenFileDlg(const std::string& title, const std::string& folder) {
     const TFileDialogAnswer answer =
@@ -200,14 +185,6 @@ void TMySuDoKusBinding::OpenRecord(TRecordPage page, const std::string& fileName
                               .FileName = Q(fileName),
                               .Section = Q(section),
                               .Replay = replay});
-}
-
-std::string TMySuDoKusBinding::Translate(int tag, const std::string& english) const {
-    return Form.TranslateText(tag, Q(english)).toStdString();
-}
-
-double TMySuDoKusBinding::Now() const {
-    return Form.Clock().NowDays();
 }
 
 } // namespace sudoku

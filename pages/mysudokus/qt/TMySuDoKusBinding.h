@@ -1,8 +1,9 @@
 // Binds the plain My SuDoKus page to its sheet and the window: button clicks and the list's
 // selection reach the page; its list, details and enabling reach the controls; records it
-// opens elsewhere go to the other pages through the window.
+// opens elsewhere go to the other pages through the window, its dialogs through TFormServices.
 #pragma once
 
+#include "TFormServices.h"
 #include "TMySuDoKusPage.h"
 #include "TMySuDoKusSheet.h"
 #include "TMySuDoKusView.h"
@@ -41,18 +42,11 @@ public:
     void ShowDetails(const std::string& text) override;
     void SetEnabled(TMySuDoKusControl control, bool enabled) override;
     std::string OptionsLevelText(int level) const override;
-    std::string EditDlg(const std::string& prompt, const std::string& okCaption,
-                        const std::string& cancelCaption, const std::string& text) override;
-    bool MsgDlg(const std::string& text, const std::string& yesCaption,
-                const std::string& noCaption) override;
-    void ShowMessage(const std::string& text) override;
     TFileChoice OpenFileDlg(const std::string& title, const std::string& folder) override;
     TFileChoice SaveFileDlg(const std::string& title, const std::string& folder,
                             const std::string& fileName) override;
     void OpenRecord(TRecordPage page, const std::string& fileName, const std::string& section,
                     bool replay) override;
-    std::string Translate(int tag, const std::string& english) const override;
-    double Now() const override;
 
 private:
     // A handler from the window, followed by the status refresh of every page.
@@ -61,6 +55,7 @@ private:
 
     TMainForm& Form;
     TMySuDoKusSheet* PageSheet; // owned by the notebook
+    TFormServices Services;
     std::unique_ptr<TMySuDoKusPage> LibraryPage;
     bool Showing = false; // the page is changing the list: its signals are not the user's
 };
