@@ -1,6 +1,6 @@
 // The Enter & Design page in the window, headless: typed puzzles completed and checked, the
-// solutions menu, keys in both modes, the design across a page change and a restart, and the
-// window while the engine generates and carves.
+// solutions menu, keys in both modes, the window while the engine generates and carves, and the
+// design across a page change and a restart.
 #include "TEnterNDesignBinding.h"
 #include "TPieGauge.h"
 #include "TSolutionsPopupMenu.h"
@@ -9,12 +9,9 @@
 #include "TSuDoKuGridWidget.h"
 #include "WindowTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <QLabel>
 
 #include <algorithm>
-#include <string>
 
 namespace sudoku {
 namespace {
@@ -196,30 +193,8 @@ TEST_F(DesignWindow, KeysEnterAndDoubleClickEditTheDesignByMode) {
     EXPECT_EQ(Sheet().EnterNDesignStatusLbl->text(), "Design Mode");
 }
 
-TEST_F(DesignWindow, TheDesignSurvivesAPageChangeAndARestart) {
-    NewDesign("S2X3");
-    SetMode(true);
-    Click(Sheet().EnterNDesignGenerateBtn);
-    Select(2, 3);
-    QTest::keyClick(&Grid(), Qt::Key_Return);
-    const TSuDoKuValues values = Board().SolutionValues;
-    const TSuDoKuStrings givens = Board().GivenStrings;
-    const auto expectRestored = [&] {
-        EXPECT_EQ(State(), sfDesigning | sfDesignMode | sfSolvable);
-        EXPECT_EQ(Grid().ColCount(), 6);
-        EXPECT_EQ(Board().SolutionValues, values);
-        EXPECT_EQ(Board().GivenStrings, givens);
-        EXPECT_EQ(Sheet().EnterNDesignModeBtn->Caption(), "Puzzle Mode");
-    };
-    Form->OptionsBtnClick();
-    EXPECT_EQ(State(), 0);
-    Form->EnterNDesignBtnClick();
-    expectRestored();
-    Restart();
-    expectRestored();
-}
-
-TEST_F(DesignWindow, WhileTheEngineWorksTheGaugeTurnsAndClicksWaitAndPuzzleKeepsTheGrid) {
+TEST_F(DesignWindow,
+       WhileTheEngineWorksTheGaugeTurnsAndClicksWaitAndTheCarvedDesignSurvivesARestart) {
     NewDesign("S4X4");
     SetMode(true);
     Click(Sheet().EnterNDesignGenerateBtn);
@@ -265,6 +240,26 @@ TEST_F(DesignWindow, WhileTheEngineWorksTheGaugeTurnsAndClicksWaitAndPuzzleKeeps
         EXPECT_TRUE(given.empty() || given == std::to_string(grid[i])) << i;
     }
     Screenshot("design-generated.png");
+
+    // The design survives a page change and a restart.
+    Select(2, 3);
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    const TSuDoKuStrings givens = Board().GivenStrings;
+    for (const bool restart : {false, true}) {
+        SCOPED_TRACE(restart);
+        if (restart) {
+            Restart();
+        } else {
+            Form->OptionsBtnClick();
+            EXPECT_EQ(State(), 0);
+            Form->EnterNDesignBtnClick();
+        }
+        EXPECT_EQ(State(), sfDesigning | sfDesignMode | sfSolvable);
+        EXPECT_EQ(Grid().ColCount(), 16);
+        EXPECT_EQ(Board().SolutionValues, grid);
+        EXPECT_EQ(Board().GivenStrings, givens);
+        EXPECT_EQ(Sheet().EnterNDesignModeBtn->Caption(), "Puzzle Mode");
+    }
 }
 
 } // namespace

@@ -8,19 +8,14 @@
 #include "TSuDoKuFileData.h"
 #include "TSuDoKuGridPopupMenu.h"
 
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
-#include <QLabel>
-
-#include <functional>
 
 namespace sudoku {
 namespace {
 
 using test::GameWindow;
 
-TEST_F(GameWindow, MenusOfferEveryShapeAndEveryValueAndNote) {
+TEST_F(GameWindow, MenusOfferEveryShapeAndValueAndANewGameTakesKeysMenuStripAndHints) {
     for (const TBoxShape& shape : BoxShapes)
         EXPECT_NE(Binding().ShapeMenu().Item(
                       QString::fromLatin1(shape.ItemName.data(), shape.ItemName.size())),
@@ -37,9 +32,8 @@ TEST_F(GameWindow, MenusOfferEveryShapeAndEveryValueAndNote) {
     EXPECT_TRUE(menu.PencilNote()->menuAction()->isVisible());
     Form->EnterNDesignBtnClick();
     EXPECT_FALSE(menu.PencilNote()->menuAction()->isVisible());
-}
 
-TEST_F(GameWindow, ANewGameTakesKeysTheMenuTheStripAndHintsAndUndoesInTurn) {
+    Form->PlayNSolveBtnClick();
     Options().OptionsTimeLimitedChkBox->setChecked(false);
     NewGame("S3X3");
     ASSERT_EQ(Form->Shared.SuDoKuState, sfPlaying);
@@ -126,7 +120,7 @@ TEST_F(GameWindow, PauseAndMinimisingCoverTheGameAndStopTheClock) {
     }
 }
 
-TEST_F(GameWindow, AGameKeepsMovesRedoPauseAndTimeAcrossAPageChangeAndARestart) {
+TEST_F(GameWindow, AGameKeepsMovesRedoPauseAndTimeAcrossAPageChangeASaveAndARestart) {
     NewGame("S3X3");
     const auto open = OpenCells();
     const std::string value = std::to_string(Solution(open[0]));
@@ -150,6 +144,15 @@ TEST_F(GameWindow, AGameKeepsMovesRedoPauseAndTimeAcrossAPageChangeAndARestart) 
     EXPECT_EQ(Text(open[0]), value);
     Click(Sheet().PlayNSolvePauseBtn);
     const TSuDoKuStrings cells = State().Cells;
+    // Saving stores the game under the answered name. The clock ticks on while the name is asked
+    // for, but saving time is not played time.
+    Answers->Texts = {"Evening"};
+    Answers->WhileEditOpen = [this] { Tick(300); };
+    Click(Sheet().PlayNSolveSaveBtn);
+    Answers->WhileEditOpen = nullptr;
+    EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
+    EXPECT_TRUE(SectionExistsInFile(Library(), Section("Evening")));
+    EXPECT_EQ(Sheet().PlayNSolveFileNameLbl->text(), "Evening");
 
     // Quitting saves the game with the settings; the next start brings it back in play.
     Restart();
@@ -172,33 +175,17 @@ TEST_F(GameWindow, AGameKeepsMovesRedoPauseAndTimeAcrossAPageChangeAndARestart) 
     EXPECT_FALSE(Binding().SolutionsMenu().isVisible());
     Binding().SolutionsMenu().close();
     EXPECT_EQ(Form->Shared.SuDoKuState, sfSolved);
-}
 
-TEST_F(GameWindow, SaveStoresTheGameUnderTheAnsweredNameAndAnotherPageOpensItHere) {
-    NewGame("S2X3");
-    Tick(10);
-    Answers->Texts = {"Evening"};
-    // The clock ticks on while the name is asked for, but saving time is not played time.
-    Answers->WhileEditOpen = [this] { Tick(300); };
-    Click(Sheet().PlayNSolveSaveBtn);
-    Answers->WhileEditOpen = nullptr;
-    EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
-    Tick(1);
-    EXPECT_EQ(Time(), "Time 00:11");
-    EXPECT_TRUE(SectionExistsInFile(Library(), Section("Evening")));
-    EXPECT_EQ(Sheet().PlayNSolveFileNameLbl->text(), "Evening");
-
-    NewGame("S3X3");
-    Form->MySuDoKusBtnClick();
-    ASSERT_EQ(Form->Shared.SuDoKuState, 0);
     // As the library page asks for a stored game: the window shows Play & Solve and the page
     // loads the record there.
+    NewGame("S2X3");
+    Form->MySuDoKusBtnClick();
+    ASSERT_EQ(Form->Shared.SuDoKuState, 0);
     Form->Request(TMainForm::pgPlayNSolve,
                   TPageRequest{.FileName = QString::fromStdString(Library()),
                                .Section = QString::fromStdString(Section("Evening"))});
     EXPECT_EQ(Form->ActivePageName(), "Play & Solve");
-    EXPECT_EQ(Form->Shared.SuDoKuState, sfPlaying);
-    EXPECT_EQ(Grid().ColCount(), 6);
+    EXPECT_EQ(Grid().ColCount(), 9);
     EXPECT_EQ(Sheet().PlayNSolveFileNameLbl->text(), "Evening");
 }
 

@@ -8,15 +8,7 @@
 #include "TSuDoKuGridWidget.h"
 #include "WindowTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QLabel>
-#include <QTest>
-
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace sudoku::test {
 

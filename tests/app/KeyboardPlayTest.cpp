@@ -3,8 +3,6 @@
 // back.
 #include "GameWindowTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <QKeySequence>
 #include <QSignalSpy>
 

@@ -9,12 +9,8 @@
 #include "TSuDoKuGridWidget.h"
 #include "WindowTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <QLabel>
 #include <QListWidget>
-
-#include <filesystem>
 
 namespace sudoku {
 namespace {

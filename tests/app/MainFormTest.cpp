@@ -3,16 +3,10 @@
 #include "TAboutBox.h"
 #include "WindowTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <QFileInfo>
-#include <QImage>
 #include <QListWidget>
 #include <QProcess>
 #include <QStackedWidget>
-
-#include <filesystem>
-#include <functional>
 
 namespace sudoku {
 namespace {

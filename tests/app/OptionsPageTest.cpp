@@ -12,16 +12,11 @@
 #include "TransLtr.h"
 #include "WindowTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QTimeEdit>
-
-#include <filesystem>
-#include <functional>
 
 namespace sudoku {
 namespace {
@@ -61,7 +56,7 @@ protected:
     const QByteArray Home = qgetenv("HOME");
 };
 
-TEST_F(OptionsPageTest, EachControlChangesTheRecordAndBothGrids) {
+TEST_F(OptionsPageTest, EachControlChangesTheRecordAndBothGridsAndALevelKeepsTheRulerBox) {
     const auto onGrids = [this](const std::function<bool(const TGridLook&)>& shows) {
         return shows(PlayGrid().Look()) && shows(EnterNDesignPage(*Form).Grid().Look());
     };
@@ -99,6 +94,20 @@ TEST_F(OptionsPageTest, EachControlChangesTheRecordAndBothGrids) {
     EXPECT_EQ(PlayGrid().Look().DisplaySet, "ABCDEFGHI");
     Sheet().OptionsTimeLimitedTime->setTime(QTime(0, 20));
     EXPECT_DOUBLE_EQ(Record().TimeLimit, 20.0 / 1440);
+
+    // A level sets its aids and limit, but the ruler box (cleared above) keeps the user's choice.
+    Sheet().OptionsLevelList->setCurrentIndex(3);
+    EXPECT_EQ(Record().Level, 3);
+    EXPECT_EQ(Record().SolveOptions, 0x23); // the preset sets the ruler again ...
+    EXPECT_FALSE(Sheet().OptionsShowRulerChkBox->isChecked()); // ... the box stays clear
+    EXPECT_FALSE(Sheet().OptionsShowHintsChkBox->isChecked());
+    EXPECT_TRUE(Sheet().OptionsTimeLimitedChkBox->isChecked());
+    EXPECT_EQ(Sheet().OptionsTimeLimitedTime->time(), QTime(0, 30));
+    EXPECT_EQ(PlayNSolvePage(*Form).Sheet().PlayNSolveLevelLbl->text(), "Level Expert");
+    // The next start takes the boxes as stored.
+    Restart();
+    EXPECT_EQ(Record().SolveOptions, 0x22);
+    EXPECT_FALSE(Sheet().OptionsShowRulerChkBox->isChecked());
 }
 
 TEST_F(OptionsPageTest, AidBoxesSwitchTheirAidsAndThePlayButtonsDuringAGame) {
@@ -131,22 +140,6 @@ TEST_F(OptionsPageTest, AidBoxesSwitchTheirAidsAndThePlayButtonsDuringAGame) {
     }
 }
 
-TEST_F(OptionsPageTest, LevelSetsItsAidsAndLimitButTheRulerBoxKeepsTheUsersChoice) {
-    Sheet().OptionsShowRulerChkBox->setChecked(false);
-    Sheet().OptionsLevelList->setCurrentIndex(3);
-    EXPECT_EQ(Record().Level, 3);
-    EXPECT_EQ(Record().SolveOptions, 0x23); // the preset sets the ruler again ...
-    EXPECT_FALSE(Sheet().OptionsShowRulerChkBox->isChecked()); // ... the box stays clear
-    EXPECT_FALSE(Sheet().OptionsShowHintsChkBox->isChecked());
-    EXPECT_TRUE(Sheet().OptionsTimeLimitedChkBox->isChecked());
-    EXPECT_EQ(Sheet().OptionsTimeLimitedTime->time(), QTime(0, 30));
-    EXPECT_EQ(PlayNSolvePage(*Form).Sheet().PlayNSolveLevelLbl->text(), "Level Expert");
-    // The next start takes the boxes as stored.
-    Restart();
-    EXPECT_EQ(Record().SolveOptions, 0x22);
-    EXPECT_FALSE(Sheet().OptionsShowRulerChkBox->isChecked());
-}
-
 TEST_F(OptionsPageTest, DefaultOptionsKeepLanguageAndScreenSizeAndTickTheLauncher) {
     Sheet().OptionsScreenModeList->setCurrentIndex(3);
     ChooseLanguage(QStringLiteral("Nederlands"));
@@ -156,11 +149,8 @@ TEST_F(OptionsPageTest, DefaultOptionsKeepLanguageAndScreenSizeAndTickTheLaunche
     const std::string saved = Settings();
 
     Click(Sheet().OptionsDefaultOptionsBtn);
-    TSuDoKuData defaults;
-    defaults.ScreenSize = 3;
-    defaults.SolveOptions = 0x2F;
-    defaults.TimeLimit = 1.0 / 24;
-    EXPECT_EQ(Record(), defaults);
+    EXPECT_EQ(Record(),
+              (TSuDoKuData{.SolveOptions = 0x2F, .TimeLimit = 1.0 / 24, .ScreenSize = 3}));
     EXPECT_EQ(TransLtr::LngID(), TransLtr::Dutch);
     EXPECT_EQ(Form->ScreenLayout, 3);
     EXPECT_TRUE(Sheet().OptionsShowRulerChkBox->isChecked());

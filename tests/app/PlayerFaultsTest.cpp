@@ -5,8 +5,6 @@
 #include "TCellInput.h"
 #include "TSuDoKuGridPopupMenu.h"
 
-#include <gtest/gtest.h>
-
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -14,10 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace sudoku {
 namespace {

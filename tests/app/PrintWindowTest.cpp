@@ -1,23 +1,19 @@
 // Print and Clipboard through the window, headless: the page goes to a PDF file through the
 // print dialog or, without printers, the save dialog, and poppler's tools read it back.
+#include "../ui/UiTestSupport.h"
 #include "GameWindowTestSupport.h"
 #include "PdfFacts.h"
 #include "TEnterNDesignBinding.h"
 #include "TGridPrinter.h"
 #include "TSuDoKuGrid.h"
 
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
-#include <QLabel>
 #include <QMimeData>
 #include <QPageSize>
 #include <QPrinter>
 #include <QScreen>
-
-#include <utility>
 
 namespace sudoku {
 namespace {
@@ -33,11 +29,8 @@ QRect InkBox(const QImage& image, const QRect& area) {
 }
 
 int CountColour(const QImage& image, QRgb colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
-    return count;
+    return test::CountPixels(image, image.rect(),
+                             [colour](QRgb p) { return ((p ^ colour) & 0xFFFFFF) == 0; });
 }
 
 class PrintWindow : public test::GameWindow {
@@ -154,7 +147,7 @@ TEST_F(PrintWindow, OnePageWithNameFooterAndTheGridCentredAtItsScreenSize) {
     }
 }
 
-TEST_F(PrintWindow, RenderingCoversTheDialogAndEndsAlsoWhenNothingIsPrinted) {
+TEST_F(PrintWindow, RenderingCoversTheDialogEndsAlsoWhenNothingIsPrintedAndTakesNoPlayTime) {
     struct TCase {
         const char* Name;
         bool Printers;
@@ -184,6 +177,22 @@ TEST_F(PrintWindow, RenderingCoversTheDialogAndEndsAlsoWhenNothingIsPrinted) {
         EXPECT_EQ(Answers->Questions.last().startsWith(QStringLiteral("Unable to write to ")),
                   c.Failed);
     }
+    // The clock counts no time while printing.
+    Printers = false;
+    Moment = Moment.addSecs(30);
+    AnswerWith(File(QStringLiteral("clock.pdf")));
+    // Ten minutes in the save dialog with the timer ticking meanwhile, and some seconds more
+    // since its last tick.
+    Answers->WhileFileOpen = [this] {
+        for (int i = 0; i < 10; ++i) {
+            Moment = Moment.addSecs(60);
+            Form->TimerTimer();
+        }
+        Moment = Moment.addSecs(20);
+    };
+    Click(Sheet().PlayNSolvePrintBtn);
+    Tick(5);
+    EXPECT_EQ(Time(), "Time 00:35");
 }
 
 TEST_F(PrintWindow, OutputLeavesOutRulerSelectionAndPauseButKeepsHighlightAndSolution) {
@@ -219,23 +228,6 @@ TEST_F(PrintWindow, OutputLeavesOutRulerSelectionAndPauseButKeepsHighlightAndSol
     Click(Sheet().PlayNSolveSolutionBtn);
     ASSERT_TRUE(HasFlag(Form->Shared.SuDoKuState, sfSolved));
     EXPECT_GT(CountColour(PrintGame(QStringLiteral("solution.pdf")).Picture, red), 0);
-}
-
-TEST_F(PrintWindow, ClockCountsNoTimeWhilePrinting) {
-    Moment = Moment.addSecs(30);
-    AnswerWith(File(QStringLiteral("clock.pdf")));
-    // Ten minutes in the save dialog with the timer ticking meanwhile, and some seconds more
-    // since its last tick.
-    Answers->WhileFileOpen = [this] {
-        for (int i = 0; i < 10; ++i) {
-            Moment = Moment.addSecs(60);
-            Form->TimerTimer();
-        }
-        Moment = Moment.addSecs(20);
-    };
-    Click(Sheet().PlayNSolvePrintBtn);
-    Tick(5);
-    EXPECT_EQ(Time(), "Time 00:35");
 }
 
 TEST_F(PrintWindow, ClipboardPictureIsTheGridOverAFooterBand) {

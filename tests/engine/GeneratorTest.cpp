@@ -13,8 +13,6 @@
 #include <array>
 #include <functional>
 #include <map>
-#include <string>
-#include <vector>
 
 namespace sudoku {
 namespace {
@@ -88,22 +86,20 @@ public:
     std::function<int(int)> Answer;
 };
 
-// The draws stay in range and spread evenly (equal seeds repeating a run is checked by the
-// command line's seeded runs).
-TEST(Random, StaysInRangeAndSpreadsEvenly) {
-    TDefaultRandom random(42);
+TEST(GenerateSuDoKu, DrawsSpreadEvenlyAndAttemptsRepeatUntilSuccessReseedingBeforeEach) {
+    // The draws stay in range and spread evenly (equal seeds repeating a run is checked by the
+    // command line's seeded runs).
+    TDefaultRandom draws(42);
     std::map<int, int> counts;
     for (int i = 0; i < 70000; ++i)
-        ++counts[random.Random(7)];
+        ++counts[draws.Random(7)];
     ASSERT_EQ(counts.size(), 7U);
     for (const auto& [value, count] : counts)
         EXPECT_TRUE(value >= 0 && value < 7 && count > 9500 && count < 10500) << value;
-    EXPECT_EQ(random.Random(1) + random.Random(0) + random.Random(-3), 0);
-}
+    EXPECT_EQ(draws.Random(1) + draws.Random(0) + draws.Random(-3), 0);
 
-// Always the first empty cell: box (3,1) cannot take value 1 in row 1, so every attempt is
-// abandoned until the third reseed brings a working source.
-TEST(GenerateSuDoKu, RepeatsUntilSuccessReseedingBeforeEveryRepeat) {
+    // Always the first empty cell: box (3,1) cannot take value 1 in row 1, so every attempt is
+    // abandoned until the third reseed brings a working source.
     TSuDoKuGrid grid;
     TSuDoKuSolver solver(grid);
     TScriptedRandom random;

@@ -10,14 +10,7 @@
 namespace sudoku {
 namespace {
 
-TEST(GridGeometry, ShapesThatDoNotFitAreRefused) {
-    TSuDoKuGrid g;
-    for (auto [c, r] : {std::pair{1, 4}, {4, 1}, {0, 0}, {5, 4}, {17, 1}, {-2, -3}})
-        EXPECT_THROW(g.SetBoxShape(c, r), std::invalid_argument) << c << "x" << r;
-    EXPECT_EQ(g.GridSize, 9); // unchanged
-}
-
-TEST(CellText, ValueOfText) {
+TEST(CellText, ValueOfTextAndShapesThatDoNotFit) {
     const std::pair<const char*, int> cases[] = {
         {"7", 7}, {"10", 10}, {"$0A", 10}, {"$0a", 10},        {"$10", 16}, {"1,4", 0}, {"A", 0},
         {"", 0},  {"$", 0},   {"-3", 0},   {"99999999999", 0}, {"$G1", 0},  {" 7", 0},  {"007", 7}};
@@ -26,11 +19,16 @@ TEST(CellText, ValueOfText) {
     // In a grid, numbers above N are no values: 9 is the largest of a 9 x 9 grid.
     EXPECT_EQ(TSuDoKuGrid().CellValue("9"), 9);
     EXPECT_EQ(TSuDoKuGrid().CellValue("10"), 0);
+    // Shapes that do not fit are refused and leave the grid as it was.
+    TSuDoKuGrid g;
+    for (auto [c, r] : {std::pair{1, 4}, {4, 1}, {0, 0}, {5, 4}, {17, 1}, {-2, -3}})
+        EXPECT_THROW(g.SetBoxShape(c, r), std::invalid_argument) << c << "x" << r;
+    EXPECT_EQ(g.GridSize, 9);
 }
 
 // Givens and entries are stored as hex grids, pencil notes as a notes text; a stored game
 // reads back with its notes filling only the cells that hold no value.
-TEST(GridTexts, HexAndNotesTextsReadBack) {
+TEST(GridTexts, HexAndNotesTextsReadBackAndAPuzzleLineTakesTheShapeOfItsLength) {
     TSuDoKuGrid g(4, 4);
     TSuDoKuStrings s{};
     s[CellIndex(1, 1)] = "$0A";
@@ -58,9 +56,8 @@ TEST(GridTexts, HexAndNotesTextsReadBack) {
     back.fill("7");
     nine.HexToStrings("ZZ0A0905", back);
     EXPECT_EQ(nine.StringsToHex(back).substr(0, 12), "000009050000");
-}
-
-TEST(PuzzleLine, ShapeOfCellCountPrefersSquareBoxesThenMenuOrder) {
+    // A puzzle line that names no shape takes the one of its cell count: square boxes first,
+    // then in menu order.
     const std::pair<std::size_t, const char*> cases[] = {{16, "2x2"},  {81, "3x3"}, {256, "4x4"},
                                                          {36, "2x3"},  {64, "2x4"}, {144, "2x6"},
                                                          {225, "3x5"}, {12, ""},    {0, ""}};

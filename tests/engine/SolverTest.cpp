@@ -9,51 +9,11 @@
 
 #include <algorithm>
 #include <stdexcept>
-#include <string>
 #include <tuple>
 #include <vector>
 
 namespace sudoku {
 namespace {
-
-// A search started from inside the message hook is refused while the running one goes on, and
-// a hook that throws (the window closed mid-search) leaves the solver usable.
-TEST(SolverHooks, ReentryIsRefusedAndAThrowLeavesTheSolverUsable) {
-    TSuDoKuGrid g(4, 4);
-    TSuDoKuSolver solver(g);
-    solver.MessageInterval = std::chrono::milliseconds(0);
-    const auto open = [&g](int rows) { // the pattern grid with its first rows open
-        TSuDoKuStrings s{};
-        g.ValuesToStrings(RandomStateMaker::Pattern(4, 4), s);
-        for (int i = 0; i < rows * 16; ++i)
-            s[CellIndex(i % 16 + 1, i / 16 + 1)].clear();
-        return s;
-    };
-    int calls = 0;
-    bool reentered = true;
-    solver.Hooks.ProcessMessages = [&] {
-        ++calls;
-        TSuDoKuValues v{};
-        TSuDoKuStrings s = open(1);
-        reentered = solver.SolveSuDoKu(v, s, true, false);
-    };
-    TSuDoKuValues v{};
-    TSuDoKuStrings s = open(3);
-    solver.SolveSuDoKu(v, s, true, false);
-    EXPECT_GT(calls, 0);
-    EXPECT_FALSE(reentered);
-    EXPECT_EQ(solver.Solutions(), 11) << "3 open rows complete in more than 10 ways";
-
-    solver.Hooks.ProcessMessages = [] { throw std::runtime_error("closed"); };
-    v = {};
-    s = open(3);
-    EXPECT_THROW(solver.SolveSuDoKu(v, s, true, false), std::runtime_error);
-    solver.Hooks.ProcessMessages = nullptr;
-    v = {};
-    s = open(1);
-    EXPECT_TRUE(solver.SolveSuDoKu(v, s, true, false));
-    EXPECT_EQ(v, RandomStateMaker::Pattern(4, 4));
-}
 
 // The solutions as sorted hex texts, each checked to be a valid grid that keeps the givens and
 // found once only.
@@ -73,7 +33,7 @@ std::vector<std::string> SoundSolutions(const TSuDoKuGrid& g, const TSuDoKuValue
 
 // When the limited solver gives up, what the exact counter finds with the cap, and what the
 // proven solve makes of both. The hard puzzles are well known, each with one solution.
-TEST(ExactCounter, GivingUpHardPuzzlesAndTheCap) {
+TEST(ExactCounter, GivingUpHardPuzzlesTheCapAndTheHooksOfTheLimitedSolver) {
     const std::string full = "123456789456789123789123456234567891567891234891234567345678912"
                              "678912345912345678";
     const std::string open2 = std::string(18, '.') + full.substr(18); // 8 solutions
@@ -130,6 +90,42 @@ TEST(ExactCounter, GivingUpHardPuzzlesAndTheCap) {
         EXPECT_EQ(shown, solver.SolutionList());
         EXPECT_TRUE(exactCount == 0 || g.ValuesToHex(v) == solver.SolutionList().at(1));
     }
+    // A search started from inside the message hook is refused while the running one goes on, and
+    // a hook that throws (the window closed mid-search) leaves the solver usable.
+    TSuDoKuGrid g(4, 4);
+    TSuDoKuSolver solver(g);
+    solver.MessageInterval = std::chrono::milliseconds(0);
+    const auto open = [&g](int rows) { // the pattern grid with its first rows open
+        TSuDoKuStrings s{};
+        g.ValuesToStrings(RandomStateMaker::Pattern(4, 4), s);
+        for (int i = 0; i < rows * 16; ++i)
+            s[CellIndex(i % 16 + 1, i / 16 + 1)].clear();
+        return s;
+    };
+    int calls = 0;
+    bool reentered = true;
+    solver.Hooks.ProcessMessages = [&] {
+        ++calls;
+        TSuDoKuValues v{};
+        TSuDoKuStrings s = open(1);
+        reentered = solver.SolveSuDoKu(v, s, true, false);
+    };
+    TSuDoKuValues v{};
+    TSuDoKuStrings s = open(3);
+    solver.SolveSuDoKu(v, s, true, false);
+    EXPECT_GT(calls, 0);
+    EXPECT_FALSE(reentered);
+    EXPECT_EQ(solver.Solutions(), 11) << "3 open rows complete in more than 10 ways";
+
+    solver.Hooks.ProcessMessages = [] { throw std::runtime_error("closed"); };
+    v = {};
+    s = open(3);
+    EXPECT_THROW(solver.SolveSuDoKu(v, s, true, false), std::runtime_error);
+    solver.Hooks.ProcessMessages = nullptr;
+    v = {};
+    s = open(1);
+    EXPECT_TRUE(solver.SolveSuDoKu(v, s, true, false));
+    EXPECT_EQ(v, RandomStateMaker::Pattern(4, 4));
 }
 
 // On random states of every shape, wherever the limited solver did not give up, the exact

@@ -38,7 +38,7 @@ protected:
     test::TTestFolder folder_;
 };
 
-TEST_F(TransLtrTest, TranslatesByNumberFirstRowWinsOrKeepsTheDefault) {
+TEST_F(TransLtrTest, TranslatesByNumberAndTheLanguageComesFromTheLocaleEnvironment) {
     // clang-format off
     const auto file = Compile({
         {44, "English", "en", {{"MainForm", {{720, "Rename", "Rename current SuDoku"},
@@ -75,6 +75,27 @@ TEST_F(TransLtrTest, TranslatesByNumberFirstRowWinsOrKeepsTheDefault) {
     EXPECT_EQ(TransLtr::TranslateText(32), "\" already exists, overwrite existing SuDoKu?");
     TransLtr::SetLanguageFileName(file);
     EXPECT_EQ(TransLtr::TranslateText(32), "\" exists");
+    // The language comes from the locale environment and the file lies beside the program; the
+    // help page address carries the language's number.
+    // clang-format off
+    const std::pair<LanguageLocale, int> locales[] = {
+        {{"", "", "fr_CA.UTF-8", ""}, 33}, {{"", "", "pt_BR", ""}, 44},
+        {{"fr_FR", "de_DE", "it_IT", ""}, 33},    // LC_ALL first
+        {{"", "de_DE", "it_IT", ""}, 49},         // then LC_MESSAGES
+        {{"C", "", "de_DE", ""}, 44},             // LC_ALL=C rules out LANG
+        {{"", "", "en_US.UTF-8", "::it:de"}, 39}, // LANGUAGE first, empty entries skipped
+        {{"", "", "C.UTF-8", "it"}, 44},          // but not under the C locale
+    };
+    // clang-format on
+    for (const auto& [locale, expected] : locales) {
+        EXPECT_EQ(locale.LanguageNumber(), expected)
+            << "LC_ALL=" << locale.All << " LC_MESSAGES=" << locale.Messages
+            << " LANG=" << locale.Lang << " LANGUAGE=" << locale.Language;
+    }
+    TransLtr::ChooseLanguageAtStart(LanguageLocale{"", "", "nl_BE.UTF-8", ""}, "/opt/atelier");
+    EXPECT_EQ(TransLtr::LngID(), 31);
+    EXPECT_EQ(TransLtr::LanguageFileName(), std::filesystem::path("/opt/atelier/SuDoku.lng"));
+    EXPECT_EQ(TransLtr::HelpPageAddress("a?lngid={lngid}&x={lngid}", 31), "a?lngid=31&x=31");
 }
 
 TEST_F(TransLtrTest, ListControlsTakeItemsOnlyWithoutARowOfTheirOwn) {
@@ -99,29 +120,6 @@ TEST_F(TransLtrTest, ListControlsTakeItemsOnlyWithoutARowOfTheirOwn) {
         EXPECT_EQ(got.Items, items);
         EXPECT_EQ(got.Hint, hint);
     }
-}
-
-// The help page address carries the language's number.
-TEST_F(TransLtrTest, LanguageComesFromTheLocaleEnvironmentAndTheFileLiesBesideTheProgram) {
-    // clang-format off
-    const std::pair<LanguageLocale, int> cases[] = {
-        {{"", "", "fr_CA.UTF-8", ""}, 33}, {{"", "", "pt_BR", ""}, 44},
-        {{"fr_FR", "de_DE", "it_IT", ""}, 33},    // LC_ALL first
-        {{"", "de_DE", "it_IT", ""}, 49},         // then LC_MESSAGES
-        {{"C", "", "de_DE", ""}, 44},             // LC_ALL=C rules out LANG
-        {{"", "", "en_US.UTF-8", "::it:de"}, 39}, // LANGUAGE first, empty entries skipped
-        {{"", "", "C.UTF-8", "it"}, 44},          // but not under the C locale
-    };
-    // clang-format on
-    for (const auto& [locale, expected] : cases) {
-        EXPECT_EQ(locale.LanguageNumber(), expected)
-            << "LC_ALL=" << locale.All << " LC_MESSAGES=" << locale.Messages
-            << " LANG=" << locale.Lang << " LANGUAGE=" << locale.Language;
-    }
-    TransLtr::ChooseLanguageAtStart(LanguageLocale{"", "", "nl_BE.UTF-8", ""}, "/opt/atelier");
-    EXPECT_EQ(TransLtr::LngID(), 31);
-    EXPECT_EQ(TransLtr::LanguageFileName(), std::filesystem::path("/opt/atelier/SuDoku.lng"));
-    EXPECT_EQ(TransLtr::HelpPageAddress("a?lngid={lngid}&x={lngid}", 31), "a?lngid=31&x=31");
 }
 
 // The tables are read once per version of the file: a new version (another size) is read again

@@ -56,8 +56,8 @@ std::vector<TSuDoKuFileData> WriteAll(const std::string& file, std::vector<TSuDo
     return recs;
 }
 
-// Records with a move history far longer than any old line limit, rewritten in place.
-TEST(RecordStore, EveryFieldRoundTrips) {
+// Records, one with a move history far longer than any old line limit, rewritten in place.
+TEST(RecordStore, EveryFieldRoundTripsTheKeysKeepTheirOrderAndHandEditedSectionsReadLeniently) {
     TTestFolder dir;
     const std::string file = dir.File("sudoku.dat");
     for (int seed = 1; seed <= 6; ++seed) {
@@ -71,13 +71,10 @@ TEST(RecordStore, EveryFieldRoundTrips) {
         EXPECT_EQ(Stored(back), Stored(rec)) << seed;
     }
     EXPECT_EQ(ReadSectionNamesOfFile(file).size(), 3u);
-}
 
-// The keys in their order; both origins are written as generated only, undone moves have a
-// key of their own only when there are any.
-TEST(RecordStore, StoredSectionHasTheKeysInTheirOrder) {
-    TTestFolder dir;
-    const std::string file = dir.File("sudoku.dat");
+    // The keys in their order; both origins are written as generated only, undone moves have a
+    // key of their own only when there are any.
+    const std::string keys = dir.File("keys.dat");
     const TDateTime created = EncodeDateTime({2026, 12, 5, 17, 45, 15});
     // clang-format off
     TSuDoKuFileData rec{.Name = DefaultRecordName("Default User", created), .Tc = created,
@@ -86,20 +83,17 @@ TEST(RecordStore, StoredSectionHasTheKeysInTheirOrder) {
                         .Tpt = (1 * 3600 + 30 * 60 + 15) / 86400.0, .Tptm = 1.0 / 24,
                         .Sn = 12, .Sh = 1, .U = "3,2=|", .R = {}, .S = 1};
     // clang-format on
-    WriteSuDoKuFileData(file, rec.Name, rec);
-    EXPECT_EQ(TTestFolder::Contents(file),
+    WriteSuDoKuFileData(keys, rec.Name, rec);
+    EXPECT_EQ(TTestFolder::Contents(keys),
               "[Default User@December 5 2026 17:45:15]\r\n"
               "Name=Default User@December 5 2026 17:45:15\r\n"
               "Tc=00B519112D0F\r\nL=1\r\nO=Marlbrook\r\nI=0\r\nNc=3\r\nNr=3\r\n"
               "M1=M1\r\nM2=M2\r\nM3=M3\r\nM4=||\r\n"
               "Tpts=00B519112D0F\r\nTptl=00B519122D0F\r\nTpt=000000011E0F\r\nTptm=000000010000\r\n"
               "Sn=12\r\nSp=0\r\nSh=1\r\nSe=0\r\nSr=0\r\nSa=0\r\nU=3,2=|\r\nS=1\r\n");
-}
-
-// Each case: the lines of a section and what they change in a default record; a missing
-// section reads as false and the defaults.
-TEST(RecordStore, ReadsHandEditedSectionsLeniently) {
-    using TChange = void (*)(TSuDoKuFileData & rec);
+    // Each case: the lines of a section and what they change in a default record; a missing
+    // section reads as false and the defaults.
+    using TChange = void (*)(TSuDoKuFileData & read);
     // clang-format off
     const std::pair<const char*, TChange> cases[] = {
         {"l=3\r\nNC=$4\r\nnr=0X2\r\n", [](TSuDoKuFileData& r) { r.L = 3, r.Nc = 4, r.Nr = 2; }},
@@ -108,23 +102,21 @@ TEST(RecordStore, ReadsHandEditedSectionsLeniently) {
         {"O=Marlbrook\r\nI=2\r\n", [](TSuDoKuFileData& r) { r.O = orGenerated | orImported; }},
     };
     // clang-format on
-    TTestFolder dir;
-    const std::string file = dir.File("sudoku.dat");
-    for (const auto& [keys, change] : cases) {
-        SCOPED_TRACE(keys);
-        TTestFolder::Put(file, std::string("[User@P]\r\n") + keys);
-        TSuDoKuFileData rec = FullRecord(1); // must be reset by the read
-        ASSERT_TRUE(ReadSuDoKuFileData(file, "user@p", rec));
+    for (const auto& [lines, change] : cases) {
+        SCOPED_TRACE(lines);
+        TTestFolder::Put(file, std::string("[User@P]\r\n") + lines);
+        TSuDoKuFileData read = FullRecord(1); // must be reset by the read
+        ASSERT_TRUE(ReadSuDoKuFileData(file, "user@p", read));
         TSuDoKuFileData expected;
         change(expected);
-        EXPECT_EQ(Stored(rec), Stored(expected));
+        EXPECT_EQ(Stored(read), Stored(expected));
     }
-    TSuDoKuFileData rec = FullRecord(1);
-    EXPECT_FALSE(ReadSuDoKuFileData(file, "User@Q", rec));
-    EXPECT_EQ(rec, TSuDoKuFileData{});
+    TSuDoKuFileData read = FullRecord(1);
+    EXPECT_FALSE(ReadSuDoKuFileData(file, "User@Q", read));
+    EXPECT_EQ(read, TSuDoKuFileData{});
 }
 
-TEST(RecordStore, RewritingErasingAndRenamingTouchOnlyTheirSection) {
+TEST(RecordStore, RewritingErasingAndRenamingTouchOnlyTheirSectionAndNamesShowTheirOwner) {
     TTestFolder dir;
     const std::string file = dir.File("sudoku.dat");
     TTestFolder::Put(file, "[U@a]\r\nName=U@a\r\nO=Marlbrook\r\nExtra=1\r\n[U@b]\r\nName=U@b\r\n");
@@ -154,6 +146,18 @@ TEST(RecordStore, RewritingErasingAndRenamingTouchOnlyTheirSection) {
         EXPECT_EQ(names.size(), to == "User@Other" ? 2u : 3u);
         ASSERT_TRUE(ReadSuDoKuFileData(three, "Somebody@Old", back));
         EXPECT_EQ(Stored(back), Stored(renamed[2]));
+    }
+    // Which user a section belongs to and the name it is listed under.
+    // clang-format off
+    const std::tuple<const char*, bool, const char*> owners[] = {
+        {"Default User@December 5 2026", true, "December 5 2026"},
+        {"Default User@a@b", true, "a@b"}, {"Default User@", true, ""},
+        {"default user@x", false, "x"}, {"Default Users@x", false, "x"},
+        {"Default User.Options", false, "Default User.Options"}};
+    // clang-format on
+    for (const auto& [section, belongs, display] : owners) {
+        EXPECT_EQ(BelongsToUser(section, "Default User"), belongs) << section;
+        EXPECT_EQ(DisplayNameOf(section), display) << section;
     }
 }
 
@@ -185,20 +189,6 @@ TEST(RecordStore, FailedWritesReportTheFileAndChangeNothing) {
     const test::TFileSizeLimit noNewText(0);
     EXPECT_FALSE(EraseSectionInFile(file, oldName));
     EXPECT_EQ(TTestFolder::Contents(file), before);
-}
-
-TEST(RecordStore, SectionOwnershipAndDisplayNames) {
-    // clang-format off
-    const std::tuple<const char*, bool, const char*> cases[] = {
-        {"Default User@December 5 2026", true, "December 5 2026"},
-        {"Default User@a@b", true, "a@b"}, {"Default User@", true, ""},
-        {"default user@x", false, "x"}, {"Default Users@x", false, "x"},
-        {"Default User.Options", false, "Default User.Options"}};
-    // clang-format on
-    for (const auto& [section, belongs, display] : cases) {
-        EXPECT_EQ(BelongsToUser(section, "Default User"), belongs) << section;
-        EXPECT_EQ(DisplayNameOf(section), display) << section;
-    }
 }
 
 // Puzzle-line files: which lines an import keeps, how their records look, and the lines an

@@ -85,7 +85,7 @@ TEST(DateTime, CalendarHexTextAndFormatsRoundTripAndHitKnownMoments) {
 
 constexpr double Minute = 1.0 / 1440;
 
-TEST(Settings, ReadingFallsBackToDefaultsAndPresets) {
+TEST(Settings, ReadingFallsBackToDefaultsAndPresetsAndTheTimeLimitTextRoundTrips) {
     // clang-format off
     const struct { const char* Keys; TSolveOptions Aids; double Minutes; } cases[] = {
         {"", 0x2F, 60},                        // nothing stored: level 1
@@ -108,6 +108,17 @@ TEST(Settings, ReadingFallsBackToDefaultsAndPresets) {
         EXPECT_NEAR(data.TimeLimit / Minute, c.Minutes, 1e-6);
         EXPECT_EQ(std::tuple(data.SuDoKuState, data.HighlightValue, data.ScreenSize, lngId),
                   std::tuple(0, 0, 0, 9)); // runtime fields cleared, the language in force kept
+    }
+    // "PlayTimeLimit" is the time of day as h:mm:ss, read back also as h:mm.
+    for (const auto& [seconds, text] : {std::pair{5400.0, "1:30:00"},
+                                        {86399.0, "23:59:59"},
+                                        {61.4, "0:01:01"},
+                                        {-5.0, "0:00:00"}}) {
+        EXPECT_EQ(TimeLimitToText(seconds / 86400), text) << seconds;
+        EXPECT_EQ(TimeLimitToText(TextToTimeLimit(text).value_or(-1)), text);
+    }
+    for (const char* bad : {"", "1", "24:00:00", "1:60:00", "1:00:60", "1::00", "1:00:00:00"}) {
+        EXPECT_FALSE(TextToTimeLimit(bad).has_value()) << bad;
     }
 }
 
@@ -141,20 +152,6 @@ TEST(Settings, WritesKeysInOrderAndReadsEachUserBack) {
     EXPECT_NEAR(back.TimeLimit, alice.TimeLimit, 0.5 / 86400);
     back.TimeLimit = alice.TimeLimit;
     EXPECT_EQ(back, alice);
-}
-
-// "PlayTimeLimit" is the time of day as h:mm:ss, read back also as h:mm.
-TEST(Settings, TimeLimitTextRoundTrips) {
-    for (const auto& [seconds, text] : {std::pair{5400.0, "1:30:00"},
-                                        {86399.0, "23:59:59"},
-                                        {61.4, "0:01:01"},
-                                        {-5.0, "0:00:00"}}) {
-        EXPECT_EQ(TimeLimitToText(seconds / 86400), text) << seconds;
-        EXPECT_EQ(TimeLimitToText(TextToTimeLimit(text).value_or(-1)), text);
-    }
-    for (const char* bad : {"", "1", "24:00:00", "1:60:00", "1:00:60", "1::00", "1:00:00:00"}) {
-        EXPECT_FALSE(TextToTimeLimit(bad).has_value()) << bad;
-    }
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <tuple>
@@ -110,7 +109,7 @@ Bytes EveryTypeFile(std::uint8_t transformed = 0) {
 }
 
 // Every value is read at first row + row size * (r - 1) + the sizes of the columns before it.
-TEST(TabularyReader, ReadsEveryColumnTypeAsTextFromItsPlaceInTheRow) {
+TEST(TabularyReader, ReadsEveryColumnTypeFromItsPlaceLooksUpNamesExactlyAndRefusesOtherFiles) {
     TTabularyObject reader;
     ASSERT_TRUE(reader.OpenBytes(EveryTypeFile()));
     for (std::size_t i = 0; i < Values.size(); ++i) {
@@ -125,14 +124,10 @@ TEST(TabularyReader, ReadsEveryColumnTypeAsTextFromItsPlaceInTheRow) {
     ASSERT_TRUE(reader.OpenBytes(EveryTypeFile(1)));
     EXPECT_EQ(reader.ReadText("Letters", "L", 1), "");
     EXPECT_EQ(reader.ReadText("Values", "2", 1), "-1");
-}
-
-// Names are compared exactly, absent parts read as nothing; missing, foreign, damaged and huge
-// files are refused.
-TEST(TabularyReader, LooksUpNamesExactlyAndRefusesFilesThatAreNotTableFiles) {
+    // Names are compared exactly, absent parts read as nothing; missing, foreign, damaged and huge
+    // files are refused.
     test::TTestFolder folder;
     const Bytes good = EveryTypeFile();
-    TTabularyObject reader;
     ASSERT_TRUE(reader.Open(folder.Write("good.lng", good)));
     EXPECT_EQ(reader.TableIndex("values"), 0);
     EXPECT_EQ(reader.ColumnIndex("Letters", "l"), 0);

@@ -1,5 +1,6 @@
 // Whole games on the Play & Solve page through a fake window: new games, input, hint, errors,
 // undo, solution, restart, pause, the clock and its limit, users, saving and loading.
+#include "../platform/TestFolder.h"
 #include "FakePlayNSolveView.h"
 #include "Levels.h"
 #include "TCellInput.h"
@@ -10,10 +11,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <limits>
-#include <tuple>
-#include <unistd.h>
-#include <utility>
-#include <vector>
 
 namespace sudoku {
 namespace {
@@ -24,11 +21,7 @@ constexpr double Minute = 1.0 / 1440;
 
 class PlayNSolveGame : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::create_directories(Dir);
-        Page.SetRandom(Random);
-    }
-    void TearDown() override { fs::remove_all(Dir); }
+    void SetUp() override { Page.SetRandom(Random); }
 
     // Writes a record of the user's into the library and loads it on the page.
     void Load(TSuDoKuFileData rec) {
@@ -72,10 +65,10 @@ protected:
         return View.PlayFace.Caption;
     }
 
-    fs::path Dir = fs::temp_directory_path() / ("playnsolve-" + std::to_string(::getpid()));
+    test::TTestFolder Dir;
     TDefaultRandom Random{20261206};
-    TSharedState Shared = FakeSharedState((Dir / "sudoku.dat").string(),
-                                          (Dir / "sudokus.ini").string(), "Default User");
+    TSharedState Shared =
+        FakeSharedState(Dir.File("sudoku.dat"), Dir.File("sudokus.ini"), "Default User");
     FakePlayNSolveView View;
     TPlayNSolvePage Page{View, View, Shared};
 };

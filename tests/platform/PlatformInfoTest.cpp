@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <tuple>
 
 namespace sudoku {
@@ -18,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::TTestFolder;
 
-TEST(AppPaths, DataGoesBesideTheProgramOnlyWhenThatFolderIsWritable) {
+TEST(AppPaths, DataBesideTheProgramOnlyWhenWritableAndTheInstalledShareFolderAndEntry) {
     const std::string share = "/home/u/.local/share/sudoku-atelier/";
     // clang-format off
     const std::tuple<bool, const char*, const char*, std::string> cases[] = {
@@ -37,14 +35,11 @@ TEST(AppPaths, DataGoesBesideTheProgramOnlyWhenThatFolderIsWritable) {
     TTestFolder::Put(data.File("SuDoku.lng"), "x");
     EXPECT_EQ(TAppPaths::FindResource("SuDoku.lng"), data.Path() + "/SuDoku.lng");
     TAppPaths::Reset();
-}
-
-// Installed, installed without a desktop entry, a build folder beside another copy's entry.
-TEST(AppPaths, AnInstalledProgramFindsItsShareFolderAndDesktopEntryBesideItsBinFolder) {
-    for (const auto& [share, entry] : {std::pair{true, true}, {true, false}, {false, true}}) {
+    // Installed, installed without a desktop entry, a build folder beside another copy's entry.
+    for (const auto& [hasShare, entry] : {std::pair{true, true}, {true, false}, {false, true}}) {
         TTestFolder root;
         fs::create_directories(root.File("usr/bin"));
-        fs::create_directories(root.File(share ? "usr/share/sudoku-atelier" : "usr/share"));
+        fs::create_directories(root.File(hasShare ? "usr/share/sudoku-atelier" : "usr/share"));
         const std::string desktop =
             root.File("usr/share/applications/" + std::string(TAppPaths::AppId()) + ".desktop");
         if (entry) {
@@ -52,9 +47,9 @@ TEST(AppPaths, AnInstalledProgramFindsItsShareFolderAndDesktopEntryBesideItsBinF
             TTestFolder::Put(desktop, "[Desktop Entry]\n");
         }
         EXPECT_EQ(TAppPaths::InstalledShareDir(root.File("usr/bin")),
-                  share ? root.File("usr/share/sudoku-atelier/") : "");
+                  hasShare ? root.File("usr/share/sudoku-atelier/") : "");
         EXPECT_EQ(TAppPaths::InstalledDesktopEntry(root.File("usr/bin")),
-                  share && entry ? desktop : "");
+                  hasShare && entry ? desktop : "");
     }
 }
 
@@ -117,14 +112,12 @@ TEST_F(DesktopLauncherTest, TickingTwiceLeavesOneValidExecutableLauncherAndClear
     EXPECT_TRUE(launcher.Remove());
     EXPECT_FALSE(launcher.Exists());
     EXPECT_TRUE(launcher.Remove()); // nothing left to remove
-}
 
-TEST_F(DesktopLauncherTest, AnInstalledProgramCopiesItsInstalledEntry) {
+    // An installed program copies its installed entry.
     const std::string entry = folder_.Write("entry.desktop", std::string("[Desktop Entry]\n"));
     EXPECT_FALSE(Launcher(folder_.File("missing.desktop")).Create()); // nothing to copy
-    const TDesktopLauncher launcher = Launcher(entry);
-    ASSERT_TRUE(launcher.Create());
-    EXPECT_EQ(TTestFolder::Contents(launcher.Path()), TTestFolder::Contents(entry));
+    ASSERT_TRUE(Launcher(entry).Create());
+    EXPECT_EQ(TTestFolder::Contents(path), TTestFolder::Contents(entry));
 }
 
 } // namespace

@@ -7,10 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <map>
 #include <optional>
-#include <string>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>

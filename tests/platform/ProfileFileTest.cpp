@@ -64,7 +64,7 @@ TEST(ProfileFileRead, RepeatedSearchesInALargeFileAnswerAsTheFirstOnes) {
     EXPECT_EQ(file.ReadValue(" User@P199 ", "k"), "199");
 }
 
-TEST(ProfileFileWrite, ReplacesInPlaceAppendsKeysAndSections) {
+TEST(ProfileFileWrite, ReplacesInPlaceAppendsAndActsOnEveryCopyOfASection) {
     // Before, section, key, value, after.
     const std::array<const char*, 5> cases[] = {
         // an existing key keeps its place and spelling; a new one goes after the last key
@@ -96,13 +96,10 @@ TEST(ProfileFileWrite, ReplacesInPlaceAppendsKeysAndSections) {
     EXPECT_EQ(file.SectionNames(), (Names{"Victim", "S", "Two Lines"}));
     EXPECT_EQ(file.ReadValue("Two Lines", "x y"), "v");
     EXPECT_EQ(file.ReadValue("Victim", "Forged]"), "2");
-}
-
-// Erasing takes every copy of a name; a batch of replacements acts as the same replacements one
-// after another, each section going to the end.
-TEST(ProfileFileWrite, EraseAndReplaceActOnEveryCopyOfASection) {
+    // Erasing takes every copy of a name; a batch of replacements acts as the same replacements
+    // one after another, each section going to the end.
     const std::string before = "; head\r\n[A]\r\nk=1\r\n[B]\r\nk=2\r\n[a]\r\nk=3\r\n[C]\r\nk=4";
-    TProfileFile file(before);
+    file = TProfileFile(before);
     EXPECT_FALSE(file.EraseSection("Missing") || file.Changed());
     EXPECT_TRUE(file.EraseSection("A"));
     EXPECT_EQ(file.Text(), "; head\r\n[B]\r\nk=2\r\n[C]\r\nk=4");

@@ -1,5 +1,7 @@
 // Play state: the undo history, change, undo and redo of cells with the blink replay, the grid
-// checks and the completion test.
+// checks and the completion test; cell input: the key table per display set, note toggling,
+// popup-menu items and strip clicks.
+#include "TCellInput.h"
 #include "TPlayState.h"
 
 #include <gtest/gtest.h>
@@ -11,24 +13,6 @@
 
 namespace sudoku {
 namespace {
-
-TEST(MoveHistory, NewestFirstAndRefusesTextsThatWouldCorruptIt) {
-    TMoveHistory history;
-    ASSERT_TRUE(history.Push(3, 2, ""));
-    ASSERT_TRUE(history.Push(12, 16, "2,4,"));
-    EXPECT_FALSE(history.Push(1, 1, "3|4"));
-    EXPECT_FALSE(history.Push(1, 1, "a=b"));
-    EXPECT_EQ(history.Text(), "12,16=2,4,|3,2=|");
-    for (const auto& [col, row, text] : {std::tuple(12, 16, "2,4,"), std::tuple(3, 2, "")}) {
-        const auto entry = history.Pop();
-        ASSERT_TRUE(entry);
-        EXPECT_EQ(std::tie(entry->Col, entry->Row, entry->PreviousText),
-                  std::tuple(col, row, std::string(text)));
-    }
-    EXPECT_FALSE(history.Pop());
-    history.SetText("1,1=5"); // unterminated: nothing to undo
-    EXPECT_FALSE(history.Pop());
-}
 
 // A solved 4 x 4 board (2 x 2 boxes) on the flag set the window shares.
 class PlayState : public ::testing::Test {
@@ -47,7 +31,23 @@ protected:
     TPlayState State{Flags};
 };
 
-TEST_F(PlayState, ChangeUndoAndRedoWalkTheHistoryExactlyWithTheBlinkReplay) {
+TEST_F(PlayState, HistoryIsNewestFirstAndUndoAndRedoWalkItExactlyWithTheBlinkReplay) {
+    // The history lists the newest move first and refuses texts that would corrupt it.
+    TMoveHistory moves;
+    ASSERT_TRUE(moves.Push(3, 2, ""));
+    ASSERT_TRUE(moves.Push(12, 16, "2,4,"));
+    EXPECT_FALSE(moves.Push(1, 1, "3|4"));
+    EXPECT_FALSE(moves.Push(1, 1, "a=b"));
+    EXPECT_EQ(moves.Text(), "12,16=2,4,|3,2=|");
+    for (const auto& [col, row, text] : {std::tuple(12, 16, "2,4,"), std::tuple(3, 2, "")}) {
+        const auto entry = moves.Pop();
+        ASSERT_TRUE(entry);
+        EXPECT_EQ(std::tie(entry->Col, entry->Row, entry->PreviousText),
+                  std::tuple(col, row, std::string(text)));
+    }
+    EXPECT_FALSE(moves.Pop());
+    moves.SetText("1,1=5"); // unterminated: nothing to undo
+    EXPECT_FALSE(moves.Pop());
     State.SetCellText(1, 1, "");
     ASSERT_TRUE(State.ChangeCell(1, 1, "2,"));
     EXPECT_FALSE(State.ChangeCell(1, 1, "2,"));
@@ -88,7 +88,7 @@ TEST_F(PlayState, ChangeUndoAndRedoWalkTheHistoryExactlyWithTheBlinkReplay) {
     EXPECT_EQ(State.Cells, before);
 }
 
-TEST_F(PlayState, GridChecksAndSymbolsToPlace) {
+TEST_F(PlayState, GridChecksSymbolsToPlaceAndACompletionOnlyOfAPlayableCorrectGame) {
     EXPECT_EQ(State.SymbolsToPlace(), (std::vector<int>{0, 0, 0, 0, 0}));
     // Changes (col, row, text) to the solved board; full, solved, errors.
     using TChanges = std::vector<std::tuple<int, int, const char*>>;
@@ -116,10 +116,9 @@ TEST_F(PlayState, GridChecksAndSymbolsToPlace) {
     State.SetCellText(2, 1, "1,2,"); // a 2 less: notes are no value
     State.SetCellText(3, 1, "1");    // a 3 less, and a fifth 1 counts for nothing more
     EXPECT_EQ(State.SymbolsToPlace(), (std::vector<int>{0, 0, 1, 1, 0}));
-}
-
-TEST_F(PlayState, CompletionTestEndsOnlyAPlayableCorrectGame) {
-    // The states in which a correct grid ends the game, then those in which it never does.
+    State.Cells = solved;
+    // A completion test ends only a playable correct game: the states in which a correct grid
+    // ends the game, then those in which it never does.
     const std::pair<std::vector<TSuDoKuState>, bool> groups[] = {
         {{sfPlaying, sfPlaying | sfShowErrors}, true},
         {{0, sfPlaying | sfSolved, sfPlaying | sfPaused, sfPlaying | sfLoading,
@@ -137,6 +136,80 @@ TEST_F(PlayState, CompletionTestEndsOnlyAPlayableCorrectGame) {
                 EXPECT_EQ(State.SuDoKuState, ends ? sfSolved : flags);
                 EXPECT_EQ(State.PlayNSolveStatus, ends ? psOver : psInProgress);
             }
+}
+
+constexpr TKeyAction Value(int v) {
+    return {TKeyKind::Value, v};
+}
+constexpr TKeyAction None{};
+constexpr TKeyAction Clear{TKeyKind::Clear, 0};
+
+TEST(CellInput, KeyTableOfEveryDisplaySetAndWhatAnActionDoesToACell) {
+    // Display set, grid size, keys, and the value each gives (0 for none, or Cleared).
+    constexpr int Cleared = -1;
+    const std::tuple<int, int, std::vector<int>, std::vector<int>> cases[] = {
+        {0, 9, {'1', '0', 'Q', vk::Numpad1}, {1, 0, 0, 1}}, // no value above N
+        {0, 16, {'W', 'X', vk::Back}, {16, 0, Cleared}},
+        {0, 4, {'R', '4', '5', vk::Numpad1 + 6}, {0, 4, 0, 0}},
+        {1, 9, {'A', 'I', 'J', 'Q', vk::Delete, vk::Numpad1 + 4}, {1, 9, 0, 0, Cleared, 5}},
+        {2, 9, {'9', 'S', 'I', 'E'}, {9, 1, 2, 9}},
+        {2, 9, {'R', 'Q', vk::Space, vk::Numpad1}, {8, 0, Cleared, 0}},
+        {2, 16, {'S', vk::Numpad1 + 2}, {12, 3}},
+        {3, 9, {'T', vk::Clear, vk::Numpad9}, {0, Cleared, 9}},
+        {1, 6, {'F', 'G'}, {6, 0}},
+    };
+    for (const auto& [set, n, keys, values] : cases)
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            const int v = values[i];
+            EXPECT_EQ(TCellInput::KeyToAction(keys[i], false, set, n), v == Cleared ? Clear
+                                                                       : v == 0     ? None
+                                                                                    : Value(v))
+                << "key " << keys[i] << " set " << set << " N " << n;
+        }
+    // Ctrl keeps the mapping (notes) but not the pause key.
+    EXPECT_EQ(TCellInput::KeyToAction('S', true, 2, 9), Value(1));
+    EXPECT_EQ(TCellInput::KeyToAction(vk::Pause, false, 0, 9), (TKeyAction{TKeyKind::Pause, 0}));
+    EXPECT_EQ(TCellInput::KeyToAction(vk::Pause, true, 0, 9), None);
+
+    // What an action does to a cell's text.
+    const std::tuple<const char*, TKeyAction, bool, const char*> texts[] = {
+        {"3,7,", Value(5), false, "5"},     // a value replaces the notes
+        {"3", Value(5), true, "5,"},        // Ctrl drops the value, then adds the note
+        {"5,", Value(5), true, ""},         // Ctrl twice leaves the cell empty
+        {"3,7,1,", Value(7), true, "3,1,"}, // notes keep the order they were added in
+        {"3,7,", Value(1), true, "3,7,1,"},
+        {"11,1,", Value(1), true, "11,"}, // exact token: 11 is not 1
+        {"16,", Value(6), true, "16,6,"},
+        {"4", Clear, false, ""},
+    };
+    for (const auto& [text, action, ctrl, expected] : texts)
+        EXPECT_EQ(TCellInput::ApplyAction(text, action, ctrl), expected)
+            << "text '" << text << "' value " << action.Value << " ctrl " << ctrl;
+}
+
+TEST(CellInput, MenuItemsComeBackAsTheirValuesAndStripClicksAsTheSymbolThere) {
+    for (const bool note : {false, true})
+        for (int value = 0; value <= 16; ++value) {
+            const std::string name = TCellInput::MenuItemName(value, note);
+            bool ctrl = !note;
+            const int key = TCellInput::MenuItemKey(name, ctrl);
+            EXPECT_EQ(ctrl, note) << name;
+            EXPECT_EQ(key, value == 0 ? vk::Delete : TCellInput::ValueKey(value)) << name;
+            EXPECT_EQ(TCellInput::KeyToAction(key, false, 0, 16), value ? Value(value) : Clear);
+        }
+    bool ctrl = false;
+    for (const char* name : {"X11", "NH1", "N1"})
+        EXPECT_EQ(TCellInput::MenuItemKey(name, ctrl), 0) << name;
+
+    // x, strip width, grid size, scale, the symbol there.
+    const std::tuple<int, int, int, double, int> cases[] = {
+        {0, 255, 9, 1.0, 1},     {26, 255, 9, 1.0, 1},   {27, 255, 9, 1.0, 2},
+        {250, 255, 9, 1.0, 0},   {242, 255, 9, 1.0, 9},  {33, 318, 9, 1.25, 2},
+        {100, 255, 4, 1.0, 4},   {110, 255, 4, 1.0, 0},  {0, 256, 16, 1.0, 1},
+        {255, 256, 16, 1.0, 16}, {256, 256, 16, 1.0, 0}, {-1, 255, 9, 1.0, 0},
+    };
+    for (const auto& [x, width, n, scale, symbol] : cases)
+        EXPECT_EQ(TCellInput::StripSymbolAt(x, width, n, scale), symbol) << "x " << x << " N " << n;
 }
 
 } // namespace

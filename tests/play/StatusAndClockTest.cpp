@@ -25,7 +25,7 @@ std::string Enabled(TSuDoKuState state, bool aids = true, bool undo = true, bool
     return letters;
 }
 
-TEST(StatusUpdate, ControlsByStateAidsAndHistory) {
+TEST(StatusUpdate, ControlsByStateAidsAndHistoryAndAlternativesInEveryDisplaySet) {
     const std::pair<TSuDoKuState, const char*> cases[] = {
         {0, "GN---------"},
         {sfPlaying, "GNSPRUDHEOA"},
@@ -47,18 +47,16 @@ TEST(StatusUpdate, ControlsByStateAidsAndHistory) {
     EXPECT_TRUE(TStatusUpdate::Controls(in).Solution);
     in.SolverSolutions = 1;
     EXPECT_FALSE(TStatusUpdate::Controls(in).Solution);
-}
 
-TEST(StatusUpdate, AlternativesInEveryDisplaySet) {
-    // The list, grid size, display set, its symbols, the caption's second line.
-    const std::tuple<const char*, int, int, const char*, const char*> cases[] = {
+    // Alternatives: the list, grid size, display set, its symbols, the caption's second line.
+    const std::tuple<const char*, int, int, const char*, const char*> alternatives[] = {
         {"1,4,9", 9, 0, "123456789", "1,4,9"},    {"$07", 9, 0, "123456789", "7"},
         {"1,4,9", 9, 1, "ABCDEFGHI", "A,D,I"},    {"1,4,9", 9, 2, "SINGAPORE", "S,G,E"},
         {"$05", 9, 2, "SINGAPORE", "A"},          {"2,x,17,0", 9, 1, "ABCDEFGHI", "B"},
         {"1,10,16", 16, 2, "SINGAPORE", "1,Q,W"}, {"2,11", 16, 3, "Animals", "2,R"},
         {"3,5", 6, 2, "SINGAPORE", "N,A"},
     };
-    for (const auto& [list, n, set, symbols, shown] : cases) {
+    for (const auto& [list, n, set, symbols, shown] : alternatives) {
         const auto d = TStatusUpdate::ShowAlternatives("Alternatives", list, n, set, symbols);
         EXPECT_EQ(d.Caption, std::string("Alternatives\n") + shown) << list << " set " << set;
         EXPECT_FALSE(d.PictureVisible);

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QImageWriter>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -109,8 +108,22 @@ protected:
     TDisplaySets Sets;
 };
 
-// The built-in sets come first, then the sub-folders; a picture set is taken only whole.
-TEST_F(DisplaySetFolder, PictureSetsLoadWhollyOrFallBackToDigits) {
+// Symbols 1 to count each put ink into their own step of the strip, which starts at x = 7, and
+// none beyond the last step.
+void ExpectInkInEachStep(const QPixmap& strip, int count, int step) {
+    const QImage image = strip.toImage();
+    const auto inkIn = [&image](int from, int to) {
+        to = std::min(to, image.width() - 2);
+        return test::CountPixels(image, QRect(from, 1, to - from, image.height() - 3),
+                                 [](QRgb p) { return qGray(p) < 160; });
+    };
+    for (int v = 1; v <= count; ++v)
+        EXPECT_GT(inkIn((v - 1) * step + 7, v * step + 7), 0) << v;
+    EXPECT_EQ(inkIn(count * step + 7, image.width() - 2), 0);
+}
+
+TEST_F(DisplaySetFolder, PictureSetsLoadWhollyOrFallBackAndTheStripShowsOneSymbolPerStep) {
+    // The built-in sets come first, then the sub-folders; a picture set is taken only whole.
     QStringList folders = Sets.Entries().mid(TDisplaySets::BuiltInCount);
     folders.sort();
     EXPECT_EQ(Sets.Entries().mid(0, TDisplaySets::BuiltInCount), TDisplaySets::BuiltInNames);
@@ -142,23 +155,7 @@ TEST_F(DisplaySetFolder, PictureSetsLoadWhollyOrFallBackToDigits) {
     EXPECT_EQ(Sets.NoteCaption(3, 9), QStringLiteral("3  (Ctrl + 3)"));
     // A saved name that is no longer listed selects the digits.
     EXPECT_EQ(Sets.IndexOf(QStringLiteral("Gone")), 0);
-}
-
-// Symbols 1 to count each put ink into their own step of the strip, which starts at x = 7, and
-// none beyond the last step.
-void ExpectInkInEachStep(const QPixmap& strip, int count, int step) {
-    const QImage image = strip.toImage();
-    const auto inkIn = [&image](int from, int to) {
-        to = std::min(to, image.width() - 2);
-        return test::CountPixels(image, QRect(from, 1, to - from, image.height() - 3),
-                                 [](QRgb p) { return qGray(p) < 160; });
-    };
-    for (int v = 1; v <= count; ++v)
-        EXPECT_GT(inkIn((v - 1) * step + 7, v * step + 7), 0) << v;
-    EXPECT_EQ(inkIn(count * step + 7, image.width() - 2), 0);
-}
-
-TEST_F(DisplaySetFolder, StripShowsOneSymbolPerStep) {
+    // The symbol strip.
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     for (const auto& [set, gridSize] : {std::pair{"SINGAPORE", 9}, {"ABCDEFGHI", 4}}) {

@@ -1,17 +1,16 @@
 // Cell rendering into an image: background colours, the weight and colour of the text, the marks
-// of a shown solution, notes, symbols and pictures, borders and the grid's bounds.
+// of a shown solution, notes, symbols and pictures, borders and the grid's bounds; and the places
+// of a cell's notes.
 #include "GridRenderer.h"
 
 #include "NamedColours.h"
 #include "TDisplaySets.h"
+#include "TNoteLayout.h"
 #include "TSuDoKuGrid.h"
 #include "UiTestSupport.h"
 
-#include <QImage>
-#include <QPainter>
-#include <gtest/gtest.h>
-
 #include <string>
+#include <vector>
 
 namespace sudoku {
 namespace {
@@ -214,24 +213,9 @@ TEST(GridRender, ShownSolutionDrawsTheSolutionWithTheOldContentSmall) {
     EXPECT_EQ(image.pixel(scene.Rect(0, 0).center()), qRgb(0, 175, 0));
 }
 
-// Notes of values beyond the grid size are left out; one cell alone, so that an item drawn past
-// the miniature box would show below it.
-TEST(GridRender, NotesLeaveOutValuesBeyondTheGrid) {
-    const auto drawOne = [](const std::string& text) {
-        Scene scene(3, 2);
-        scene.Set(0, 0, text);
-        QImage image(120, 120, QImage::Format_RGB32);
-        image.fill(Sentinel);
-        QPainter painter(&image);
-        SuDoKuGridDrawCell(painter, scene.Context(), 0, 0, QRect(0, 0, 40, 40));
-        return image;
-    };
-    EXPECT_EQ(drawOne("1,7,9,12,0,x,"), drawOne("1,"));
-}
-
 // The grid and its popup menu show the same symbols: the display set's below 10 symbols, fixed
 // ones from 10 on.
-TEST(GridRender, SymbolsFollowTheDisplaySetAndGridsFromTenUseFixedSymbols) {
+TEST(GridRender, SymbolsFollowTheDisplaySetOrItsPicturesAndFromTenAreFixed) {
     struct Case {
         int GridSize;
         const char* DisplaySet;
@@ -266,9 +250,7 @@ TEST(GridRender, SymbolsFollowTheDisplaySetAndGridsFromTenUseFixedSymbols) {
     UseSolidPictures(pictures.Look);
     pictures.Look.DisplaySet = text.Look.DisplaySet;
     EXPECT_EQ(text.Render(), pictures.Render());
-}
-
-TEST(GridRender, PicturesReplaceSymbolsAndFallBackWhenMissing) {
+    // Pictures replace the symbols and fall back when missing.
     Scene scene;
     scene.CellSize = 30;
     UseSolidPictures(scene.Look);
@@ -289,7 +271,7 @@ TEST(GridRender, PicturesReplaceSymbolsAndFallBackWhenMissing) {
 }
 
 // Box borders are two pixels wide, and no cell beyond the grid size is drawn, even when asked.
-TEST(GridRender, BordersFollowTheBoxesAndNothingIsDrawnOutsideTheGrid) {
+TEST(GridRender, BordersFollowTheBoxesAndNothingIsDrawnOutsideTheGridOrItsValues) {
     for (const auto& [boxCols, boxRows] : {std::pair{2, 2}, {3, 3}, {2, 3}, {4, 2}}) {
         SCOPED_TRACE(testing::Message() << boxCols << "x" << boxRows);
         Scene scene(boxCols, boxRows);
@@ -319,6 +301,53 @@ TEST(GridRender, BordersFollowTheBoxesAndNothingIsDrawnOutsideTheGrid) {
         painter.end();
         EXPECT_EQ(CountPixels(image, image.rect(), [](QRgb p) { return p != Sentinel; }), 0);
     }
+    // Notes of values beyond the grid size are left out; one cell alone, so that an item drawn past
+    // the miniature box would show below it.
+    const auto drawOne = [](const std::string& text) {
+        Scene scene(3, 2);
+        scene.Set(0, 0, text);
+        QImage image(120, 120, QImage::Format_RGB32);
+        image.fill(Sentinel);
+        QPainter painter(&image);
+        SuDoKuGridDrawCell(painter, scene.Context(), 0, 0, QRect(0, 0, 40, 40));
+        return image;
+    };
+    EXPECT_EQ(drawOne("1,7,9,12,0,x,"), drawOne("1,"));
+}
+
+TEST(NoteLayout, MiniatureBoxOrReadingOrderWithAPlusForTheRest) {
+    struct Case {
+        const char* What;
+        QRectF Area;
+        int BoxCols, BoxRows;
+        std::vector<int> Values;
+        std::vector<int> Shown; // in the order placed; 0 is the "+"
+    };
+    const Case cases[] = {
+        {"9 x 9, room for the box", {0, 0, 24, 24}, 3, 3, {9, 1, 5}, {9, 1, 5}},
+        {"16 x 16, two rows", {0, 0, 20, 20}, 4, 4, {16, 2, 1, 9}, {1, 2, 9, 16}},
+        {"16 x 16, not all fit", {0, 0, 20, 20}, 4, 4, {1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 0}},
+        {"one place only", {0, 0, 10, 10}, 4, 4, {3, 7}, {0}},
+        {"one note in one place", {0, 0, 10, 10}, 4, 4, {7}, {7}},
+    };
+    // Every glyph 5 wide and 7 high, the "+" too.
+    const auto glyph = [](int) { return QSizeF(5, 7); };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        const auto places = TNoteLayout::Arrange(c.Area, c.BoxCols, c.BoxRows,
+                                                 c.BoxCols * c.BoxRows, c.Values, glyph);
+        std::vector<int> shown;
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            shown.push_back(places[i].Value);
+            EXPECT_TRUE(c.Area.contains(places[i].Ink)) << places[i].Value;
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(places[i].Ink.intersects(places[j].Ink)) << places[i].Value;
+        }
+        EXPECT_EQ(shown, c.Shown);
+    }
+    // In a box of 4 x 2, value v takes place (v - 1) mod 4, (v - 1) div 4.
+    const auto box = TNoteLayout::Arrange({0, 0, 32, 16}, 4, 2, 8, {7}, glyph);
+    EXPECT_EQ(box.at(0).Ink.center(), QPointF(20, 12));
 }
 
 } // namespace

@@ -7,8 +7,6 @@
 #include "TWebPageOpener.h"
 #include "UiTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <cstring>
 #include <memory>
@@ -16,7 +14,6 @@
 #include <tuple>
 
 #include <QDir>
-#include <QFile>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -34,7 +31,7 @@ namespace {
 
 // A second start hands its request to the first; a socket file left by a crashed copy is
 // replaced and unknown requests are ignored.
-TEST(WindowSingleInstance, SecondStartHandsItsRequestToTheFirst) {
+TEST(WindowSingleInstance, SecondStartHandsItsRequestToTheFirstInAFolderOnlyThisUserOwns) {
     QTemporaryDir runtime;
     const QString name = runtime.filePath(QStringLiteral("s"));
     ASSERT_TRUE(test::WriteFile(name, {}));
@@ -59,6 +56,23 @@ TEST(WindowSingleInstance, SecondStartHandsItsRequestToTheFirst) {
     EXPECT_TRUE(shown.wait(2000));
     EXPECT_EQ(shown.count(), 2);
     EXPECT_EQ(closed.count(), 1);
+    // Without a runtime folder the socket goes into a folder that only this user can enter and
+    // write to; a name taken by anything else gives no folder at all.
+    QTemporaryDir temp;
+    const QDir dir(temp.path());
+    const auto path = [&](const char* folder) { return dir.filePath(QString::fromLatin1(folder)); };
+    const auto make = [&](const char* folder, mode_t mode) {
+        return ::mkdir(QFile::encodeName(path(folder)).constData(), mode) == 0;
+    };
+    ASSERT_TRUE(make("open", 0775) && make("own", 0700) && make("theirs", 0700));
+    QFile::link(path("own"), path("link"));
+    // Only root can give a folder to another user (nobody); otherwise "theirs" is our own.
+    const bool given = ::chown(QFile::encodeName(path("theirs")).constData(), 65534, 65534) == 0;
+    const std::pair<const char*, bool> folders[] = {
+        {"missing", true}, {"own", true}, {"open", false}, {"link", false}, {"theirs", !given}};
+    for (const auto& [folder, accepted] : folders)
+        EXPECT_EQ(TSingleInstance::PrivateFolder(path(folder)), accepted ? path(folder) : QString())
+            << folder;
 }
 
 // A child process of user nobody that listens on, or connects to and sends "show" to, a Unix
@@ -129,26 +143,6 @@ TEST(WindowSingleInstance, AnotherUsersSocketOrRequestIsRefused) {
     EXPECT_EQ(shown.count(), 0) << "the other user's request was taken";
 }
 
-// Without a runtime folder the socket goes into a folder that only this user can enter and
-// write to; a name taken by anything else gives no folder at all.
-TEST(WindowSingleInstance, FallbackFolderIsOnlyThisUsersOwn) {
-    QTemporaryDir temp;
-    const QDir dir(temp.path());
-    const auto path = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
-    const auto make = [&](const char* name, mode_t mode) {
-        return ::mkdir(QFile::encodeName(path(name)).constData(), mode) == 0;
-    };
-    ASSERT_TRUE(make("open", 0775) && make("own", 0700) && make("theirs", 0700));
-    QFile::link(path("own"), path("link"));
-    // Only root can give a folder to another user (nobody); otherwise "theirs" is our own.
-    const bool given = ::chown(QFile::encodeName(path("theirs")).constData(), 65534, 65534) == 0;
-    const std::pair<const char*, bool> cases[] = {
-        {"missing", true}, {"own", true}, {"open", false}, {"link", false}, {"theirs", !given}};
-    for (const auto& [name, accepted] : cases)
-        EXPECT_EQ(TSingleInstance::PrivateFolder(path(name)), accepted ? path(name) : QString())
-            << name;
-}
-
 // A script that writes its arguments, one a line, and its working folder into a file.
 QString WriteRecorder(const QDir& dir, const QString& name, const QString& output) {
     const QString path = dir.filePath(name);
@@ -200,20 +194,7 @@ TEST(WindowUninstaller, UninstallerAndWebPagesStartWithoutAShell) {
     EXPECT_FALSE(QFile::exists(hacked));
 }
 
-TEST(WindowScreenLayout, ChoosesTheLayoutForTheScreenAndSetting) {
-    // Setting, layout in force, screen width and height, and the layout chosen.
-    const struct {
-        int Mode, Current, Width, Height, Expected;
-    } cases[] = {
-        {0, 2, 640, 480, 2},   {0, 0, 800, 600, 5},  {0, 0, 1024, 768, 6},  {0, 0, 1280, 1024, 4},
-        {0, 0, 1920, 1080, 7}, {0, 0, 900, 1200, 2}, {1, 4, 1920, 1080, 2}, {9, 5, 1920, 1080, 5},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(TScreenLayout::ChooseLayout(c.Mode, c.Current, c.Width, c.Height), c.Expected)
-            << c.Mode << " " << c.Width << "x" << c.Height;
-}
-
-TEST(WindowStartOptions, ReadsTheFirstParameterAndTheScreenshotOptions) {
+TEST(WindowStartOptions, ReadsTheArgumentsAndTheLayoutFollowsTheScreen) {
     const struct {
         QStringList Arguments;
         bool Uninstall, QuitAtStart;
@@ -238,6 +219,16 @@ TEST(WindowStartOptions, ReadsTheFirstParameterAndTheScreenshotOptions) {
                              c.ScreenSize, c.Error))
             << c.Arguments.join(' ').toStdString();
     }
+    // The screen layout: setting, layout in force, screen width and height, the layout chosen.
+    const struct {
+        int Mode, Current, Width, Height, Expected;
+    } layouts[] = {
+        {0, 2, 640, 480, 2},   {0, 0, 800, 600, 5},  {0, 0, 1024, 768, 6},  {0, 0, 1280, 1024, 4},
+        {0, 0, 1920, 1080, 7}, {0, 0, 900, 1200, 2}, {1, 4, 1920, 1080, 2}, {9, 5, 1920, 1080, 5},
+    };
+    for (const auto& c : layouts)
+        EXPECT_EQ(TScreenLayout::ChooseLayout(c.Mode, c.Current, c.Width, c.Height), c.Expected)
+            << c.Mode << " " << c.Width << "x" << c.Height;
 }
 
 } // namespace

@@ -128,7 +128,7 @@ TEST_F(SudokuEngineCli, SolvesWithTheCapOfTenAndRates) {
 // Files and "-" (standard input) are read in turn. A malformed line or a file that cannot be
 // read gets one error line naming it, the other lines are still used, and the status is 1.
 // Blanks around a line and a byte order mark in front of a file are no part of a puzzle.
-TEST_F(SudokuEngineCli, BadLinesAndFilesAreNamedAndTheOthersUsed) {
+TEST_F(SudokuEngineCli, BadLinesFilesArgumentsAndOutputsAreNamedWithTheirStatus) {
     const std::string first = Write("first.txt", "\xEF\xBB\xBF" + Full9 + "\r\n");
     const std::string second = Write("second.txt", "\n" + Opened(18) + "\n123\n");
     const std::string input = "\n" + Full9.substr(1) + "\n12x" + Full9.substr(3) + "\nA" +
@@ -148,6 +148,28 @@ TEST_F(SudokuEngineCli, BadLinesAndFilesAreNamedAndTheOthersUsed) {
     ASSERT_EQ(errors.size(), expected.size()) << run.Err;
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_NE(errors[i].find(expected[i]), std::string::npos) << errors[i];
+    // Bad arguments (status 2) and output that cannot be written, as to a full disk (status 3),
+    // give one error line and nothing else, whatever command printed.
+    const std::string badArguments =
+        "\nfrobnicate\nsolve --shape\nsolve --shape 9x9\nsolve --shape=3x\nsolve -x\n"
+        "solve --exact=yes\nrate --exact\nrate --shape 1x9\ngenerate --level 4\n"
+        "generate --level hard\ngenerate --level\ngenerate --count 0\ngenerate --count 2x\n"
+        "generate --seed -1\ngenerate --seed 4294967296\ngenerate --shape\ngenerate extra\n"
+        "generate --with-solution=yes";
+    const std::string unwritable =
+        "generate --count 3 --seed 1\nsolve\nrate\n--help\ngenerate --help";
+    for (const auto& [argSets, output, status] :
+         {std::tuple{badArguments, "", 2}, std::tuple{unwritable, "/dev/full", 3}}) {
+        for (const std::string& args : Split(argSets)) {
+            const TRun bad = Run(args, Opened(30) + "\n", output);
+            EXPECT_EQ(bad.Status, status) << args;
+            EXPECT_EQ(bad.Out, "") << args;
+            EXPECT_EQ(Split(bad.Err).size(), 1u) << args << ": " << bad.Err;
+            EXPECT_TRUE(status == 2 ||
+                        bad.Err.rfind("sudoku-engine: cannot write the output", 0) == 0)
+                << args << ": " << bad.Err;
+        }
+    }
 }
 
 // generate prints the puzzles, with --with-solution each followed by its complete grid, which
@@ -192,31 +214,6 @@ TEST_F(SudokuEngineCli, SeededRunsRepeatAndPrintSoundPuzzlesWithTheirGrids) {
         EXPECT_EQ(Run("solve --shape " + shape, lower).Out, solved);
         for (const std::string& rated : Split(Run("rate --shape " + shape, puzzles).Out))
             EXPECT_TRUE(level.empty() || rated == level) << rated;
-    }
-}
-
-// Bad arguments (status 2) and output that cannot be written, as to a full disk (status 3),
-// give one error line and nothing else, whatever command printed.
-TEST_F(SudokuEngineCli, ErrorsGiveOneLineAndTheirStatus) {
-    const std::string badArguments =
-        "\nfrobnicate\nsolve --shape\nsolve --shape 9x9\nsolve --shape=3x\nsolve -x\n"
-        "solve --exact=yes\nrate --exact\nrate --shape 1x9\ngenerate --level 4\n"
-        "generate --level hard\ngenerate --level\ngenerate --count 0\ngenerate --count 2x\n"
-        "generate --seed -1\ngenerate --seed 4294967296\ngenerate --shape\ngenerate extra\n"
-        "generate --with-solution=yes";
-    const std::string unwritable =
-        "generate --count 3 --seed 1\nsolve\nrate\n--help\ngenerate --help";
-    for (const auto& [argSets, output, status] :
-         {std::tuple{badArguments, "", 2}, std::tuple{unwritable, "/dev/full", 3}}) {
-        for (const std::string& args : Split(argSets)) {
-            const TRun run = Run(args, Opened(30) + "\n", output);
-            EXPECT_EQ(run.Status, status) << args;
-            EXPECT_EQ(run.Out, "") << args;
-            EXPECT_EQ(Split(run.Err).size(), 1u) << args << ": " << run.Err;
-            EXPECT_TRUE(status == 2 ||
-                        run.Err.rfind("sudoku-engine: cannot write the output", 0) == 0)
-                << args << ": " << run.Err;
-        }
     }
 }
 

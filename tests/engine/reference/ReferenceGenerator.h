@@ -6,9 +6,6 @@
 #include "ReferenceEngine.h"
 #include "TRandom.h"
 
-#include <string>
-#include <vector>
-
 namespace sudoku::reference {
 
 class ReferenceGenerator {
