@@ -14,12 +14,11 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A text of a page for a dialog: its CR LF line ends as Qt breaks lines.
-QString Shown(const std::string& text) {
+} // namespace
+
+QString TFormServices::Shown(const std::string& text) {
     return Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
-
-} // namespace
 
 std::string TFormServices::EditDlg(const std::string& prompt, const std::string& okCaption,
                                    const std::string& cancelCaption, const std::string& text) {

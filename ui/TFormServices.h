@@ -4,6 +4,8 @@
 
 #include "TWindowServices.h"
 
+#include <QString>
+
 namespace sudoku {
 
 class TMainForm;
@@ -22,6 +24,9 @@ public:
     void ProcessMessages() override;
     void Delay(int milliseconds) override;
     double Now() const override;
+
+    // A text of a page for the screen: its CR LF line ends as Qt breaks lines.
+    static QString Shown(const std::string& text);
 
 private:
     TMainForm& Form;

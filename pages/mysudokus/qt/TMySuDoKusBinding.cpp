@@ -20,11 +20,6 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A text of the page for the screen: its CR LF line ends as Qt breaks lines.
-QString Shown(const std::string& text) {
-    return Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 } // namespace
 
 QString TMySuDoKusBinding::ProfileFileFilter() {
@@ -108,7 +103,7 @@ void TMySuDoKusBinding::SelectEntry(int index) {
 }
 
 void TMySuDoKusBinding::ShowDetails(const std::string& text) {
-    PageSheet->MySuDoKusDataLbl->setText(Shown(text));
+    PageSheet->MySuDoKusDataLbl->setText(TFormServices::Shown(text));
 }
 
 void TMySuDoKusBinding::SetEnabled(TMySuDoKusControl control, bool enabled) {
