@@ -30,8 +30,9 @@ bool TFormServices::MsgDlg(const std::string& text, const std::string& yesCaptio
     return Form.MsgDlg(Shown(text), Q(yesCaption), Q(noCaption));
 }
 
+// The box for a file that cannot be written is a message with one button.
 void TFormServices::ShowWriteError(const std::string& message) {
-    Form.ShowWriteError(Shown(message));
+    ShowMessage(message);
 }
 
 void TFormServices::ShowMessage(const std::string& text) {
